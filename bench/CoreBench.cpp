@@ -1,0 +1,130 @@
+// Matching and loading over generated catalogues.
+//
+//   build/default/bin/orvel_core_bench
+//
+// Matching worst case: nothing ticked with "Include Other Roots" on, so every
+// non-empty entry is listed twelve times. Loading reads a generated catalogue
+// file through the real disk reader (warm file cache).
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "DiskTextFileReader.h"
+#include "LoadScales.h"
+#include "MatchScales.h"
+#include "SyntheticCatalogue.h"
+
+namespace orvel::bench {
+namespace {
+
+TScaleQuery WorstCaseQuery() {
+    TScaleQuery query;
+    query.QueryNotes = 0;
+    query.RootIndex = 3;
+    query.RootCaption = "C";
+    query.Labels = {"A", "A# / Bb", "B", "C", "C# / Db", "D", "D# / Eb", "E", "F", "F# / Gb", "G", "G# / Ab"};
+    query.IncludeOtherRoots = true;
+    return query;
+}
+
+void BM_MatchScalesWorstCase(benchmark::State& state) {
+    const auto catalogue = SyntheticCatalogue(static_cast<std::size_t>(state.range(0)));
+    const TScaleQuery query = WorstCaseQuery();
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        TMatchResult result = MatchScales(query, catalogue);
+        rows = result.ContainingRows.size() + result.ExactRows.size();
+        benchmark::DoNotOptimize(result);
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+    state.counters["rows/s"] = benchmark::Counter(static_cast<double>(rows) * state.iterations(),
+                                                  benchmark::Counter::kIsRate);
+    state.counters["bytes/row"] = static_cast<double>(TMatchRows::kBytesPerRow);
+}
+BENCHMARK(BM_MatchScalesWorstCase)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_LoadScales(benchmark::State& state) {
+    const auto entries = static_cast<std::size_t>(state.range(0));
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("orvel-bench-" + std::to_string(entries));
+    std::filesystem::create_directories(folder);
+    const std::string text = CatalogueFileText(SyntheticCatalogue(entries));
+    std::ofstream(folder / kCatalogueFileName, std::ios::binary) << text;
+
+    std::ostringstream warnings;
+    for (auto _ : state) {
+        std::vector<TScale> scale;
+        DiskTextFileReader reader;
+        LoadScales(folder, scale, {reader, [](const std::string&, const std::string&) {}, warnings});
+        if (scale.size() != entries) {
+            state.SkipWithError("catalogue did not load completely");
+        }
+        benchmark::DoNotOptimize(scale);
+        // Releasing the catalogue is not part of loading it.
+        state.PauseTiming();
+        scale = {};
+        state.ResumeTiming();
+    }
+    std::filesystem::remove_all(folder);
+    state.SetBytesProcessed(static_cast<std::int64_t>(text.size()) * state.iterations());
+    state.counters["lines/s"] = benchmark::Counter(static_cast<double>(entries) * state.iterations(),
+                                                   benchmark::Counter::kIsRate);
+}
+// The reference the loader is held against: the least a loader can do, a
+// bare loop that reads lines, cuts them and keeps bank, name and set.
+void BM_BareLineLoop(benchmark::State& state) {
+    const auto entries = static_cast<std::size_t>(state.range(0));
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / "orvel-bench-bare.csv";
+    const std::string text = CatalogueFileText(SyntheticCatalogue(entries));
+    std::ofstream(file, std::ios::binary) << text;
+    struct Record {
+        std::string bank;
+        std::string name;
+        std::int64_t set = 0;
+    };
+    for (auto _ : state) {
+        std::vector<Record> records;
+        std::ifstream in(file, std::ios::binary);
+        std::string line;
+        std::getline(in, line);
+        std::getline(in, line);
+        while (std::getline(in, line)) {
+            Record record;
+            std::size_t start = 0;
+            for (int field = 0; field < 14; ++field) {
+                const std::size_t end = std::min(line.find(',', start), line.size());
+                const std::string_view text(line.data() + start, end - start);
+                if (field == 0) {
+                    record.bank = text;
+                } else if (field == 1) {
+                    record.name = text;
+                } else {
+                    record.set = record.set * 2 + (text == "TRUE" ? 1 : 0);
+                }
+                start = end + 1;
+            }
+            records.push_back(std::move(record));
+        }
+        benchmark::DoNotOptimize(records);
+        state.PauseTiming();
+        records = {};
+        state.ResumeTiming();
+    }
+    std::filesystem::remove(file);
+    state.SetBytesProcessed(static_cast<std::int64_t>(text.size()) * state.iterations());
+}
+BENCHMARK(BM_BareLineLoop)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+BENCHMARK(BM_LoadScales)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+}  // namespace orvel::bench
+
+BENCHMARK_MAIN();

@@ -1,0 +1,38 @@
+#include "TMatchResult.h"
+
+#include <stdexcept>
+#include <utility>
+
+namespace orvel {
+
+TMatchResult::TMatchResult(std::span<const TScale> catalogue, NoteNames passRootNames)
+    : catalogue_(catalogue), passRootNames_(std::move(passRootNames)) {}
+
+std::string TMatchResult::Cell(const TMatchRow& row, int column) const {
+    switch (column) {
+        case 0:
+            return std::string(Bank(row));
+        case 1:
+            return std::string(ScaleName(row));
+        case 2:
+            return std::string(RootName(row));
+        case 3:
+            return DecimalText(EntryNotes(row));
+        default:
+            throw std::out_of_range("a result row has no column " + std::to_string(column));
+    }
+}
+
+std::array<std::string, TMatchResult::kExactCellCount> TMatchResult::ExactCells(
+    std::size_t index) const {
+    const TMatchRow& row = ExactRows.at(index);
+    return {Cell(row, 0), Cell(row, 1), Cell(row, 2)};
+}
+
+std::array<std::string, TMatchResult::kContainingCellCount> TMatchResult::ContainingCells(
+    std::size_t index) const {
+    const TMatchRow& row = ContainingRows.at(index);
+    return {Cell(row, 0), Cell(row, 1), Cell(row, 2), Cell(row, 3)};
+}
+
+}  // namespace orvel

@@ -1,0 +1,14 @@
+#include "ProgramFolder.h"
+
+namespace orvel {
+
+std::filesystem::path ProgramFolder() {
+    std::error_code error;
+    const std::filesystem::path executable = std::filesystem::canonical("/proc/self/exe", error);
+    if (error) {
+        return std::filesystem::current_path();
+    }
+    return executable.parent_path();
+}
+
+}  // namespace orvel
