@@ -1,0 +1,25 @@
+#pragma once
+
+// A static text. Caption and Text are the same text under two names.
+
+#include <QLabel>
+
+#include "Control.h"
+
+namespace orvel {
+
+class Label : public QLabel, public Control {
+public:
+    Label(Window& window, std::int64_t index = kNoIndex);
+
+    QString Caption() const { return text(); }
+    void SetCaption(const QString& caption) { setText(caption); }
+
+    QColor TextColor() const { return palette().color(QPalette::WindowText); }
+
+protected:
+    bool ApplyOwn(const Property& property) override;
+    QString KindName() const override { return "Label"; }
+};
+
+}  // namespace orvel

@@ -1,0 +1,212 @@
+#include "ListBox.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <stdexcept>
+
+#include "TextConversions.h"
+#include "Window.h"
+
+namespace orvel {
+
+ListBox::ListBox(Window& window, std::int64_t index)
+    : QTableView(&window.ContentArea()), Control(*this, window, index), model_(new ListModel(1, this)) {
+    setModel(model_);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setShowGrid(false);
+    setWordWrap(false);
+    setTabKeyNavigation(false);
+    // Every row has the same height and the row header stays hidden: the view
+    // then lays out millions of rows without measuring any of them.
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    horizontalHeader()->hide();
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setMinimumSectionSize(0);
+    ApplyScrollBars();
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { FollowSelection(); });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] { FollowSelection(); });
+}
+
+void ListBox::SetListIndex(std::int64_t row) {
+    if (row < 0) {
+        clearSelection();
+        return;
+    }
+    if (static_cast<std::size_t>(row) >= RowCount()) {
+        throw std::out_of_range("the list has no row " + std::to_string(row));
+    }
+    selectRow(static_cast<int>(row));
+}
+
+void ListBox::AddRow(const QStringList& cells) { model_->AddRow(cells); }
+
+void ListBox::AppendRows(std::shared_ptr<const ListRows> rows) { model_->AppendRows(std::move(rows)); }
+
+void ListBox::DeleteAllRows() {
+    model_->DeleteAllRows();
+    FollowSelection();
+}
+
+void ListBox::FollowSelection() {
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    const std::int64_t selected = rows.isEmpty() ? -1 : rows.first().row();
+    if (selected == listIndex_) {
+        return;
+    }
+    listIndex_ = selected;
+    emit EditStateChanged();
+    if (Change) {
+        Change(*this);
+    }
+}
+
+bool ListBox::CanEdit(EditCommand command) const { return command == EditCommand::Copy && listIndex_ >= 0; }
+
+void ListBox::Edit(EditCommand command) {
+    if (!CanEdit(command)) {
+        return;
+    }
+    QStringList cells;
+    for (int column = 0; column < ColumnCount(); ++column) {
+        if (!isColumnHidden(column)) {
+            cells << Cell(static_cast<std::size_t>(listIndex_), column);
+        }
+    }
+    QApplication::clipboard()->setText(cells.join('\t'));
+}
+
+void ListBox::SetColumnWidths(const QString& widths) {
+    columnShares_.clear();
+    for (const QString& part : Split(widths, ",")) {
+        const QString width = part.trimmed();
+        if (!width.endsWith('%')) {
+            throw std::invalid_argument("ColumnWidths takes percentages: " + widths.toStdString());
+        }
+        bool ok = false;
+        const double share = width.chopped(1).toDouble(&ok);
+        if (!ok || share < 0) {
+            throw std::invalid_argument("ColumnWidths takes percentages: " + widths.toStdString());
+        }
+        columnShares_.push_back(share);
+    }
+    LayOutColumns();
+}
+
+void ListBox::LayOutColumns() {
+    const int available = viewport()->width();
+    for (int column = 0; column < ColumnCount(); ++column) {
+        const double share = static_cast<std::size_t>(column) < columnShares_.size()
+                                 ? columnShares_[static_cast<std::size_t>(column)]
+                                 : 0.0;
+        setColumnHidden(column, share == 0.0 && !columnShares_.empty());
+        if (share > 0.0) {
+            setColumnWidth(column, static_cast<int>(available * share / 100.0));
+        }
+    }
+}
+
+void ListBox::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    LayOutColumns();
+}
+
+void ListBox::ApplyScrollBars() {
+    const auto policy = [this](bool shown) {
+        return !shown ? Qt::ScrollBarAlwaysOff : autoHideScrollBars_ ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOn;
+    };
+    setVerticalScrollBarPolicy(policy(verticalScrollBar_));
+    setHorizontalScrollBarPolicy(policy(horizontalScrollBar_));
+}
+
+namespace {
+
+void RequireFalse(const Property& property) {
+    if (BooleanOf(property)) {
+        throw std::invalid_argument(NameOf(property.name).toStdString() + ": only false is supported");
+    }
+}
+
+void RequireInteger(const Property& property, std::int64_t only) {
+    if (IntegerOf(property) != only) {
+        throw std::invalid_argument(NameOf(property.name).toStdString() + ": only " + std::to_string(only) +
+                                    " is supported");
+    }
+}
+
+}  // namespace
+
+bool ListBox::ApplyOwn(const Property& property) {
+    switch (property.name) {
+        case PropertyName::ColumnCount:
+            model_->SetColumnCount(static_cast<int>(IntegerOf(property)));
+            LayOutColumns();
+            return true;
+        case PropertyName::ColumnWidths:
+            SetColumnWidths(TextOf(property));
+            return true;
+        case PropertyName::HasHeading:
+            horizontalHeader()->setVisible(BooleanOf(property));
+            return true;
+        case PropertyName::SelectionType:
+            RequireInteger(property, 0);  // one row at a time
+            return true;
+        case PropertyName::RequiresSelection:
+            RequireFalse(property);
+            return true;
+        case PropertyName::InitialValue:
+            // Rows separated by CR LF, cells by tabs.
+            model_->DeleteAllRows();
+            if (!TextOf(property).isEmpty()) {
+                for (const QString& row : Split(TextOf(property), "\r\n")) {
+                    AddRow(Split(row, "\t"));
+                }
+            }
+            return true;
+        case PropertyName::Border:
+            setFrameShape(BooleanOf(property) ? QFrame::StyledPanel : QFrame::NoFrame);
+            return true;
+        case PropertyName::ScrollBarVertical:
+            verticalScrollBar_ = BooleanOf(property);
+            ApplyScrollBars();
+            return true;
+        case PropertyName::ScrollBarHorizontal:
+            horizontalScrollBar_ = BooleanOf(property);
+            ApplyScrollBars();
+            return true;
+        case PropertyName::AutoHideScrollbars:
+            autoHideScrollBars_ = BooleanOf(property);
+            ApplyScrollBars();
+            return true;
+        case PropertyName::GridLinesHorizontal:
+        case PropertyName::GridLinesVertical:
+            RequireInteger(property, 0);  // the platform's default: none
+            return true;
+        case PropertyName::DefaultRowHeight: {
+            const auto height = IntegerOf(property);
+            verticalHeader()->setDefaultSectionSize(height > 0 ? static_cast<int>(height) : fontMetrics().height() + 4);
+            return true;
+        }
+        case PropertyName::HeadingIndex:
+            RequireInteger(property, -1);  // rows stay in the order they were added
+            return true;
+        case PropertyName::ColumnsResizable:
+        case PropertyName::EnableDrag:
+        case PropertyName::EnableDragReorder:
+        case PropertyName::Hierarchical:
+        case PropertyName::ShowDropIndicator:
+            RequireFalse(property);
+            return true;
+        case PropertyName::UseFocusRing:
+            setAttribute(Qt::WA_MacShowFocusRect, BooleanOf(property));
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace orvel

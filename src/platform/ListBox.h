@@ -1,0 +1,75 @@
+#pragma once
+
+// A list of rows in columns, one row selectable at a time.
+//
+// Column widths are shares of the list's width ("35%,50%,15%,0%"); a column
+// of zero width holds a text per row but never shows. Rows come one at a time
+// (AddRow) or in bulk from a ListRows source (AppendRows), whose texts are
+// read only for the rows on screen. Change is raised whenever the selected
+// row changes, to another row or to none, emptying the list included.
+// Copy (the Edit menu) puts the selected row's visible cells on the
+// clipboard, separated by tabs.
+
+#include <QStringList>
+#include <QTableView>
+#include <memory>
+#include <vector>
+
+#include "Control.h"
+#include "EditTarget.h"
+#include "ListModel.h"
+
+namespace orvel {
+
+class ListBox : public QTableView, public Control, public EditTarget {
+    Q_OBJECT
+
+public:
+    ListBox(Window& window, std::int64_t index = kNoIndex);
+
+    int ColumnCount() const { return model_->columnCount(); }
+    std::size_t RowCount() const { return model_->RowCount(); }
+
+    // The selected row, or -1 when none is.
+    std::int64_t ListIndex() const { return listIndex_; }
+    void SetListIndex(std::int64_t row);
+
+    // The text of a cell; std::out_of_range for a cell the list does not have.
+    QString Cell(std::size_t row, int column) const { return model_->Cell(row, column); }
+
+    void AddRow(const QStringList& cells);
+    void AppendRows(std::shared_ptr<const ListRows> rows);
+    void DeleteAllRows();
+
+    // The share of the width of each column, in percent.
+    const std::vector<double>& ColumnShares() const { return columnShares_; }
+
+    bool CanEdit(EditCommand command) const override;
+    void Edit(EditCommand command) override;
+
+    std::function<void(ListBox&)> Change;
+
+signals:
+    // The selection changed, so what the Edit menu can do may have changed.
+    void EditStateChanged();
+
+protected:
+    bool ApplyOwn(const Property& property) override;
+    QString KindName() const override { return "ListBox"; }
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void SetColumnWidths(const QString& widths);
+    void LayOutColumns();
+    void FollowSelection();
+    void ApplyScrollBars();
+
+    ListModel* model_;
+    std::int64_t listIndex_ = -1;
+    std::vector<double> columnShares_;
+    bool verticalScrollBar_ = true;
+    bool horizontalScrollBar_ = false;
+    bool autoHideScrollBars_ = true;
+};
+
+}  // namespace orvel

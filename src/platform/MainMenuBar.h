@@ -1,0 +1,43 @@
+#pragma once
+
+// The application's one menu bar: File (Exit) and Edit (Undo, Cut, Copy,
+// Paste, Delete, Select All, with two separators).
+//
+// One shared instance per process, built on the first call to Instance()
+// and deleted when the application object goes; windows show it without
+// owning it. Exit is the platform's quit command: it ends the event loop.
+// The Edit commands act on the focused control when it is an EditTarget and
+// are greyed out while it has nothing for them to act on.
+
+#include <QMenuBar>
+#include <QPointer>
+
+#include "EditTarget.h"
+#include "MenuItem.h"
+
+namespace orvel {
+
+class MainMenuBar : public QMenuBar {
+public:
+    static MainMenuBar& Instance();
+
+    // The entry of that name anywhere in the bar, or nullptr.
+    MenuItem* Entry(const QString& name) const;
+
+    // The bar's top-level entries, in order (FileMenu, EditMenu).
+    QList<MenuItem*> Menus() const;
+
+    // Brings the Edit entries' enabled state up to date with the focus.
+    void RefreshEditCommands();
+
+private:
+    MainMenuBar();
+    void FileMenu();
+    void EditMenu();
+    void AppendToBar(MenuItem* menu);
+    void FollowFocus(QWidget* focused);
+
+    QPointer<QObject> watchedTarget_;
+};
+
+}  // namespace orvel

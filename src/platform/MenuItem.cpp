@@ -1,0 +1,29 @@
+#include "MenuItem.h"
+
+#include <QMenu>
+
+namespace orvel {
+
+MenuItem::MenuItem(const QString& name, QObject* parent) : QAction(parent) { setObjectName(name); }
+
+void MenuItem::SetKeyboardShortcut(const QString& shortcut) {
+    shortcutText_ = shortcut;
+    setShortcut(QKeySequence(shortcut, QKeySequence::PortableText));
+}
+
+MenuItem* MenuItem::Child(const QString& name) const {
+    return menu() != nullptr ? menu()->findChild<MenuItem*>(name) : nullptr;
+}
+
+void MenuItem::Append(MenuItem* entry) {
+    if (menu() == nullptr) {
+        auto* submenu = new QMenu(text());
+        // The submenu lives as long as its entry.
+        connect(this, &QObject::destroyed, submenu, &QObject::deleteLater);
+        setMenu(submenu);
+    }
+    entry->setParent(menu());
+    menu()->addAction(entry);
+}
+
+}  // namespace orvel
