@@ -1,5 +1,7 @@
 #include "CheckBox.h"
 
+#include <algorithm>
+
 #include "Window.h"
 
 namespace orvel {
@@ -11,6 +13,15 @@ CheckBox::CheckBox(Window& window, std::int64_t index)
             Action(*this);
         }
     });
+}
+
+void CheckBox::SetCaption(const QString& caption) {
+    setText(caption);
+    PlaceWidget();
+}
+
+QSize CheckBox::ShownSize(QSize layoutSize) const {
+    return {std::max(layoutSize.width(), sizeHint().width()), layoutSize.height()};
 }
 
 bool CheckBox::ApplyOwn(const Property& property) {

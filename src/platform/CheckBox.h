@@ -1,6 +1,7 @@
 #pragma once
 
-// A check box: a caption and a ticked state. Action is raised whenever the
+// A check box: a caption and a ticked state. Its caption always shows in
+// full, even past the width its layout gives it. Action is raised whenever the
 // state changes after the events are bound, by the user or by code.
 
 #include <QCheckBox>
@@ -16,13 +17,16 @@ public:
     bool Value() const { return isChecked(); }
     void SetValue(bool ticked) { setChecked(ticked); }
     QString Caption() const { return text(); }
-    void SetCaption(const QString& caption) { setText(caption); }
+    void SetCaption(const QString& caption);
 
     std::function<void(CheckBox&)> Action;
 
 protected:
     bool ApplyOwn(const Property& property) override;
     QString KindName() const override { return "CheckBox"; }
+    // The caption is never cut off: where the platform's font makes it wider
+    // than the layout allows, the box takes the room its caption needs.
+    QSize ShownSize(QSize layoutSize) const override;
 };
 
 }  // namespace orvel

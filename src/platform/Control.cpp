@@ -38,7 +38,7 @@ void Control::PlaceWidget() {
     if (widget_.parentWidget() != &host) {
         widget_.setParent(&host);
     }
-    widget_.setGeometry(geometry_.translated(-origin));
+    widget_.setGeometry(QRect(geometry_.topLeft() - origin, ShownSize(geometry_.size())));
     widget_.setHidden(hidden);
 }
 
@@ -137,8 +137,14 @@ void Control::ApplyFont(const Property& property) {
             break;
         }
         case PropertyName::TextSize: {
+            // Sizes count 72 to the inch, one device-independent pixel each,
+            // as on the screens the layout was drawn for; 0 is the default.
             const double size = NumberOf(property);
-            font.setPointSizeF(size > 0 ? size : QApplication::font().pointSizeF());
+            if (size > 0) {
+                font.setPixelSize(static_cast<int>(size + 0.5));
+            } else {
+                font.setPointSizeF(QApplication::font().pointSizeF());
+            }
             break;
         }
         case PropertyName::TextUnit:
@@ -155,6 +161,7 @@ void Control::ApplyFont(const Property& property) {
             break;
     }
     widget_.setFont(font);
+    PlaceWidget();
 }
 
 }  // namespace orvel

@@ -70,12 +70,16 @@ protected:
     // Kind name for messages ("CheckBox").
     virtual QString KindName() const = 0;
 
-    Window& OwningWindow() { return window_; }
+    // The size the widget takes on screen for a layout size; a kind whose
+    // text would be cut off may take more room than its layout gives it.
+    virtual QSize ShownSize(QSize layoutSize) const { return layoutSize; }
+
+    // Places the widget again, after something ShownSize depends on changed.
+    void PlaceWidget();
 
 private:
     bool ApplyCommon(const Property& property);
     void ApplyFont(const Property& property);
-    void PlaceWidget();
 
     QWidget& widget_;
     Window& window_;

@@ -7,7 +7,7 @@
 namespace orvel {
 
 Label::Label(Window& window, std::int64_t index) : QLabel(&window.ContentArea()), Control(*this, window, index) {
-    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 bool Label::ApplyOwn(const Property& property) {
@@ -26,7 +26,7 @@ bool Label::ApplyOwn(const Property& property) {
             // 0 the platform's default, 1 left, 2 centre, 3 right.
             const auto align = IntegerOf(property);
             const Qt::Alignment horizontal = align == 2 ? Qt::AlignHCenter : align == 3 ? Qt::AlignRight : Qt::AlignLeft;
-            setAlignment(horizontal | Qt::AlignVCenter);
+            setAlignment(horizontal | Qt::AlignTop);
             return true;
         }
         case PropertyName::Multiline:

@@ -1,6 +1,7 @@
 #pragma once
 
-// A static text. Caption and Text are the same text under two names.
+// A static text, drawn from the top of its box. Caption and Text are the
+// same text under two names.
 
 #include <QLabel>
 

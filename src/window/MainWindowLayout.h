@@ -1,0 +1,58 @@
+#pragma once
+
+// The main window's layout as data: its settings and its 35 controls, one
+// row per control in creation order. Positions are pixels in the content
+// area's coordinates; every control is locked to the left and top edges.
+// wdwMain creates the controls from these rows; behaviour lives only in its
+// handlers.
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+#include "Control.h"
+#include "Property.h"
+
+namespace orvel {
+
+enum class ControlKind {
+    ListBox,
+    CheckBox,
+    Label,
+    PopupMenu,
+    ScaleCheckBox,  // an element of the cbScale array
+    StarLabel,      // an element of the lbStar array
+};
+
+struct ControlRow {
+    ControlKind kind;
+    const char* name;
+    std::int64_t index;  // within its control array; Control::kNoIndex outside one
+    int left;
+    int top;
+    int width;
+    int height;
+    std::int64_t tabIndex;  // for a nested element, within its initial parent
+    bool visible;
+    const char* helpTag;
+    const char* initialParent;  // "name$index" of the control it starts nested in, or ""
+    PropertyList own;           // the kind's own properties, in stored order
+};
+
+inline constexpr int kControlCount = 35;
+
+// The window's settings, in stored order.
+const PropertyList& MainWindowSettings();
+
+// The controls, in creation order.
+const std::array<ControlRow, kControlCount>& MainWindowControls();
+
+// A row's complete property list in stored order: name and index, position
+// and size, locks, tab settings, the common settings, then the kind's own.
+PropertyList PropertiesOf(const ControlRow& row);
+
+// The twelve note names, A first, one semitone apart: the root popup's items
+// and the window's note-name table.
+const std::array<const char*, 12>& NoteNameTable();
+
+}  // namespace orvel

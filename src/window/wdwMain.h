@@ -1,0 +1,107 @@
+#pragma once
+
+// The main window: the root popup, the twelve pitch-class check boxes with
+// their star labels, the two options, and the "Exact Match" and "Containing
+// All Notes" lists.
+//
+// Its layout comes from MainWindowLayout; its behaviour is the handlers
+// below. Opening loads the catalogue into Scale and names the check boxes
+// from the root; every tick, root change or option change runs
+// CompareScales, which matches the catalogue and refills both lists;
+// selecting a containing row shows that scale's stars. The window owns Labels
+// and Scale; the lists read their rows from the latest match result.
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CheckBox.h"
+#include "Label.h"
+#include "ListBox.h"
+#include "LoadScales.h"
+#include "MenuItem.h"
+#include "PopupMenu.h"
+#include "ScaleCheckBox.h"
+#include "StarLabel.h"
+#include "TScale.h"
+#include "Window.h"
+
+namespace orvel {
+
+class wdwMain : public Window {
+public:
+    // Where the window finds its catalogue and how it shows a message.
+    struct Services {
+        std::filesystem::path programFolder;
+        MessageReporter report;
+    };
+
+    // The catalogue beside the program; messages in a modal message box.
+    static Services DefaultServices();
+
+    explicit wdwMain(Services services = DefaultServices());
+
+    // Note names, A first, one semitone apart: filled when the window opens.
+    std::vector<std::string> Labels;
+    // The catalogue, in file order: loaded when the window opens.
+    std::vector<TScale> Scale;
+
+    // Controls, looked up by name (and index) on every call; nullptr for an
+    // index with no element.
+    ListBox* lbContaining() const;
+    ScaleCheckBox* cbScale(std::int64_t index) const;
+    StarLabel* lbStar(std::int64_t index) const;
+    Label* lbValue() const;
+    ListBox* lbExact() const;
+    Label* Label1() const;
+    Label* Label2() const;
+    Label* Label3() const;
+    PopupMenu* pmRoot() const;
+    Label* Label4() const;
+    Label* lbScale() const;
+    CheckBox* cbOther() const;
+    CheckBox* cbRinL() const;
+
+    // Menu entries, looked up in the window's menu bar.
+    MenuItem* EditMenu() const;
+    MenuItem* EditSelectAll() const;
+    MenuItem* EditSeparator2() const;
+    MenuItem* EditClear() const;
+    MenuItem* EditPaste() const;
+    MenuItem* EditCopy() const;
+    MenuItem* EditCut() const;
+    MenuItem* EditSeparator1() const;
+    MenuItem* EditUndo() const;
+    MenuItem* FileMenu() const;
+    MenuItem* FileQuit() const;
+
+    // Event handlers.
+    void lbContaining_Change(ListBox& list);
+    void cbScale_Action(ScaleCheckBox& element);
+    void cbScale_Open(ScaleCheckBox& element);
+    void lbStar_Open(StarLabel& element);
+    void pmRoot_Change(PopupMenu& popup);
+    void cbOther_Action(CheckBox& box);
+    void cbRinL_Action(CheckBox& box);
+
+    // Matches the catalogue against the controls' state and refills the
+    // hidden readout and both lists.
+    void CompareScales();
+    // Hides all twelve stars.
+    void NormaliseCBs();
+    static PitchClassSet Rotate12(PitchClassSet value, std::int64_t n);
+
+protected:
+    void Event_Open() override;
+
+private:
+    void Layout();
+    void CreateControls();
+    void CaptionCheckBoxes();
+    MenuItem* MenuEntry(const char* name) const;
+
+    Services services_;
+};
+
+}  // namespace orvel
