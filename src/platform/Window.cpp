@@ -1,5 +1,6 @@
 #include "Window.h"
 
+#include <QLayout>
 #include <algorithm>
 #include <stdexcept>
 
@@ -9,12 +10,18 @@ Window::Window(QWidget* parent) : QMainWindow(parent), content_(new QWidget(this
     setCentralWidget(content_);
 }
 
-Window::~Window() {
-    // The menu bar outlives every window that shows it.
-    if (QWidget* bar = menuWidget()) {
-        bar->hide();
-        bar->setParent(nullptr);
+Window::~Window() { ReleaseMenuBar(); }
+
+void Window::ReleaseMenuBar() {
+    // The menu bar outlives every window that shows it; left in place, Qt
+    // would delete it with the window or when another bar replaces it.
+    QWidget* bar = menuWidget();
+    if (bar == nullptr) {
+        return;
     }
+    layout()->setMenuBar(nullptr);
+    bar->hide();
+    bar->setParent(nullptr);
 }
 
 Control* Window::FindControl(const QString& name, std::int64_t index) const {
@@ -27,8 +34,8 @@ Control* Window::FindControl(const QString& name, std::int64_t index) const {
 }
 
 void Window::InstallMenuBar(QMenuBar* bar) {
-    if (QWidget* previous = menuWidget(); previous != nullptr && previous != bar) {
-        previous->setParent(nullptr);
+    if (menuWidget() != bar) {
+        ReleaseMenuBar();
     }
     setMenuWidget(bar);
     bar->show();

@@ -67,6 +67,7 @@ protected:
 
 private:
     void ArrangeTabOrder();
+    void ReleaseMenuBar();
 
     QWidget* content_;
     std::vector<Control*> controls_;

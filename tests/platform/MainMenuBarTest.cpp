@@ -1,0 +1,65 @@
+#include "MainMenuBar.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMenu>
+#include <QTimer>
+
+namespace orvel {
+namespace {
+
+TEST(MainMenuBar, OneSharedInstance) { EXPECT_EQ(&MainMenuBar::Instance(), &MainMenuBar::Instance()); }
+
+TEST(MainMenuBar, FileAndEditMenusInOrder) {
+    const MainMenuBar& bar = MainMenuBar::Instance();
+    const QList<MenuItem*> menus = bar.Menus();
+    ASSERT_EQ(menus.size(), 2);
+    EXPECT_EQ(menus[0]->objectName(), "FileMenu");
+    EXPECT_EQ(menus[0]->text(), "&File");
+    EXPECT_EQ(menus[0]->KeyboardShortcut(), QString(""));
+    EXPECT_EQ(menus[1]->objectName(), "EditMenu");
+    EXPECT_EQ(menus[1]->text(), "&Edit");
+
+    const QList<QAction*> file = menus[0]->menu()->actions();
+    ASSERT_EQ(file.size(), 1);
+    auto* quit = dynamic_cast<MenuItem*>(file[0]);
+    ASSERT_NE(quit, nullptr);
+    EXPECT_EQ(quit->objectName(), "FileQuit");
+    EXPECT_EQ(quit->text(), "E&xit");
+    EXPECT_EQ(quit->KeyboardShortcut(), QString("")) << "Exit carries the empty shortcut";
+    EXPECT_EQ(quit->menuRole(), QAction::QuitRole);
+
+    const std::vector<std::pair<QString, QString>> expected = {
+        {"EditUndo", "&Undo"},       {"EditSeparator1", "-"}, {"EditCut", "Cu&t"},
+        {"EditCopy", "&Copy"},       {"EditPaste", "&Paste"}, {"EditClear", "&Delete"},
+        {"EditSeparator2", "-"},     {"EditSelectAll", "Select &All"}};
+    const std::vector<std::optional<QString>> shortcuts = {QString("Ctrl+Z"), std::nullopt, QString("Ctrl+X"),
+                                                           QString("Ctrl+C"), QString("Ctrl+V"), QString(""),
+                                                           std::nullopt,      QString("Ctrl+A")};
+    const QList<QAction*> edit = menus[1]->menu()->actions();
+    ASSERT_EQ(edit.size(), 8);
+    for (int i = 0; i < 8; ++i) {
+        auto* item = dynamic_cast<MenuItem*>(edit[i]);
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->objectName(), expected[i].first);
+        EXPECT_EQ(item->text(), expected[i].second);
+        EXPECT_EQ(item->KeyboardShortcut(), shortcuts[i]) << i;
+        EXPECT_EQ(item->isSeparator(), expected[i].second == "-");
+        EXPECT_TRUE(item->AutoEnable());
+        EXPECT_TRUE(item->isVisible());
+        EXPECT_EQ(bar.Entry(expected[i].first), item) << "found anywhere in the bar";
+    }
+    EXPECT_EQ(bar.Entry("EditCopy")->shortcut(), QKeySequence(QKeySequence::Copy));
+    EXPECT_EQ(bar.Entry("NoSuchEntry"), nullptr);
+}
+
+TEST(MainMenuBar, ExitEndsTheEventLoop) {
+    MenuItem* quit = MainMenuBar::Instance().Entry("FileQuit");
+    ASSERT_NE(quit, nullptr);
+    QTimer::singleShot(0, quit, &QAction::trigger);
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+}  // namespace
+}  // namespace orvel
