@@ -10,14 +10,6 @@
 // menu bar, then the main window (which loads the catalogue when it opens),
 // then the event loop until File > Exit or the window closes.
 
-#include <QGuiApplication>
+#include "StartUp.h"
 
-#include "App.h"
-#include "MainWindowInstance.h"
-
-int main(int argc, char** argv) {
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-    orvel::App app(argc, argv);
-    orvel::MainWindowInstance();
-    return orvel::App::exec();
-}
+int main(int argc, char** argv) { return orvel::RunApplication(argc, argv); }

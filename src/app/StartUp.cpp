@@ -1,0 +1,22 @@
+#include "StartUp.h"
+
+#include <QGuiApplication>
+
+#include "App.h"
+#include "MainWindowInstance.h"
+
+namespace orvel {
+
+int RunApplication(int argc, char** argv, const std::function<void(wdwMain&)>& opened) {
+    // Screen scales are followed as they are (150 % stays 150 %), so the
+    // window keeps its size in device-independent pixels on every screen.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    App app(argc, argv);
+    wdwMain& window = MainWindowInstance();
+    if (opened) {
+        opened(window);
+    }
+    return App::exec();
+}
+
+}  // namespace orvel

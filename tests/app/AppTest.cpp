@@ -1,0 +1,76 @@
+#include "App.h"
+
+#include <gtest/gtest.h>
+
+#include <QPointer>
+#include <QTimer>
+
+#include "MainMenuBar.h"
+#include "MainWindowInstance.h"
+#include "TempFolder.h"
+
+namespace orvel {
+namespace {
+
+using testing_support::TempFolder;
+
+wdwMain::Services QuietServices(const TempFolder& folder, int& messages) {
+    return {folder.Path(), [&messages](const std::string&, const std::string&) { ++messages; }};
+}
+
+TEST(App, VersionData) {
+    EXPECT_EQ(App::MajorVersion, 1);
+    EXPECT_EQ(App::MinorVersion, 1);
+    EXPECT_EQ(App::BugVersion, 0);
+    EXPECT_EQ(App::NonReleaseVersion, 0);
+    EXPECT_EQ(App::StageCode, 0);
+    EXPECT_STREQ(App::ShortVersion, "1.1");
+    EXPECT_STREQ(App::LongVersion, "");
+    EXPECT_STREQ(App::PackageInfo, "");
+    EXPECT_EQ(QApplication::applicationVersion(), "1.1");
+    EXPECT_EQ(QApplication::applicationName(), "Orvel Modalune");
+}
+
+TEST(App, SharesTheMenuBarWithTheMainWindow) {
+    auto& app = static_cast<App&>(*QApplication::instance());
+    TempFolder folder;
+    int messages = 0;
+    wdwMain& window = MainWindowInstance(QuietServices(folder, messages));
+    EXPECT_EQ(&app.MenuBar(), &MainMenuBar::Instance());
+    EXPECT_EQ(window.menuWidget(), &app.MenuBar());
+    window.close();
+    QCoreApplication::processEvents();
+}
+
+TEST(App, ASecondRequestReturnsTheOpenWindow) {
+    TempFolder folder;
+    int messages = 0;
+    wdwMain& first = MainWindowInstance(QuietServices(folder, messages));
+    wdwMain& second = MainWindowInstance(QuietServices(folder, messages));
+    EXPECT_EQ(&first, &second);
+    EXPECT_TRUE(first.isVisible());
+    EXPECT_EQ(messages, 0) << "no catalogue: no message";
+    first.close();
+    QCoreApplication::processEvents();
+}
+
+TEST(App, ClosingTheMainWindowEndsTheEventLoop) {
+    TempFolder folder;
+    int messages = 0;
+    wdwMain& window = MainWindowInstance(QuietServices(folder, messages));
+    QTimer::singleShot(0, &window, &QWidget::close);
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+TEST(App, ExitEndsTheEventLoopWithCodeZero) {
+    TempFolder folder;
+    int messages = 0;
+    QPointer<wdwMain> window = &MainWindowInstance(QuietServices(folder, messages));
+    QTimer::singleShot(0, window->FileQuit(), &QAction::trigger);
+    EXPECT_EQ(QApplication::exec(), 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull()) << "quitting closes the window";
+}
+
+}  // namespace
+}  // namespace orvel
