@@ -26,7 +26,8 @@ TScaleQuery WorstCaseQuery() {
     query.QueryNotes = 0;
     query.RootIndex = 3;
     query.RootCaption = "C";
-    query.Labels = {"A", "A# / Bb", "B", "C", "C# / Db", "D", "D# / Eb", "E", "F", "F# / Gb", "G", "G# / Ab"};
+    query.Labels = {"A",       "A# / Bb", "B", "C",       "C# / Db", "D",
+                    "D# / Eb", "E",       "F", "F# / Gb", "G",       "G# / Ab"};
     query.IncludeOtherRoots = true;
     return query;
 }
@@ -45,8 +46,12 @@ void BM_MatchScalesWorstCase(benchmark::State& state) {
                                                   benchmark::Counter::kIsRate);
     state.counters["bytes/row"] = static_cast<double>(TMatchRows::kBytesPerRow);
 }
-BENCHMARK(BM_MatchScalesWorstCase)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_MatchScalesWorstCase)
+    ->Arg(10'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 void BM_LoadScales(benchmark::State& state) {
     const auto entries = static_cast<std::size_t>(state.range(0));
@@ -60,7 +65,8 @@ void BM_LoadScales(benchmark::State& state) {
     for (auto _ : state) {
         std::vector<TScale> scale;
         DiskTextFileReader reader;
-        LoadScales(folder, scale, {reader, [](const std::string&, const std::string&) {}, warnings});
+        LoadScales(folder, scale,
+                   {reader, [](const std::string&, const std::string&) {}, warnings});
         if (scale.size() != entries) {
             state.SkipWithError("catalogue did not load completely");
         }
@@ -72,14 +78,15 @@ void BM_LoadScales(benchmark::State& state) {
     }
     std::filesystem::remove_all(folder);
     state.SetBytesProcessed(static_cast<std::int64_t>(text.size()) * state.iterations());
-    state.counters["lines/s"] = benchmark::Counter(static_cast<double>(entries) * state.iterations(),
-                                                   benchmark::Counter::kIsRate);
+    state.counters["lines/s"] = benchmark::Counter(
+        static_cast<double>(entries) * state.iterations(), benchmark::Counter::kIsRate);
 }
 // The reference the loader is held against: the least a loader can do, a
 // bare loop that reads lines, cuts them and keeps bank, name and set.
 void BM_BareLineLoop(benchmark::State& state) {
     const auto entries = static_cast<std::size_t>(state.range(0));
-    const std::filesystem::path file = std::filesystem::temp_directory_path() / "orvel-bench-bare.csv";
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() / "orvel-bench-bare.csv";
     const std::string text = CatalogueFileText(SyntheticCatalogue(entries));
     std::ofstream(file, std::ios::binary) << text;
     struct Record {
@@ -118,10 +125,16 @@ void BM_BareLineLoop(benchmark::State& state) {
     std::filesystem::remove(file);
     state.SetBytesProcessed(static_cast<std::int64_t>(text.size()) * state.iterations());
 }
-BENCHMARK(BM_BareLineLoop)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Repetitions(5)
+BENCHMARK(BM_BareLineLoop)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
-BENCHMARK(BM_LoadScales)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Repetitions(5)
+BENCHMARK(BM_LoadScales)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace orvel {
 class MainMenuBar;
 
 class App : public QApplication {
-public:
+  public:
     App(int& argc, char** argv);
 
     static constexpr int MajorVersion = 1;
@@ -25,7 +25,7 @@ public:
 
     MainMenuBar& MenuBar() const { return *menuBar_; }
 
-private:
+  private:
     MainMenuBar* menuBar_;
 };
 

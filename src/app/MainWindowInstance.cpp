@@ -6,7 +6,8 @@ namespace orvel {
 
 wdwMain& MainWindowInstance(const wdwMain::Services& services) {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* window = dynamic_cast<wdwMain*>(widget); window != nullptr && window->isVisible()) {
+        if (auto* window = dynamic_cast<wdwMain*>(widget);
+            window != nullptr && window->isVisible()) {
             return *window;
         }
     }

@@ -10,7 +10,8 @@ namespace orvel {
 int RunApplication(int argc, char** argv, const std::function<void(wdwMain&)>& opened) {
     // Screen scales are followed as they are (150 % stays 150 %), so the
     // window keeps its size in device-independent pixels on every screen.
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     App app(argc, argv);
     wdwMain& window = MainWindowInstance();
     if (opened) {

@@ -12,4 +12,6 @@
 
 #include "StartUp.h"
 
-int main(int argc, char** argv) { return orvel::RunApplication(argc, argv); }
+int main(int argc, char** argv) {
+    return orvel::RunApplication(argc, argv);
+}

@@ -36,7 +36,8 @@ std::vector<Pass> AdmittedPasses(const TScaleQuery& query) {
     if (query.IncludeOtherRoots) {
         for (int position = 1; position < kPositionCount; ++position) {
             if (IsAdmitted(query, position)) {
-                passes.push_back({static_cast<std::uint32_t>(position), Rotate12(query.QueryNotes, position)});
+                passes.push_back(
+                    {static_cast<std::uint32_t>(position), Rotate12(query.QueryNotes, position)});
             }
         }
     }
@@ -61,8 +62,9 @@ std::vector<CompactSet> CompactSets(std::span<const TScale> catalogue) {
 // by the loader) would not survive the compact copy; they are matched on
 // their full value in the slow path below.
 bool AllSetsCompact(std::span<const TScale> catalogue) {
-    return std::all_of(catalogue.begin(), catalogue.end(),
-                       [](const TScale& entry) { return entry.Notes >= 0 && entry.Notes <= kAllPositions; });
+    return std::all_of(catalogue.begin(), catalogue.end(), [](const TScale& entry) {
+        return entry.Notes >= 0 && entry.Notes <= kAllPositions;
+    });
 }
 
 template <typename Set>

@@ -3,7 +3,8 @@
 // The outcome of one matching run: the base-2 text of the query and the rows
 // of the "Exact Match" and "Containing All Notes" lists, in result order.
 //
-// Rows are light (TMatchRow, stored 4 bytes a row by TMatchRows); their cell texts are produced here on demand:
+// Rows are light (TMatchRow, stored 4 bytes a row by TMatchRows); their cell texts are produced
+// here on demand:
 //   cell 0  the entry's Bank
 //   cell 1  the entry's Scale
 //   cell 2  the root name of the pass that found the row
@@ -26,7 +27,7 @@
 namespace orvel {
 
 class TMatchResult {
-public:
+  public:
     static constexpr int kExactCellCount = 3;
     static constexpr int kContainingCellCount = 4;
 
@@ -49,7 +50,7 @@ public:
     std::array<std::string, kExactCellCount> ExactCells(std::size_t index) const;
     std::array<std::string, kContainingCellCount> ContainingCells(std::size_t index) const;
 
-private:
+  private:
     const TScale& Entry(const TMatchRow& row) const { return catalogue_[row.Entry]; }
 
     std::span<const TScale> catalogue_;

@@ -16,7 +16,7 @@
 namespace orvel {
 
 class TMatchRows {
-public:
+  public:
     static constexpr std::size_t kBytesPerRow = sizeof(std::uint32_t);
 
     TMatchRows() = default;
@@ -37,7 +37,7 @@ public:
     std::uint32_t* Write() { return entries_.get() + size_; }
     void EndPass(std::uint32_t pass, std::size_t count);
 
-private:
+  private:
     std::unique_ptr<std::uint32_t[]> entries_;
     std::size_t size_ = 0;
     std::array<std::size_t, kPositionCount> passEnd_{};  // one past the last row of each pass

@@ -36,7 +36,9 @@ bool CheckBox::ApplyOwn(const Property& property) {
             // 0 unticked, 1 ticked, 2 neither (mixed).
             const auto state = IntegerOf(property);
             setTristate(state == 2);
-            setCheckState(state == 1 ? Qt::Checked : state == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+            setCheckState(state == 1   ? Qt::Checked
+                          : state == 2 ? Qt::PartiallyChecked
+                                       : Qt::Unchecked);
             return true;
         }
         default:

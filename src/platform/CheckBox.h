@@ -11,7 +11,7 @@
 namespace orvel {
 
 class CheckBox : public QCheckBox, public Control {
-public:
+  public:
     CheckBox(Window& window, std::int64_t index = kNoIndex);
 
     bool Value() const { return isChecked(); }
@@ -21,7 +21,7 @@ public:
 
     std::function<void(CheckBox&)> Action;
 
-protected:
+  protected:
     bool ApplyOwn(const Property& property) override;
     QString KindName() const override { return "CheckBox"; }
     // The caption is never cut off: where the platform's font makes it wider

@@ -46,7 +46,8 @@ namespace {
 
 void RequireValue(const Property& property, bool supported, const char* what) {
     if (!supported) {
-        throw std::invalid_argument((NameOf(property.name) + ": only " + what + " is supported").toStdString());
+        throw std::invalid_argument(
+            (NameOf(property.name) + ": only " + what + " is supported").toStdString());
     }
 }
 
@@ -115,9 +116,11 @@ bool Control::ApplyCommon(const Property& property) {
         case PropertyName::InitialParent: {
             // "name$index" of a control created before this one.
             const QStringList parts = Split(TextOf(property), "$");
-            Control* parent = parts.size() == 2 ? window_.FindControl(parts[0], Val(parts[1])) : nullptr;
+            Control* parent =
+                parts.size() == 2 ? window_.FindControl(parts[0], Val(parts[1])) : nullptr;
             if (parent == nullptr) {
-                throw std::invalid_argument("InitialParent names no control: " + TextOf(property).toStdString());
+                throw std::invalid_argument("InitialParent names no control: " +
+                                            TextOf(property).toStdString());
             }
             SetParent(parent);
             return true;

@@ -25,7 +25,7 @@ namespace orvel {
 class Window;
 
 class Control {
-public:
+  public:
     static constexpr std::int64_t kNoIndex = std::numeric_limits<std::int32_t>::min();
 
     virtual ~Control() = default;
@@ -60,7 +60,7 @@ public:
     std::function<void(Control&)> Open;
     void RaiseOpen();
 
-protected:
+  protected:
     Control(QWidget& widget, Window& window, std::int64_t index);
 
     // Applies a property of this kind's own; returns false when the kind has
@@ -77,7 +77,7 @@ protected:
     // Places the widget again, after something ShownSize depends on changed.
     void PlaceWidget();
 
-private:
+  private:
     bool ApplyCommon(const Property& property);
     void ApplyFont(const Property& property);
 

@@ -7,7 +7,7 @@ namespace orvel {
 enum class EditCommand { Undo, Cut, Copy, Paste, Clear, SelectAll };
 
 class EditTarget {
-public:
+  public:
     virtual ~EditTarget() = default;
     // Whether the command has something to act on now.
     virtual bool CanEdit(EditCommand command) const = 0;

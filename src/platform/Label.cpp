@@ -6,7 +6,8 @@
 
 namespace orvel {
 
-Label::Label(Window& window, std::int64_t index) : QLabel(&window.ContentArea()), Control(*this, window, index) {
+Label::Label(Window& window, std::int64_t index)
+    : QLabel(&window.ContentArea()), Control(*this, window, index) {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
@@ -25,7 +26,9 @@ bool Label::ApplyOwn(const Property& property) {
         case PropertyName::TextAlign: {
             // 0 the platform's default, 1 left, 2 centre, 3 right.
             const auto align = IntegerOf(property);
-            const Qt::Alignment horizontal = align == 2 ? Qt::AlignHCenter : align == 3 ? Qt::AlignRight : Qt::AlignLeft;
+            const Qt::Alignment horizontal = align == 2   ? Qt::AlignHCenter
+                                             : align == 3 ? Qt::AlignRight
+                                                          : Qt::AlignLeft;
             setAlignment(horizontal | Qt::AlignTop);
             return true;
         }
@@ -33,7 +36,8 @@ bool Label::ApplyOwn(const Property& property) {
             setWordWrap(BooleanOf(property));
             return true;
         case PropertyName::Selectable:
-            setTextInteractionFlags(BooleanOf(property) ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
+            setTextInteractionFlags(BooleanOf(property) ? Qt::TextSelectableByMouse
+                                                        : Qt::NoTextInteraction);
             return true;
         case PropertyName::Transparent:
             // A label draws no background of its own either way.

@@ -10,7 +10,7 @@
 namespace orvel {
 
 class Label : public QLabel, public Control {
-public:
+  public:
     Label(Window& window, std::int64_t index = kNoIndex);
 
     QString Caption() const { return text(); }
@@ -18,7 +18,7 @@ public:
 
     QColor TextColor() const { return palette().color(QPalette::WindowText); }
 
-protected:
+  protected:
     bool ApplyOwn(const Property& property) override;
     QString KindName() const override { return "Label"; }
 };

@@ -11,7 +11,9 @@
 namespace orvel {
 
 ListBox::ListBox(Window& window, std::int64_t index)
-    : QTableView(&window.ContentArea()), Control(*this, window, index), model_(new ListModel(1, this)) {
+    : QTableView(&window.ContentArea()),
+      Control(*this, window, index),
+      model_(new ListModel(1, this)) {
     setModel(model_);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -28,7 +30,8 @@ ListBox::ListBox(Window& window, std::int64_t index)
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setMinimumSectionSize(0);
     ApplyScrollBars();
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { FollowSelection(); });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { FollowSelection(); });
     connect(model_, &QAbstractItemModel::modelReset, this, [this] { FollowSelection(); });
 }
 
@@ -43,9 +46,13 @@ void ListBox::SetListIndex(std::int64_t row) {
     selectRow(static_cast<int>(row));
 }
 
-void ListBox::AddRow(const QStringList& cells) { model_->AddRow(cells); }
+void ListBox::AddRow(const QStringList& cells) {
+    model_->AddRow(cells);
+}
 
-void ListBox::AppendRows(std::shared_ptr<const ListRows> rows) { model_->AppendRows(std::move(rows)); }
+void ListBox::AppendRows(std::shared_ptr<const ListRows> rows) {
+    model_->AppendRows(std::move(rows));
+}
 
 void ListBox::DeleteAllRows() {
     model_->DeleteAllRows();
@@ -65,7 +72,9 @@ void ListBox::FollowSelection() {
     }
 }
 
-bool ListBox::CanEdit(EditCommand command) const { return command == EditCommand::Copy && listIndex_ >= 0; }
+bool ListBox::CanEdit(EditCommand command) const {
+    return command == EditCommand::Copy && listIndex_ >= 0;
+}
 
 void ListBox::Edit(EditCommand command) {
     if (!CanEdit(command)) {
@@ -117,7 +126,9 @@ void ListBox::resizeEvent(QResizeEvent* event) {
 
 void ListBox::ApplyScrollBars() {
     const auto policy = [this](bool shown) {
-        return !shown ? Qt::ScrollBarAlwaysOff : autoHideScrollBars_ ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOn;
+        return !shown                ? Qt::ScrollBarAlwaysOff
+               : autoHideScrollBars_ ? Qt::ScrollBarAsNeeded
+                                     : Qt::ScrollBarAlwaysOn;
     };
     setVerticalScrollBarPolicy(policy(verticalScrollBar_));
     setHorizontalScrollBarPolicy(policy(horizontalScrollBar_));
@@ -127,14 +138,15 @@ namespace {
 
 void RequireFalse(const Property& property) {
     if (BooleanOf(property)) {
-        throw std::invalid_argument(NameOf(property.name).toStdString() + ": only false is supported");
+        throw std::invalid_argument(NameOf(property.name).toStdString() +
+                                    ": only false is supported");
     }
 }
 
 void RequireInteger(const Property& property, std::int64_t only) {
     if (IntegerOf(property) != only) {
-        throw std::invalid_argument(NameOf(property.name).toStdString() + ": only " + std::to_string(only) +
-                                    " is supported");
+        throw std::invalid_argument(NameOf(property.name).toStdString() + ": only " +
+                                    std::to_string(only) + " is supported");
     }
 }
 
@@ -188,7 +200,8 @@ bool ListBox::ApplyOwn(const Property& property) {
             return true;
         case PropertyName::DefaultRowHeight: {
             const auto height = IntegerOf(property);
-            verticalHeader()->setDefaultSectionSize(height > 0 ? static_cast<int>(height) : fontMetrics().height() + 4);
+            verticalHeader()->setDefaultSectionSize(height > 0 ? static_cast<int>(height)
+                                                               : fontMetrics().height() + 4);
             return true;
         }
         case PropertyName::HeadingIndex:

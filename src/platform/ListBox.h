@@ -24,7 +24,7 @@ namespace orvel {
 class ListBox : public QTableView, public Control, public EditTarget {
     Q_OBJECT
 
-public:
+  public:
     ListBox(Window& window, std::int64_t index = kNoIndex);
 
     int ColumnCount() const { return model_->columnCount(); }
@@ -49,16 +49,16 @@ public:
 
     std::function<void(ListBox&)> Change;
 
-signals:
+  signals:
     // The selection changed, so what the Edit menu can do may have changed.
     void EditStateChanged();
 
-protected:
+  protected:
     bool ApplyOwn(const Property& property) override;
     QString KindName() const override { return "ListBox"; }
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void SetColumnWidths(const QString& widths);
     void LayOutColumns();
     void FollowSelection();

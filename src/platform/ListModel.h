@@ -14,7 +14,7 @@
 namespace orvel {
 
 class ListModel final : public QAbstractTableModel {
-public:
+  public:
     explicit ListModel(int columnCount, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -29,7 +29,7 @@ public:
     void AppendRows(std::shared_ptr<const ListRows> rows);
     void DeleteAllRows();
 
-private:
+  private:
     class AddedRows;
     struct Segment {
         std::shared_ptr<const ListRows> rows;

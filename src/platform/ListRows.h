@@ -10,7 +10,7 @@
 namespace orvel {
 
 class ListRows {
-public:
+  public:
     virtual ~ListRows() = default;
     virtual std::size_t RowCount() const = 0;
     // The text of cell `column` of row `row`; empty past the row's cells.

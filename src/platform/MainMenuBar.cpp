@@ -45,7 +45,9 @@ MenuItem* MakeEntry(const char* name, const char* text) {
     return entry;
 }
 
-EditTarget* FocusedEditTarget() { return dynamic_cast<EditTarget*>(QApplication::focusWidget()); }
+EditTarget* FocusedEditTarget() {
+    return dynamic_cast<EditTarget*>(QApplication::focusWidget());
+}
 
 }  // namespace
 
@@ -61,7 +63,8 @@ MainMenuBar::MainMenuBar() {
     setObjectName("MainMenuBar");
     FileMenu();
     EditMenu();
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FollowFocus(now); });
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { FollowFocus(now); });
     RefreshEditCommands();
 }
 
@@ -95,7 +98,8 @@ void MainMenuBar::EditMenu() {
             entry->SetKeyboardShortcut(description.shortcut);
             const EditCommand command = description.command;
             connect(entry, &QAction::triggered, this, [command] {
-                if (EditTarget* target = FocusedEditTarget(); target != nullptr && target->CanEdit(command)) {
+                if (EditTarget* target = FocusedEditTarget();
+                    target != nullptr && target->CanEdit(command)) {
                     target->Edit(command);
                 }
             });
@@ -105,7 +109,9 @@ void MainMenuBar::EditMenu() {
     }
 }
 
-MenuItem* MainMenuBar::Entry(const QString& name) const { return findChild<MenuItem*>(name); }
+MenuItem* MainMenuBar::Entry(const QString& name) const {
+    return findChild<MenuItem*>(name);
+}
 
 QList<MenuItem*> MainMenuBar::Menus() const {
     QList<MenuItem*> menus;

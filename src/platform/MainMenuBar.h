@@ -18,7 +18,7 @@
 namespace orvel {
 
 class MainMenuBar : public QMenuBar {
-public:
+  public:
     static MainMenuBar& Instance();
 
     // The entry of that name anywhere in the bar, or nullptr.
@@ -30,7 +30,7 @@ public:
     // Brings the Edit entries' enabled state up to date with the focus.
     void RefreshEditCommands();
 
-private:
+  private:
     MainMenuBar();
     void FileMenu();
     void EditMenu();

@@ -4,7 +4,9 @@
 
 namespace orvel {
 
-MenuItem::MenuItem(const QString& name, QObject* parent) : QAction(parent) { setObjectName(name); }
+MenuItem::MenuItem(const QString& name, QObject* parent) : QAction(parent) {
+    setObjectName(name);
+}
 
 void MenuItem::SetKeyboardShortcut(const QString& shortcut) {
     shortcutText_ = shortcut;

@@ -12,7 +12,7 @@
 namespace orvel {
 
 class MenuItem : public QAction {
-public:
+  public:
     explicit MenuItem(const QString& name, QObject* parent = nullptr);
 
     bool AutoEnable() const { return autoEnable_; }
@@ -27,7 +27,7 @@ public:
     // Adds an entry to this entry's submenu, making the submenu if needed.
     void Append(MenuItem* entry);
 
-private:
+  private:
     bool autoEnable_ = false;
     std::optional<QString> shortcutText_;
 };

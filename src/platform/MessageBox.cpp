@@ -6,7 +6,8 @@
 namespace orvel {
 
 void ShowMessageBox(QWidget* parent, const QString& message) {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), message, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), message,
+                    QMessageBox::Ok, parent);
     box.exec();
 }
 

@@ -11,7 +11,7 @@
 namespace orvel {
 
 class PopupMenu : public QComboBox, public Control {
-public:
+  public:
     PopupMenu(Window& window, std::int64_t index = kNoIndex);
 
     // The selected item, 0 first; -1 when there are no items.
@@ -22,7 +22,7 @@ public:
 
     std::function<void(PopupMenu&)> Change;
 
-protected:
+  protected:
     bool ApplyOwn(const Property& property) override;
     QString KindName() const override { return "PopupMenu"; }
 };

@@ -10,7 +10,9 @@ Window::Window(QWidget* parent) : QMainWindow(parent), content_(new QWidget(this
     setCentralWidget(content_);
 }
 
-Window::~Window() { ReleaseMenuBar(); }
+Window::~Window() {
+    ReleaseMenuBar();
+}
 
 void Window::ReleaseMenuBar() {
     // The menu bar outlives every window that shows it; left in place, Qt
@@ -45,7 +47,8 @@ namespace {
 
 void Require(const Property& property, bool supported, const char* what) {
     if (!supported) {
-        throw std::invalid_argument((NameOf(property.name) + ": only " + what + " is supported").toStdString());
+        throw std::invalid_argument(
+            (NameOf(property.name) + ": only " + what + " is supported").toStdString());
     }
 }
 
@@ -121,14 +124,17 @@ void Window::ApplySettings(const PropertyList& settings) {
         content_->setFixedSize(size);
     }
     // The window grows around the content area and its menu bar.
-    const int menuHeight = menuWidget() != nullptr && !menuWidget()->isHidden() ? menuWidget()->sizeHint().height() : 0;
+    const int menuHeight = menuWidget() != nullptr && !menuWidget()->isHidden()
+                               ? menuWidget()->sizeHint().height()
+                               : 0;
     resize(size.width(), size.height() + menuHeight);
 }
 
 void Window::ArrangeTabOrder() {
     std::vector<Control*> order = controls_;
-    std::stable_sort(order.begin(), order.end(),
-                     [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
+    std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
+        return a->TabIndex() < b->TabIndex();
+    });
     QWidget* previous = nullptr;
     for (Control* control : order) {
         if (control->Widget().focusPolicy() == Qt::NoFocus) {

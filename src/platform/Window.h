@@ -20,7 +20,7 @@
 namespace orvel {
 
 class Window : public QMainWindow {
-public:
+  public:
     explicit Window(QWidget* parent = nullptr);
     ~Window() override;
 
@@ -61,11 +61,11 @@ public:
     void Open();
     bool IsOpen() const { return opened_; }
 
-protected:
+  protected:
     // The window's own Open event, after every control's.
     virtual void Event_Open() {}
 
-private:
+  private:
     void ArrangeTabOrder();
     void ReleaseMenuBar();
 

@@ -1,8 +1,9 @@
 #include "DiskTextFileReader.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstring>
-#include <sys/stat.h>
 
 namespace orvel {
 
@@ -16,7 +17,9 @@ std::string Describe(const std::filesystem::path& path, int error) {
 
 }  // namespace
 
-DiskTextFileReader::~DiskTextFileReader() { Close(); }
+DiskTextFileReader::~DiskTextFileReader() {
+    Close();
+}
 
 bool DiskTextFileReader::Exists(const std::filesystem::path& path) const {
     std::error_code ignored;
@@ -70,8 +73,8 @@ std::string_view DiskTextFileReader::ReadLine() {
         const char* start = buffer_.data() + position_;
         const std::size_t available = length_ - position_;
         const void* lf = std::memchr(start, '\n', available);
-        const void* cr = std::memchr(start, '\r', lf != nullptr ? static_cast<const char*>(lf) - start
-                                                                 : available);
+        const void* cr = std::memchr(
+            start, '\r', lf != nullptr ? static_cast<const char*>(lf) - start : available);
         const char* end = static_cast<const char*>(cr != nullptr ? cr : lf);
         if (end == nullptr) {
             spanningLine_.append(start, available);
@@ -108,7 +111,9 @@ void DiskTextFileReader::SkipLfAfterCr() {
     }
 }
 
-bool DiskTextFileReader::AtEnd() { return !FillBuffer(); }
+bool DiskTextFileReader::AtEnd() {
+    return !FillBuffer();
+}
 
 void DiskTextFileReader::Close() {
     if (file_ != nullptr) {

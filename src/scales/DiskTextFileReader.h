@@ -11,7 +11,7 @@
 namespace orvel {
 
 class DiskTextFileReader final : public TextFileReader {
-public:
+  public:
     DiskTextFileReader() = default;
     ~DiskTextFileReader() override;
     DiskTextFileReader(const DiskTextFileReader&) = delete;
@@ -23,7 +23,7 @@ public:
     bool AtEnd() override;
     void Close() override;
 
-private:
+  private:
     // Makes sure at least one unread byte is buffered, unless the file is
     // exhausted; returns whether one is.
     bool FillBuffer();

@@ -31,7 +31,9 @@ constexpr bool HasPosition(PitchClassSet set, int position) {
 }
 
 // The set equals the query.
-constexpr bool IsSameSet(PitchClassSet set, PitchClassSet query) { return set == query; }
+constexpr bool IsSameSet(PitchClassSet set, PitchClassSet query) {
+    return set == query;
+}
 
 // The set holds every position of the query and at least one more.
 constexpr bool IsStrictSuperset(PitchClassSet set, PitchClassSet query) {

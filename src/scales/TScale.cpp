@@ -40,6 +40,8 @@ void TScale::Constructor(std::span<const std::string_view> fields) {
     }
 }
 
-std::string TScale::Print() const { return Bank + " : " + Scale + " : " + DecimalText(Notes); }
+std::string TScale::Print() const {
+    return Bank + " : " + Scale + " : " + DecimalText(Notes);
+}
 
 }  // namespace orvel

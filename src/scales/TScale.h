@@ -16,7 +16,7 @@
 namespace orvel {
 
 class TScale {
-public:
+  public:
     // Fields a catalogue line needs: bank, scale name and twelve positions.
     static constexpr std::size_t kFieldCount = 2 + kPositionCount;
 

@@ -17,12 +17,12 @@ namespace orvel {
 
 // An input/output failure: the one kind of failure the loader handles.
 class TIOError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class TextFileReader {
-public:
+  public:
     virtual ~TextFileReader() = default;
 
     // Whether an entry of that path exists (a file, or anything else).

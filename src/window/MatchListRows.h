@@ -13,7 +13,7 @@
 namespace orvel {
 
 class MatchListRows final : public ListRows {
-public:
+  public:
     enum class Which { Exact, Containing };
 
     MatchListRows(std::shared_ptr<const TMatchResult> result, Which which);
@@ -21,7 +21,7 @@ public:
     std::size_t RowCount() const override;
     QString Cell(std::size_t row, int column) const override;
 
-private:
+  private:
     std::shared_ptr<const TMatchResult> result_;
     const TMatchRows& rows_;
     int cellCount_;

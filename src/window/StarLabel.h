@@ -7,7 +7,7 @@ namespace orvel {
 // An element of the main window's lbStar array: the green star beside the
 // check box of pitch-class position Index().
 class StarLabel : public Label {
-public:
+  public:
     StarLabel(Window& window, std::int64_t index) : Label(window, index) {}
 };
 

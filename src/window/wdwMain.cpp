@@ -61,13 +61,19 @@ void wdwMain::CreateControls() {
             }
             case ControlKind::ScaleCheckBox: {
                 ScaleCheckBox& element = CreateControl<ScaleCheckBox>(row.index, properties);
-                element.Action = [this](CheckBox& raised) { cbScale_Action(static_cast<ScaleCheckBox&>(raised)); };
-                element.Open = [this](Control& raised) { cbScale_Open(static_cast<ScaleCheckBox&>(raised)); };
+                element.Action = [this](CheckBox& raised) {
+                    cbScale_Action(static_cast<ScaleCheckBox&>(raised));
+                };
+                element.Open = [this](Control& raised) {
+                    cbScale_Open(static_cast<ScaleCheckBox&>(raised));
+                };
                 break;
             }
             case ControlKind::StarLabel: {
                 StarLabel& element = CreateControl<StarLabel>(row.index, properties);
-                element.Open = [this](Control& raised) { lbStar_Open(static_cast<StarLabel&>(raised)); };
+                element.Open = [this](Control& raised) {
+                    lbStar_Open(static_cast<StarLabel&>(raised));
+                };
                 break;
             }
         }
@@ -76,36 +82,84 @@ void wdwMain::CreateControls() {
 
 // Accessors: a lookup on every call, nothing cached.
 
-ListBox* wdwMain::lbContaining() const { return Find<ListBox>("lbContaining"); }
-ScaleCheckBox* wdwMain::cbScale(std::int64_t index) const { return Find<ScaleCheckBox>("cbScale", index); }
-StarLabel* wdwMain::lbStar(std::int64_t index) const { return Find<StarLabel>("lbStar", index); }
-Label* wdwMain::lbValue() const { return Find<Label>("lbValue"); }
-ListBox* wdwMain::lbExact() const { return Find<ListBox>("lbExact"); }
-Label* wdwMain::Label1() const { return Find<Label>("Label1"); }
-Label* wdwMain::Label2() const { return Find<Label>("Label2"); }
-Label* wdwMain::Label3() const { return Find<Label>("Label3"); }
-PopupMenu* wdwMain::pmRoot() const { return Find<PopupMenu>("pmRoot"); }
-Label* wdwMain::Label4() const { return Find<Label>("Label4"); }
-Label* wdwMain::lbScale() const { return Find<Label>("lbScale"); }
-CheckBox* wdwMain::cbOther() const { return Find<CheckBox>("cbOther"); }
-CheckBox* wdwMain::cbRinL() const { return Find<CheckBox>("cbRinL"); }
+ListBox* wdwMain::lbContaining() const {
+    return Find<ListBox>("lbContaining");
+}
+ScaleCheckBox* wdwMain::cbScale(std::int64_t index) const {
+    return Find<ScaleCheckBox>("cbScale", index);
+}
+StarLabel* wdwMain::lbStar(std::int64_t index) const {
+    return Find<StarLabel>("lbStar", index);
+}
+Label* wdwMain::lbValue() const {
+    return Find<Label>("lbValue");
+}
+ListBox* wdwMain::lbExact() const {
+    return Find<ListBox>("lbExact");
+}
+Label* wdwMain::Label1() const {
+    return Find<Label>("Label1");
+}
+Label* wdwMain::Label2() const {
+    return Find<Label>("Label2");
+}
+Label* wdwMain::Label3() const {
+    return Find<Label>("Label3");
+}
+PopupMenu* wdwMain::pmRoot() const {
+    return Find<PopupMenu>("pmRoot");
+}
+Label* wdwMain::Label4() const {
+    return Find<Label>("Label4");
+}
+Label* wdwMain::lbScale() const {
+    return Find<Label>("lbScale");
+}
+CheckBox* wdwMain::cbOther() const {
+    return Find<CheckBox>("cbOther");
+}
+CheckBox* wdwMain::cbRinL() const {
+    return Find<CheckBox>("cbRinL");
+}
 
 MenuItem* wdwMain::MenuEntry(const char* name) const {
     auto* bar = dynamic_cast<MainMenuBar*>(menuWidget());
     return bar != nullptr ? bar->Entry(name) : nullptr;
 }
 
-MenuItem* wdwMain::EditMenu() const { return MenuEntry("EditMenu"); }
-MenuItem* wdwMain::EditSelectAll() const { return MenuEntry("EditSelectAll"); }
-MenuItem* wdwMain::EditSeparator2() const { return MenuEntry("EditSeparator2"); }
-MenuItem* wdwMain::EditClear() const { return MenuEntry("EditClear"); }
-MenuItem* wdwMain::EditPaste() const { return MenuEntry("EditPaste"); }
-MenuItem* wdwMain::EditCopy() const { return MenuEntry("EditCopy"); }
-MenuItem* wdwMain::EditCut() const { return MenuEntry("EditCut"); }
-MenuItem* wdwMain::EditSeparator1() const { return MenuEntry("EditSeparator1"); }
-MenuItem* wdwMain::EditUndo() const { return MenuEntry("EditUndo"); }
-MenuItem* wdwMain::FileMenu() const { return MenuEntry("FileMenu"); }
-MenuItem* wdwMain::FileQuit() const { return MenuEntry("FileQuit"); }
+MenuItem* wdwMain::EditMenu() const {
+    return MenuEntry("EditMenu");
+}
+MenuItem* wdwMain::EditSelectAll() const {
+    return MenuEntry("EditSelectAll");
+}
+MenuItem* wdwMain::EditSeparator2() const {
+    return MenuEntry("EditSeparator2");
+}
+MenuItem* wdwMain::EditClear() const {
+    return MenuEntry("EditClear");
+}
+MenuItem* wdwMain::EditPaste() const {
+    return MenuEntry("EditPaste");
+}
+MenuItem* wdwMain::EditCopy() const {
+    return MenuEntry("EditCopy");
+}
+MenuItem* wdwMain::EditCut() const {
+    return MenuEntry("EditCut");
+}
+MenuItem* wdwMain::EditSeparator1() const {
+    return MenuEntry("EditSeparator1");
+}
+MenuItem* wdwMain::EditUndo() const {
+    return MenuEntry("EditUndo");
+}
+MenuItem* wdwMain::FileMenu() const {
+    return MenuEntry("FileMenu");
+}
+MenuItem* wdwMain::FileQuit() const {
+    return MenuEntry("FileQuit");
+}
 
 void wdwMain::Event_Open() {
     DiskTextFileReader reader;
@@ -120,7 +174,8 @@ void wdwMain::Event_Open() {
 void wdwMain::CaptionCheckBoxes() {
     const int root = pmRoot()->ListIndex();
     for (int i = 0; i < kPositionCount; ++i) {
-        cbScale(i)->SetCaption(QString::fromStdString(Labels.at(static_cast<std::size_t>((root + i) % kPositionCount))));
+        cbScale(i)->SetCaption(QString::fromStdString(
+            Labels.at(static_cast<std::size_t>((root + i) % kPositionCount))));
     }
 }
 
@@ -134,9 +189,13 @@ void wdwMain::pmRoot_Change(PopupMenu&) {
     CompareScales();
 }
 
-void wdwMain::cbOther_Action(CheckBox&) { CompareScales(); }
+void wdwMain::cbOther_Action(CheckBox&) {
+    CompareScales();
+}
 
-void wdwMain::cbRinL_Action(CheckBox&) { CompareScales(); }
+void wdwMain::cbRinL_Action(CheckBox&) {
+    CompareScales();
+}
 
 void wdwMain::lbContaining_Change(ListBox& list) {
     NormaliseCBs();
@@ -153,9 +212,13 @@ void wdwMain::lbContaining_Change(ListBox& list) {
     }
 }
 
-void wdwMain::cbScale_Open(ScaleCheckBox& element) { element.SetParent(nullptr); }
+void wdwMain::cbScale_Open(ScaleCheckBox& element) {
+    element.SetParent(nullptr);
+}
 
-void wdwMain::lbStar_Open(StarLabel& element) { element.SetParent(nullptr); }
+void wdwMain::lbStar_Open(StarLabel& element) {
+    element.SetParent(nullptr);
+}
 
 void wdwMain::CompareScales() {
     PitchClassSet query = 0;
@@ -177,7 +240,8 @@ void wdwMain::CompareScales() {
     lbExact()->DeleteAllRows();
     lbContaining()->DeleteAllRows();
     lbExact()->AppendRows(std::make_shared<MatchListRows>(result, MatchListRows::Which::Exact));
-    lbContaining()->AppendRows(std::make_shared<MatchListRows>(result, MatchListRows::Which::Containing));
+    lbContaining()->AppendRows(
+        std::make_shared<MatchListRows>(result, MatchListRows::Which::Containing));
 }
 
 void wdwMain::NormaliseCBs() {
@@ -186,6 +250,8 @@ void wdwMain::NormaliseCBs() {
     }
 }
 
-PitchClassSet wdwMain::Rotate12(PitchClassSet value, std::int64_t n) { return orvel::Rotate12(value, n); }
+PitchClassSet wdwMain::Rotate12(PitchClassSet value, std::int64_t n) {
+    return orvel::Rotate12(value, n);
+}
 
 }  // namespace orvel

@@ -30,7 +30,7 @@
 namespace orvel {
 
 class wdwMain : public Window {
-public:
+  public:
     // Where the window finds its catalogue and how it shows a message.
     struct Services {
         std::filesystem::path programFolder;
@@ -92,10 +92,10 @@ public:
     void NormaliseCBs();
     static PitchClassSet Rotate12(PitchClassSet value, std::int64_t n);
 
-protected:
+  protected:
     void Event_Open() override;
 
-private:
+  private:
     void Layout();
     void CreateControls();
     void CaptionCheckBoxes();

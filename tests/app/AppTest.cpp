@@ -1,10 +1,9 @@
-#include "App.h"
-
 #include <gtest/gtest.h>
 
 #include <QPointer>
 #include <QTimer>
 
+#include "App.h"
 #include "MainMenuBar.h"
 #include "MainWindowInstance.h"
 #include "TempFolder.h"

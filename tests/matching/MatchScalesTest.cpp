@@ -1,16 +1,16 @@
-#include "MatchScales.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "MatchScales.h"
 #include "Rotate12.h"
 
 namespace orvel {
 namespace {
 
-const NoteNames kLabels = {"A", "A# / Bb", "B", "C", "C# / Db", "D", "D# / Eb", "E", "F", "F# / Gb", "G", "G# / Ab"};
+const NoteNames kLabels = {"A",       "A# / Bb", "B", "C",       "C# / Db", "D",
+                           "D# / Eb", "E",       "F", "F# / Gb", "G",       "G# / Ab"};
 
 TScale Entry(std::string bank, std::string name, PitchClassSet notes) {
     TScale entry;
@@ -20,7 +20,8 @@ TScale Entry(std::string bank, std::string name, PitchClassSet notes) {
     return entry;
 }
 
-TScaleQuery Query(PitchClassSet notes, int rootIndex = 3, bool other = false, bool inListOnly = false) {
+TScaleQuery Query(PitchClassSet notes, int rootIndex = 3, bool other = false,
+                  bool inListOnly = false) {
     TScaleQuery query;
     query.QueryNotes = notes;
     query.RootIndex = rootIndex;
@@ -52,19 +53,20 @@ Rows ContainingTexts(const TMatchResult& result) {
 }
 
 const std::vector<TScale> kCatalogue = {
-    Entry("Chords", "Major Triad", 2192),     // 0, 4, 7
-    Entry("Diatonic", "Major", 2773),         // 0, 2, 4, 5, 7, 9, 11
+    Entry("Chords", "Major Triad", 2192),  // 0, 4, 7
+    Entry("Diatonic", "Major", 2773),      // 0, 2, 4, 5, 7, 9, 11
     Entry("Empty", "Nothing", 0),
-    Entry("Chords", "Sus", 2116),             // 0, 5, 9: the triad seen from G
-    Entry("Symmetric", "Augmented", 2184),    // 0, 4, 8
-    Entry("Chords", "Major Triad", 2192),     // a duplicate line
+    Entry("Chords", "Sus", 2116),           // 0, 5, 9: the triad seen from G
+    Entry("Symmetric", "Augmented", 2184),  // 0, 4, 8
+    Entry("Chords", "Major Triad", 2192),   // a duplicate line
     Entry("Chromatic", "Chromatic", 4095),
 };
 
 TEST(MatchScales, MainPassListsExactAndContainingInCatalogueOrder) {
     const TMatchResult result = MatchScales(Query(2192), kCatalogue);
     EXPECT_EQ(result.ValueText, "100010010000");
-    EXPECT_EQ(ExactTexts(result), (Rows{{"Chords", "Major Triad", "C"}, {"Chords", "Major Triad", "C"}}));
+    EXPECT_EQ(ExactTexts(result),
+              (Rows{{"Chords", "Major Triad", "C"}, {"Chords", "Major Triad", "C"}}));
     EXPECT_EQ(ContainingTexts(result),
               (Rows{{"Diatonic", "Major", "C", "2773"}, {"Chromatic", "Chromatic", "C", "4095"}}));
 }
@@ -177,8 +179,9 @@ TEST(MatchScales, AgreesWithTheRecordsOwnTestsForEveryQuery) {
             std::vector<TMatchRow> exact;
             std::vector<TMatchRow> containing;
             for (std::uint32_t pass = 0; pass < 12; ++pass) {
-                if (pass > 0 && (!query.IncludeOtherRoots ||
-                                 (query.RootsInListOnly && !HasPosition(q, static_cast<int>(pass))))) {
+                if (pass > 0 &&
+                    (!query.IncludeOtherRoots ||
+                     (query.RootsInListOnly && !HasPosition(q, static_cast<int>(pass))))) {
                     continue;
                 }
                 const PitchClassSet target = Rotate12(q, pass);
@@ -199,7 +202,9 @@ TEST(MatchScales, AgreesWithTheRecordsOwnTestsForEveryQuery) {
     EXPECT_GT(checkedRows, 1000u);
 }
 
-TEST(TMatchResult, RowsAreLight) { EXPECT_LE(TMatchRows::kBytesPerRow, 16u); }
+TEST(TMatchResult, RowsAreLight) {
+    EXPECT_LE(TMatchRows::kBytesPerRow, 16u);
+}
 
 }  // namespace
 }  // namespace orvel

@@ -1,6 +1,6 @@
-#include "Rotate12.h"
-
 #include <gtest/gtest.h>
+
+#include "Rotate12.h"
 
 namespace orvel {
 namespace {
@@ -24,7 +24,8 @@ TEST(Rotate12, EveryStepMovesEachPositionDownByOne) {
             const PitchClassSet rotated = Rotate12(set, n);
             ASSERT_EQ(Rotate12(rotated, 1), Rotate12(set, n + 1));
             for (int p = 0; p < kPositionCount; ++p) {
-                ASSERT_EQ(HasPosition(set, p), HasPosition(rotated, (p - n + kPositionCount) % kPositionCount));
+                ASSERT_EQ(HasPosition(set, p),
+                          HasPosition(rotated, (p - n + kPositionCount) % kPositionCount));
             }
         }
     }

@@ -15,19 +15,19 @@ using testing_support::With;
 using P = PropertyName;
 
 class OpenRecorder : public Window {
-public:
+  public:
     std::vector<QString> events;
 
-protected:
+  protected:
     void Event_Open() override { events.push_back("window"); }
 };
 
 TEST(Control, PropertiesApplyInStoredOrder) {
     Window window;
-    Label& label = window.CreateControl<Label>(Control::kNoIndex,
-                                               With(At("lbA", 10, 20), {{P::Caption, QString("first")},
-                                                                        {P::Left, std::int64_t{40}},
-                                                                        {P::Text, QString("second")}}));
+    Label& label = window.CreateControl<Label>(
+        Control::kNoIndex, With(At("lbA", 10, 20), {{P::Caption, QString("first")},
+                                                    {P::Left, std::int64_t{40}},
+                                                    {P::Text, QString("second")}}));
     EXPECT_EQ(label.Caption(), "second");
     EXPECT_EQ(label.WindowGeometry(), QRect(40, 20, 100, 20));
     EXPECT_EQ(label.Name(), "lbA");
@@ -36,7 +36,8 @@ TEST(Control, PropertiesApplyInStoredOrder) {
 
 TEST(Control, InitialValuesRunNoHandler) {
     Window window;
-    CheckBox& box = window.CreateControl<CheckBox>(Control::kNoIndex, With(At("cb", 0, 0), {{P::Value, true}}));
+    CheckBox& box =
+        window.CreateControl<CheckBox>(Control::kNoIndex, With(At("cb", 0, 0), {{P::Value, true}}));
     int actions = 0;
     box.Action = [&](CheckBox& raised) {
         EXPECT_EQ(&raised, &box);
@@ -50,11 +51,14 @@ TEST(Control, InitialValuesRunNoHandler) {
 
 TEST(Control, RefusesPropertiesItDoesNotHave) {
     Window window;
-    EXPECT_THROW(window.CreateControl<Label>(Control::kNoIndex, With(At("lb", 0, 0), {{P::ColumnCount, std::int64_t{3}}})),
+    EXPECT_THROW(window.CreateControl<Label>(
+                     Control::kNoIndex, With(At("lb", 0, 0), {{P::ColumnCount, std::int64_t{3}}})),
                  std::invalid_argument);
-    EXPECT_THROW(window.CreateControl<Label>(Control::kNoIndex, With(At("lb", 0, 0), {{P::Caption, true}})),
-                 std::invalid_argument);
-    EXPECT_THROW(window.CreateControl<Label>(Control::kNoIndex, With(At("lb", 0, 0), {{P::LockRight, true}})),
+    EXPECT_THROW(
+        window.CreateControl<Label>(Control::kNoIndex, With(At("lb", 0, 0), {{P::Caption, true}})),
+        std::invalid_argument);
+    EXPECT_THROW(window.CreateControl<Label>(Control::kNoIndex,
+                                             With(At("lb", 0, 0), {{P::LockRight, true}})),
                  std::invalid_argument);
 }
 
@@ -74,7 +78,8 @@ TEST(Window, NestedControlDetachesWithoutMovingOnScreen) {
     Window window;
     window.ApplySettings({{P::Width, std::int64_t{300}}, {P::Height, std::int64_t{300}}});
     CheckBox& outer = window.CreateControl<CheckBox>(2, At("cb", 30, 50, 100, 25));
-    CheckBox& inner = window.CreateControl<CheckBox>(4, With(At("cb", 30, 60, 100, 25), {{P::InitialParent, QString("cb$2")}}));
+    CheckBox& inner = window.CreateControl<CheckBox>(
+        4, With(At("cb", 30, 60, 100, 25), {{P::InitialParent, QString("cb$2")}}));
     EXPECT_EQ(inner.Parent(), &outer);
     EXPECT_EQ(inner.Widget().parentWidget(), &outer.Widget());
     const QPoint before = inner.Widget().mapTo(&window.ContentArea(), QPoint(0, 0));
@@ -86,7 +91,8 @@ TEST(Window, NestedControlDetachesWithoutMovingOnScreen) {
     EXPECT_EQ(inner.Widget().mapTo(&window.ContentArea(), QPoint(0, 0)), before);
     EXPECT_EQ(inner.WindowGeometry(), QRect(30, 60, 100, 25));
 
-    EXPECT_THROW(window.CreateControl<CheckBox>(5, With(At("cb", 0, 0), {{P::InitialParent, QString("cb$9")}})),
+    EXPECT_THROW(window.CreateControl<CheckBox>(
+                     5, With(At("cb", 0, 0), {{P::InitialParent, QString("cb$9")}})),
                  std::invalid_argument);
 }
 
@@ -94,7 +100,9 @@ TEST(Window, RaisesEachControlsOpenThenItsOwnOnce) {
     OpenRecorder window;
     for (int index : {0, 1, 2}) {
         Label& label = window.CreateControl<Label>(index, At("lbItem", 0, index * 20));
-        label.Open = [&window](Control& raised) { window.events.push_back("item " + QString::number(raised.Index())); };
+        label.Open = [&window](Control& raised) {
+            window.events.push_back("item " + QString::number(raised.Index()));
+        };
     }
     window.Open();
     window.Open();
@@ -104,7 +112,8 @@ TEST(Window, RaisesEachControlsOpenThenItsOwnOnce) {
 
 TEST(Window, ContentAreaHasTheSizeOfItsSettings) {
     Window window;
-    window.ApplySettings({{P::Width, std::int64_t{615}}, {P::Height, std::int64_t{605}}, {P::Title, QString("T")}});
+    window.ApplySettings(
+        {{P::Width, std::int64_t{615}}, {P::Height, std::int64_t{605}}, {P::Title, QString("T")}});
     window.Open();
     QCoreApplication::processEvents();
     EXPECT_EQ(window.ContentArea().size(), QSize(615, 605));
@@ -114,8 +123,8 @@ TEST(Window, ContentAreaHasTheSizeOfItsSettings) {
 
 TEST(CheckBox, CaptionIsNeverCutOff) {
     Window window;
-    CheckBox& box = window.CreateControl<CheckBox>(Control::kNoIndex,
-                                                   With(At("cb", 0, 0, 20, 20), {{P::Caption, QString("A long caption")}}));
+    CheckBox& box = window.CreateControl<CheckBox>(
+        Control::kNoIndex, With(At("cb", 0, 0, 20, 20), {{P::Caption, QString("A long caption")}}));
     EXPECT_EQ(box.WindowGeometry().width(), 20);
     EXPECT_GE(box.Widget().width(), box.sizeHint().width());
 }

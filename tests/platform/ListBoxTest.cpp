@@ -1,5 +1,3 @@
-#include "ListBox.h"
-
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
@@ -7,6 +5,7 @@
 #include <QClipboard>
 #include <QTest>
 
+#include "ListBox.h"
 #include "MainMenuBar.h"
 #include "TestWindow.h"
 
@@ -19,7 +18,7 @@ using P = PropertyName;
 
 // A million rows whose texts are made when asked for, counting the asks.
 class CountingRows final : public ListRows {
-public:
+  public:
     explicit CountingRows(std::size_t rows) : rows_(rows) {}
     std::size_t RowCount() const override { return rows_; }
     QString Cell(std::size_t row, int column) const override {
@@ -28,17 +27,18 @@ public:
     }
     mutable std::size_t asks = 0;
 
-private:
+  private:
     std::size_t rows_;
 };
 
 class ListBoxTest : public testing::Test {
-protected:
+  protected:
     ListBox& MakeList(std::int64_t columns) {
         return window.CreateControl<ListBox>(
-            Control::kNoIndex, With(At("lbList", 10, 10, 387, 249), {{P::ColumnCount, columns},
-                                                                      {P::ColumnWidths, QString("35%,50%,15%,0%")},
-                                                                      {P::HasHeading, false}}));
+            Control::kNoIndex,
+            With(At("lbList", 10, 10, 387, 249), {{P::ColumnCount, columns},
+                                                  {P::ColumnWidths, QString("35%,50%,15%,0%")},
+                                                  {P::HasHeading, false}}));
     }
     Window window;
 };
@@ -61,13 +61,15 @@ TEST_F(ListBoxTest, ColumnsTakeTheirShareOfTheWidthAndZeroHides) {
 
     ListBox& three = window.CreateControl<ListBox>(
         Control::kNoIndex,
-        With(At("lbThree", 10, 300, 387, 95), {{P::ColumnCount, std::int64_t{3}}, {P::ColumnWidths, QString("35%,50%,15%,0%")}}));
+        With(At("lbThree", 10, 300, 387, 95),
+             {{P::ColumnCount, std::int64_t{3}}, {P::ColumnWidths, QString("35%,50%,15%,0%")}}));
     EXPECT_EQ(three.ColumnCount(), 3);
     EXPECT_FALSE(three.isColumnHidden(2));
 
-    EXPECT_THROW(window.CreateControl<ListBox>(Control::kNoIndex,
-                                               With(At("lbBad", 0, 0), {{P::ColumnWidths, QString("35,abc")}})),
-                 std::invalid_argument);
+    EXPECT_THROW(
+        window.CreateControl<ListBox>(
+            Control::kNoIndex, With(At("lbBad", 0, 0), {{P::ColumnWidths, QString("35,abc")}})),
+        std::invalid_argument);
 }
 
 TEST_F(ListBoxTest, SelectionAndChangeEvents) {
@@ -85,7 +87,8 @@ TEST_F(ListBoxTest, SelectionAndChangeEvents) {
     list.DeleteAllRows();
     EXPECT_EQ(list.ListIndex(), -1);
     EXPECT_EQ(list.RowCount(), 0u);
-    EXPECT_EQ(seen, (std::vector<std::int64_t>{1, 0, -1})) << "emptying a list with a selection is a change";
+    EXPECT_EQ(seen, (std::vector<std::int64_t>{1, 0, -1}))
+        << "emptying a list with a selection is a change";
 
     list.DeleteAllRows();
     EXPECT_EQ(seen.size(), 3u) << "emptying an empty list changes nothing";
@@ -127,7 +130,8 @@ TEST_F(ListBoxTest, BulkRowsAreReadOnlyWhereShown) {
 
 TEST_F(ListBoxTest, ModelPassesQtsModelChecks) {
     ListBox& list = MakeList(4);
-    QAbstractItemModelTester tester(list.model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QAbstractItemModelTester tester(list.model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
     list.AddRow({"a", "b", "c", "1"});
     list.AppendRows(std::make_shared<CountingRows>(50));
     list.AddRow({"d"});

@@ -1,15 +1,17 @@
-#include "MainMenuBar.h"
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QMenu>
 #include <QTimer>
 
+#include "MainMenuBar.h"
+
 namespace orvel {
 namespace {
 
-TEST(MainMenuBar, OneSharedInstance) { EXPECT_EQ(&MainMenuBar::Instance(), &MainMenuBar::Instance()); }
+TEST(MainMenuBar, OneSharedInstance) {
+    EXPECT_EQ(&MainMenuBar::Instance(), &MainMenuBar::Instance());
+}
 
 TEST(MainMenuBar, FileAndEditMenusInOrder) {
     const MainMenuBar& bar = MainMenuBar::Instance();
@@ -31,12 +33,12 @@ TEST(MainMenuBar, FileAndEditMenusInOrder) {
     EXPECT_EQ(quit->menuRole(), QAction::QuitRole);
 
     const std::vector<std::pair<QString, QString>> expected = {
-        {"EditUndo", "&Undo"},       {"EditSeparator1", "-"}, {"EditCut", "Cu&t"},
-        {"EditCopy", "&Copy"},       {"EditPaste", "&Paste"}, {"EditClear", "&Delete"},
-        {"EditSeparator2", "-"},     {"EditSelectAll", "Select &All"}};
-    const std::vector<std::optional<QString>> shortcuts = {QString("Ctrl+Z"), std::nullopt, QString("Ctrl+X"),
-                                                           QString("Ctrl+C"), QString("Ctrl+V"), QString(""),
-                                                           std::nullopt,      QString("Ctrl+A")};
+        {"EditUndo", "&Undo"},   {"EditSeparator1", "-"},         {"EditCut", "Cu&t"},
+        {"EditCopy", "&Copy"},   {"EditPaste", "&Paste"},         {"EditClear", "&Delete"},
+        {"EditSeparator2", "-"}, {"EditSelectAll", "Select &All"}};
+    const std::vector<std::optional<QString>> shortcuts = {
+        QString("Ctrl+Z"), std::nullopt, QString("Ctrl+X"), QString("Ctrl+C"),
+        QString("Ctrl+V"), QString(""),  std::nullopt,      QString("Ctrl+A")};
     const QList<QAction*> edit = menus[1]->menu()->actions();
     ASSERT_EQ(edit.size(), 8);
     for (int i = 0; i < 8; ++i) {

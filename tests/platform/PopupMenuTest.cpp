@@ -1,7 +1,6 @@
-#include "PopupMenu.h"
-
 #include <gtest/gtest.h>
 
+#include "PopupMenu.h"
 #include "TestWindow.h"
 
 namespace orvel {
@@ -14,8 +13,9 @@ using P = PropertyName;
 TEST(PopupMenu, ItemsFromCrLfTextAndInitialSelectionRunsNoHandler) {
     Window window;
     PopupMenu& popup = window.CreateControl<PopupMenu>(
-        Control::kNoIndex, With(At("pm", 0, 0), {{P::InitialValue, QString("A\r\nA# / Bb\r\nB\r\nC")},
-                                                 {P::ListIndex, std::int64_t{3}}}));
+        Control::kNoIndex,
+        With(At("pm", 0, 0), {{P::InitialValue, QString("A\r\nA# / Bb\r\nB\r\nC")},
+                              {P::ListIndex, std::int64_t{3}}}));
     int changes = 0;
     popup.Change = [&](PopupMenu& raised) {
         EXPECT_EQ(&raised, &popup);

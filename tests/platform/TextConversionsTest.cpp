@@ -1,8 +1,8 @@
-#include "TextConversions.h"
-
 #include <gtest/gtest.h>
 
 #include <limits>
+
+#include "TextConversions.h"
 
 namespace orvel {
 namespace {

@@ -1,10 +1,9 @@
-#include "DiskTextFileReader.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "DiskTextFileReader.h"
 #include "TempFolder.h"
 
 namespace orvel {
@@ -40,16 +39,15 @@ TEST_P(DiskTextFileReaderLines, SplitsAtEveryLineEnd) {
 INSTANTIATE_TEST_SUITE_P(
     LineEnds, DiskTextFileReaderLines,
     testing::Values(
-        LineEndCase{"Empty", "", {}},
-        LineEndCase{"NoFinalLineEnd", "a\nb", {"a", "b"}},
+        LineEndCase{"Empty", "", {}}, LineEndCase{"NoFinalLineEnd", "a\nb", {"a", "b"}},
         LineEndCase{"FinalLfAddsNoLine", "a\nb\n", {"a", "b"}},
-        LineEndCase{"CrLf", "a\r\nb\r\n", {"a", "b"}},
-        LineEndCase{"LoneCr", "a\rb\r", {"a", "b"}},
+        LineEndCase{"CrLf", "a\r\nb\r\n", {"a", "b"}}, LineEndCase{"LoneCr", "a\rb\r", {"a", "b"}},
         LineEndCase{"Mixed", "a\r\nb\rc\nd", {"a", "b", "c", "d"}},
         LineEndCase{"EmptyLinesKept", "\n\r\n\r", {"", "", ""}},
         LineEndCase{"CrThenLfIsOneEnd", "a\r\n\nb", {"a", "", "b"}},
         LineEndCase{"LfThenCrIsTwoEnds", "a\n\rb", {"a", "", "b"}},
-        LineEndCase{"NulAndInvalidUtf8Kept", std::string("a\0b\xff\xfe,\xc3\n", 8),
+        LineEndCase{"NulAndInvalidUtf8Kept",
+                    std::string("a\0b\xff\xfe,\xc3\n", 8),
                     {std::string("a\0b\xff\xfe,\xc3", 7)}},
         LineEndCase{"ByteOrderMarkIsPartOfLineOne", "\xEF\xBB\xBFh\nx", {"\xEF\xBB\xBFh", "x"}}),
     [](const testing::TestParamInfo<LineEndCase>& info) { return info.param.name; });

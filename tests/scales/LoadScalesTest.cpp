@@ -1,5 +1,3 @@
-#include "LoadScales.h"
-
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -8,6 +6,7 @@
 #include <vector>
 
 #include "DiskTextFileReader.h"
+#include "LoadScales.h"
 #include "TempFolder.h"
 
 namespace orvel {
@@ -16,14 +15,16 @@ namespace {
 using testing_support::TempFolder;
 
 const std::string kHeader = "Title\nBank,Scale,1,b2,2,b3,3,4,b5,5,b6,6,b7,7\n";
-const std::string kMajor = "Diatonic,Major,TRUE,FALSE,TRUE,FALSE,TRUE,TRUE,FALSE,TRUE,FALSE,TRUE,FALSE,TRUE";
-const std::string kTriad = "Chords,Major Triad,TRUE,FALSE,FALSE,FALSE,TRUE,FALSE,FALSE,TRUE,FALSE,FALSE,FALSE,FALSE";
+const std::string kMajor =
+    "Diatonic,Major,TRUE,FALSE,TRUE,FALSE,TRUE,TRUE,FALSE,TRUE,FALSE,TRUE,FALSE,TRUE";
+const std::string kTriad =
+    "Chords,Major Triad,TRUE,FALSE,FALSE,FALSE,TRUE,FALSE,FALSE,TRUE,FALSE,FALSE,FALSE,FALSE";
 constexpr PitchClassSet kMajorNotes = 2773;
 constexpr PitchClassSet kTriadNotes = 2192;
 
 // Stands in for the disk: serves given lines and fails where a test says.
 class ScriptedReader final : public TextFileReader {
-public:
+  public:
     explicit ScriptedReader(std::vector<std::string> lines) : lines_(std::move(lines)) {}
 
     bool exists = true;
@@ -45,7 +46,8 @@ public:
         if (failingRead && reads_ == *failingRead) {
             throw TIOError("read fault");
         }
-        const std::string_view line = reads_ < lines_.size() ? std::string_view(lines_[reads_]) : "";
+        const std::string_view line =
+            reads_ < lines_.size() ? std::string_view(lines_[reads_]) : "";
         ++reads_;
         return line;
     }
@@ -55,7 +57,7 @@ public:
         open = false;
     }
 
-private:
+  private:
     std::vector<std::string> lines_;
     std::size_t reads_ = 0;
 };
@@ -70,7 +72,10 @@ LoadOutcome Load(TextFileReader& reader, const std::filesystem::path& folder = "
     LoadOutcome outcome;
     std::ostringstream warnings;
     LoadScales(folder, outcome.scale,
-               {reader, [&](const std::string& message, const std::string&) { outcome.messages.push_back(message); },
+               {reader,
+                [&](const std::string& message, const std::string&) {
+                    outcome.messages.push_back(message);
+                },
                 warnings});
     outcome.warnings = warnings.str();
     return outcome;
@@ -107,7 +112,8 @@ TEST(LoadScales, MissingFileLeavesCatalogueEmptyWithoutMessage) {
 TEST(LoadScales, SkipsExactlyTwoHeaderLines) {
     EXPECT_TRUE(LoadFile("").scale.empty());
     EXPECT_TRUE(LoadFile("only one line").scale.empty());
-    EXPECT_TRUE(LoadFile("Title\n" + kMajor + "\n").scale.empty());  // a scale on line 2 is a header
+    EXPECT_TRUE(
+        LoadFile("Title\n" + kMajor + "\n").scale.empty());  // a scale on line 2 is a header
     EXPECT_EQ(Names(LoadFile(kHeader + kMajor).scale), std::vector<std::string>{"Major"});
     EXPECT_EQ(Names(LoadFile(kHeader + kMajor + "\n").scale), std::vector<std::string>{"Major"});
     EXPECT_EQ(Names(LoadFile(kMajor + "\n" + kMajor + "\n" + kTriad).scale),
@@ -135,8 +141,10 @@ TEST(LoadScales, CrLfAndLoneCrLinesKeepTheirLastNote) {
 }
 
 TEST(LoadScales, QuotedCommaShiftsTheFields) {
-    const LoadOutcome outcome =
-        LoadFile(kHeader + "\"Bank, quoted\",Name,TRUE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,TRUE");
+    const LoadOutcome outcome = LoadFile(
+        kHeader +
+        "\"Bank, "
+        "quoted\",Name,TRUE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,TRUE");
     ASSERT_EQ(outcome.scale.size(), 1u);
     EXPECT_EQ(outcome.scale[0].Bank, "\"Bank");
     EXPECT_EQ(outcome.scale[0].Scale, " quoted\"");
@@ -153,12 +161,16 @@ TEST(LoadScales, LongerLinesLoadLikeTheirFirstFourteenFields) {
 
 TEST(LoadScales, ShortLinesAreSkippedWithAWarningAndGoodLinesKept) {
     const std::string thirteen = kMajor.substr(0, kMajor.rfind(','));
-    const LoadOutcome outcome = LoadFile(kHeader + kTriad + "\n\n" + thirteen + "\n" + kMajor + "\n\n");
+    const LoadOutcome outcome =
+        LoadFile(kHeader + kTriad + "\n\n" + thirteen + "\n" + kMajor + "\n\n");
     EXPECT_EQ(Names(outcome.scale), (std::vector<std::string>{"Major Triad", "Major"}));
     EXPECT_TRUE(outcome.messages.empty());
-    EXPECT_NE(outcome.warnings.find(":4: skipped: 1 fields"), std::string::npos) << outcome.warnings;
-    EXPECT_NE(outcome.warnings.find(":5: skipped: 13 fields"), std::string::npos) << outcome.warnings;
-    EXPECT_NE(outcome.warnings.find(":7: skipped: 1 fields"), std::string::npos) << outcome.warnings;
+    EXPECT_NE(outcome.warnings.find(":4: skipped: 1 fields"), std::string::npos)
+        << outcome.warnings;
+    EXPECT_NE(outcome.warnings.find(":5: skipped: 13 fields"), std::string::npos)
+        << outcome.warnings;
+    EXPECT_NE(outcome.warnings.find(":7: skipped: 1 fields"), std::string::npos)
+        << outcome.warnings;
     EXPECT_EQ(std::count(outcome.warnings.begin(), outcome.warnings.end(), '\n'), 3);
 }
 

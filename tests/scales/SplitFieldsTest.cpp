@@ -1,9 +1,9 @@
-#include "SplitFields.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "SplitFields.h"
 
 namespace orvel {
 namespace {

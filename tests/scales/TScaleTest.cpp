@@ -1,5 +1,3 @@
-#include "TScale.h"
-
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -7,6 +5,7 @@
 #include <vector>
 
 #include "SplitFields.h"
+#include "TScale.h"
 
 namespace orvel {
 namespace {
@@ -18,7 +17,8 @@ TScale FromLine(const std::string& line) {
 }
 
 // A line whose twelve position fields are TRUE exactly at the given positions.
-std::string LineWithPositions(std::initializer_list<int> positions, const std::string& other = "FALSE") {
+std::string LineWithPositions(std::initializer_list<int> positions,
+                              const std::string& other = "FALSE") {
     std::string line = "Bank,Name";
     for (int p = 0; p < kPositionCount; ++p) {
         bool present = false;

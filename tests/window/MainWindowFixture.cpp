@@ -6,10 +6,12 @@
 
 namespace orvel::testing_support {
 
-std::string CatalogueLine(const std::string& bank, const std::string& name, std::initializer_list<int> positions) {
+std::string CatalogueLine(const std::string& bank, const std::string& name,
+                          std::initializer_list<int> positions) {
     std::string line = bank + "," + name;
     for (int p = 0; p < 12; ++p) {
-        line += std::find(positions.begin(), positions.end(), p) != positions.end() ? ",TRUE" : ",FALSE";
+        line += std::find(positions.begin(), positions.end(), p) != positions.end() ? ",TRUE"
+                                                                                    : ",FALSE";
     }
     return line;
 }
@@ -29,7 +31,8 @@ void MainWindowFixture::MakeWindow(const std::vector<std::string>& dataLines, bo
 
 void MainWindowFixture::MakeWindowWithoutCatalogue() {
     window = std::make_unique<wdwMain>(wdwMain::Services{
-        folder.Path(), [this](const std::string& message, const std::string&) { messages.push_back(message); }});
+        folder.Path(),
+        [this](const std::string& message, const std::string&) { messages.push_back(message); }});
 }
 
 void MainWindowFixture::Click(CheckBox& box) {
@@ -38,7 +41,8 @@ void MainWindowFixture::Click(CheckBox& box) {
 
 void MainWindowFixture::ClickRow(ListBox& list, int row) {
     list.scrollTo(list.model()->index(row, 0));
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(list.model()->index(row, 0)).center());
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      list.visualRect(list.model()->index(row, 0)).center());
 }
 
 void MainWindowFixture::ChooseRoot(int index) {

@@ -16,10 +16,11 @@
 namespace orvel::testing_support {
 
 // A catalogue line holding exactly the given positions.
-std::string CatalogueLine(const std::string& bank, const std::string& name, std::initializer_list<int> positions);
+std::string CatalogueLine(const std::string& bank, const std::string& name,
+                          std::initializer_list<int> positions);
 
 class MainWindowFixture : public testing::Test {
-protected:
+  protected:
     // Writes the catalogue (two header lines first) and makes the window,
     // opened unless told otherwise.
     void MakeWindow(const std::vector<std::string>& dataLines, bool open = true);

@@ -29,7 +29,7 @@ const std::vector<std::string> kCatalogue = {
 };
 
 class wdwMainBehaviour : public MainWindowFixture {
-protected:
+  protected:
     void SetUp() override { MakeWindow(kCatalogue); }
 
     void Tick(std::initializer_list<int> positions) {
@@ -59,10 +59,11 @@ protected:
 
 TEST_F(wdwMainBehaviour, OpeningLoadsNamesAndShowsNoMatchYet) {
     EXPECT_EQ(window->Scale.size(), 7u) << "the short line is skipped";
-    EXPECT_EQ(window->Labels, (std::vector<std::string>{"A", "A# / Bb", "B", "C", "C# / Db", "D", "D# / Eb", "E", "F",
-                                                        "F# / Gb", "G", "G# / Ab"}));
-    EXPECT_EQ(Captions(), (QStringList{"C", "C# / Db", "D", "D# / Eb", "E", "F", "F# / Gb", "G", "G# / Ab", "A",
-                                       "A# / Bb", "B"}));
+    EXPECT_EQ(window->Labels,
+              (std::vector<std::string>{"A", "A# / Bb", "B", "C", "C# / Db", "D", "D# / Eb", "E",
+                                        "F", "F# / Gb", "G", "G# / Ab"}));
+    EXPECT_EQ(Captions(), (QStringList{"C", "C# / Db", "D", "D# / Eb", "E", "F", "F# / Gb", "G",
+                                       "G# / Ab", "A", "A# / Bb", "B"}));
     EXPECT_TRUE(Stars().empty());
     EXPECT_EQ(window->lbExact()->RowCount(), 0u);
     EXPECT_EQ(window->lbContaining()->RowCount(), 0u);
@@ -82,15 +83,17 @@ TEST_F(wdwMainBehaviour, TickingNotesListsExactAndContainingScales) {
     Click(*window->cbScale(7));
     EXPECT_FALSE(window->cbScale(7)->Value());
     EXPECT_EQ(RowsOf(*window->lbExact()), Table{});
-    EXPECT_EQ(window->lbContaining()->RowCount(), 4u) << "Major, Major Triad, Augmented, Chromatic hold C and E";
+    EXPECT_EQ(window->lbContaining()->RowCount(), 4u)
+        << "Major, Major Triad, Augmented, Chromatic hold C and E";
 }
 
 TEST_F(wdwMainBehaviour, ChoosingARootRenamesTheBoxesAndKeepsTheTicks) {
     Tick({0, 4, 7});
     ChooseRoot(5);  // D
-    EXPECT_EQ(Captions(), (QStringList{"D", "D# / Eb", "E", "F", "F# / Gb", "G", "G# / Ab", "A", "A# / Bb", "B", "C",
-                                       "C# / Db"}));
-    EXPECT_TRUE(window->cbScale(0)->Value() && window->cbScale(4)->Value() && window->cbScale(7)->Value());
+    EXPECT_EQ(Captions(), (QStringList{"D", "D# / Eb", "E", "F", "F# / Gb", "G", "G# / Ab", "A",
+                                       "A# / Bb", "B", "C", "C# / Db"}));
+    EXPECT_TRUE(window->cbScale(0)->Value() && window->cbScale(4)->Value() &&
+                window->cbScale(7)->Value());
     EXPECT_EQ(window->cbScale(4)->Caption(), "F# / Gb");
     EXPECT_EQ(RowsOf(*window->lbExact()), (Table{{"Chords", "Major Triad", "D"}}));
     EXPECT_EQ(RowsOf(*window->lbContaining()),
@@ -100,8 +103,8 @@ TEST_F(wdwMainBehaviour, ChoosingARootRenamesTheBoxesAndKeepsTheTicks) {
     EXPECT_EQ(Captions().mid(0, 3), (QStringList{"G# / Ab", "A", "A# / Bb"}));
     EXPECT_EQ(Captions()[11], "G");
     ChooseRoot(0);
-    EXPECT_EQ(Captions(), (QStringList{"A", "A# / Bb", "B", "C", "C# / Db", "D", "D# / Eb", "E", "F", "F# / Gb", "G",
-                                       "G# / Ab"}));
+    EXPECT_EQ(Captions(), (QStringList{"A", "A# / Bb", "B", "C", "C# / Db", "D", "D# / Eb", "E",
+                                       "F", "F# / Gb", "G", "G# / Ab"}));
 }
 
 TEST_F(wdwMainBehaviour, ChoosingARootWithNothingTickedListsEveryNonEmptyScale) {
@@ -228,7 +231,8 @@ TEST_F(wdwMainStartUp, UnreadableCatalogueShowsOneMessageAndTheWindowStillOpens)
 }
 
 TEST_F(wdwMainStartUp, CrLfCatalogueKeepsTheLastNote) {
-    folder.Write("Orvel Scales.csv", "T\r\nH\r\n" + CatalogueLine("B", "Seventh", {0, 4, 7, 11}) + "\r\n");
+    folder.Write("Orvel Scales.csv",
+                 "T\r\nH\r\n" + CatalogueLine("B", "Seventh", {0, 4, 7, 11}) + "\r\n");
     MakeWindowWithoutCatalogue();
     window->Open();
     ASSERT_EQ(window->Scale.size(), 1u);

@@ -80,22 +80,26 @@ QString TextOfControl(Control& control) {
 
 QString HelpTagFor(const QString& name) {
     if (name == "lbContaining") {
-        return "This list will show scales which contain all of the pitch classes specified and which satisfy the "
+        return "This list will show scales which contain all of the pitch classes specified and "
+               "which satisfy the "
                "specified root note requirements.";
     }
     if (name == "lbExact") {
-        return "This list will contain only those scales which are an exact match for the pitch classes specified "
+        return "This list will contain only those scales which are an exact match for the pitch "
+               "classes specified "
                "and contain no other pitch classes.";
     }
     if (name == "pmRoot") {
         return "Specify the pitch class which must serve as the root of the scale.";
     }
     if (name == "cbOther") {
-        return "Include all scales which contain the specified pitch classes, even those with a root note other "
+        return "Include all scales which contain the specified pitch classes, even those with a "
+               "root note other "
                "than that specified above.";
     }
     if (name == "cbRinL") {
-        return "The lists will contain only  scales where the root note is included in the pitch scales selected "
+        return "The lists will contain only  scales where the root note is included in the pitch "
+               "scales selected "
                "below.";
     }
     if (name == "cbScale" || name == "lbStar") {
@@ -117,14 +121,16 @@ TEST_F(wdwMainLayout, EveryControlAsLaidOutInCreationOrder) {
         SCOPED_TRACE(std::string(expected.name) + " " + std::to_string(expected.index));
         EXPECT_EQ(control.Name(), expected.name);
         EXPECT_EQ(control.Index(), expected.index);
-        EXPECT_EQ(control.WindowGeometry(), QRect(expected.left, expected.top, expected.width, expected.height));
+        EXPECT_EQ(control.WindowGeometry(),
+                  QRect(expected.left, expected.top, expected.width, expected.height));
         EXPECT_EQ(control.TabIndex(), expected.tab);
         EXPECT_EQ(control.Visible(), expected.visible);
         EXPECT_EQ(TextOfControl(control), expected.text);
         EXPECT_EQ(control.HelpTag(), HelpTagFor(control.Name()));
         EXPECT_TRUE(control.Widget().isEnabled());
         if (control.Name() != "lbStar") {
-            EXPECT_EQ(control.Widget().font(), QApplication::font()) << "the system font at its default size";
+            EXPECT_EQ(control.Widget().font(), QApplication::font())
+                << "the system font at its default size";
         }
         ++checked;
     }
@@ -168,14 +174,16 @@ TEST_F(wdwMainLayout, StarsAreLargeGreenAsterisks) {
         EXPECT_EQ(star.TextColor(), QColor(0, 129, 0));
         EXPECT_FALSE(star.font().bold());
     }
-    for (Label* label : {window->Label1(), window->Label2(), window->Label3(), window->Label4(), window->lbValue(),
-                         window->lbScale()}) {
+    for (Label* label : {window->Label1(), window->Label2(), window->Label3(), window->Label4(),
+                         window->lbValue(), window->lbScale()}) {
         EXPECT_EQ(label->TextColor(), QColor(0, 0, 0));
     }
     // Check boxes 3, 5, 7 and 9 sit one pixel below their stars.
     for (int i = 0; i < 12; ++i) {
         const int offset = (i == 3 || i == 5 || i == 7 || i == 9) ? 1 : 0;
-        EXPECT_EQ(window->cbScale(i)->WindowGeometry().top(), window->lbStar(i)->WindowGeometry().top() + offset) << i;
+        EXPECT_EQ(window->cbScale(i)->WindowGeometry().top(),
+                  window->lbStar(i)->WindowGeometry().top() + offset)
+            << i;
     }
 }
 
@@ -194,7 +202,8 @@ TEST_F(wdwMainLayout, ListsAndPopup) {
     EXPECT_EQ(exact.RowCount(), 0u);
 
     PopupMenu& popup = *window->pmRoot();
-    const QStringList items = {"A", "A# / Bb", "B", "C", "C# / Db", "D", "D# / Eb", "E", "F", "F# / Gb", "G", "G# / Ab"};
+    const QStringList items = {"A",       "A# / Bb", "B", "C",       "C# / Db", "D",
+                               "D# / Eb", "E",       "F", "F# / Gb", "G",       "G# / Ab"};
     ASSERT_EQ(popup.ItemCount(), 12);
     for (int i = 0; i < 12; ++i) {
         EXPECT_EQ(popup.Item(i), items[i]);
@@ -205,10 +214,10 @@ TEST_F(wdwMainLayout, ListsAndPopup) {
 TEST_F(wdwMainLayout, ElevenElementsStartNestedAndOpenOnTheWindow) {
     MakeWindow({}, false);
     const std::vector<std::tuple<const char*, int, const char*, int>> nesting = {
-        {"cbScale", 4, "cbScale", 2}, {"cbScale", 5, "cbScale", 3}, {"cbScale", 6, "cbScale", 4},
-        {"cbScale", 7, "cbScale", 5}, {"cbScale", 8, "cbScale", 6}, {"cbScale", 9, "cbScale", 7},
-        {"cbScale", 10, "cbScale", 8}, {"lbStar", 5, "lbStar", 2},  {"lbStar", 6, "lbStar", 3},
-        {"lbStar", 9, "cbScale", 2},  {"lbStar", 10, "lbStar", 7}};
+        {"cbScale", 4, "cbScale", 2},  {"cbScale", 5, "cbScale", 3}, {"cbScale", 6, "cbScale", 4},
+        {"cbScale", 7, "cbScale", 5},  {"cbScale", 8, "cbScale", 6}, {"cbScale", 9, "cbScale", 7},
+        {"cbScale", 10, "cbScale", 8}, {"lbStar", 5, "lbStar", 2},   {"lbStar", 6, "lbStar", 3},
+        {"lbStar", 9, "cbScale", 2},   {"lbStar", 10, "lbStar", 7}};
     int nested = 0;
     for (Control* control : window->Controls()) {
         if (control->Parent() != nullptr) {
@@ -217,7 +226,8 @@ TEST_F(wdwMainLayout, ElevenElementsStartNestedAndOpenOnTheWindow) {
     }
     EXPECT_EQ(nested, 11);
     for (const auto& [name, index, parentName, parentIndex] : nesting) {
-        EXPECT_EQ(window->FindControl(name, index)->Parent(), window->FindControl(parentName, parentIndex))
+        EXPECT_EQ(window->FindControl(name, index)->Parent(),
+                  window->FindControl(parentName, parentIndex))
             << name << index;
     }
 

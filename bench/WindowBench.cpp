@@ -1,0 +1,65 @@
+// From a click on a check box to both lists refilled and painted, in the real
+// main window over a generated catalogue, offscreen:
+//
+//   build/default/bin/orvel_window_bench
+//
+// Worst case: nothing ticked with "Include Other Roots" on, so every entry is
+// listed twelve times. Each timed click unticks the root box (ticked again,
+// untimed, between clicks).
+
+#include <benchmark/benchmark.h>
+
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+
+#include "LoadScales.h"
+#include "QtBenchMain.h"
+#include "SyntheticCatalogue.h"
+#include "wdwMain.h"
+
+namespace orvel::bench {
+namespace {
+
+void Click(CheckBox& box) {
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(8, box.height() / 2));
+}
+
+void BM_ClickRefillsBothLists(benchmark::State& state) {
+    const auto entries = static_cast<std::size_t>(state.range(0));
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("orvel-window-bench-" + std::to_string(entries));
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / kCatalogueFileName, std::ios::binary)
+        << CatalogueFileText(SyntheticCatalogue(entries));
+
+    wdwMain window(wdwMain::Services{folder, [](const std::string&, const std::string&) {}});
+    window.Open();
+    QCoreApplication::processEvents();
+    Click(*window.cbOther());
+    CheckBox& root = *window.cbScale(0);
+    for (auto _ : state) {
+        state.PauseTiming();
+        Click(root);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        Click(root);
+        QCoreApplication::processEvents();
+        window.lbExact()->viewport()->repaint();
+        window.lbContaining()->viewport()->repaint();
+    }
+    state.counters["rows"] =
+        static_cast<double>(window.lbContaining()->RowCount() + window.lbExact()->RowCount());
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_ClickRefillsBothLists)
+    ->Arg(10'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+}  // namespace orvel::bench
+
+ORVEL_QT_BENCHMARK_MAIN()
