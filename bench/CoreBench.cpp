@@ -16,6 +16,7 @@
 #include "DiskTextFileReader.h"
 #include "LoadScales.h"
 #include "MatchScales.h"
+#include "NoteNameTable.h"
 #include "SyntheticCatalogue.h"
 
 namespace orvel::bench {

@@ -31,7 +31,11 @@ void ReadDataLines(TextFileReader& reader, const std::filesystem::path& file,
 
 void LoadScales(const std::filesystem::path& programFolder, std::vector<TScale>& scale,
                 const LoadServices& services) {
-    const std::filesystem::path file = programFolder / kCatalogueFileName;
+    LoadCatalogueFile(programFolder / kCatalogueFileName, scale, services);
+}
+
+void LoadCatalogueFile(const std::filesystem::path& file, std::vector<TScale>& scale,
+                       const LoadServices& services) {
     if (!services.reader.Exists(file)) {
         return;
     }

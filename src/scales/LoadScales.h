@@ -35,7 +35,12 @@ struct LoadServices {
     std::ostream& warnings;  // where skipped lines are named
 };
 
+// Loads "Orvel Scales.csv" from the program's folder.
 void LoadScales(const std::filesystem::path& programFolder, std::vector<TScale>& scale,
                 const LoadServices& services);
+
+// The same for a catalogue file of any name (the command line's --catalogue).
+void LoadCatalogueFile(const std::filesystem::path& file, std::vector<TScale>& scale,
+                       const LoadServices& services);
 
 }  // namespace orvel

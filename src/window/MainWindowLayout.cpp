@@ -2,6 +2,8 @@
 
 #include <QColor>
 
+#include "NoteNameTable.h"
+
 namespace orvel {
 
 namespace {
@@ -75,19 +77,14 @@ PropertyList ListOwn(std::int64_t columnCount) {
 
 PropertyList PopupOwn() {
     QString items;
-    for (const char* name : NoteNameTable()) {
-        items += (items.isEmpty() ? "" : "\r\n") + QString(name);
+    for (const std::string_view name : kNoteNameTable) {
+        items += (items.isEmpty() ? "" : "\r\n") +
+                 QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     }
     return {{P::InitialValue, items}, {P::ListIndex, std::int64_t{3}}};
 }
 
 }  // namespace
-
-const std::array<const char*, 12>& NoteNameTable() {
-    static const std::array<const char*, 12> names = {
-        "A", "A# / Bb", "B", "C", "C# / Db", "D", "D# / Eb", "E", "F", "F# / Gb", "G", "G# / Ab"};
-    return names;
-}
 
 const PropertyList& MainWindowSettings() {
     static const PropertyList settings = {

@@ -51,8 +51,4 @@ const std::array<ControlRow, kControlCount>& MainWindowControls();
 // and size, locks, tab settings, the common settings, then the kind's own.
 PropertyList PropertiesOf(const ControlRow& row);
 
-// The twelve note names, A first, one semitone apart: the root popup's items
-// and the window's note-name table.
-const std::array<const char*, 12>& NoteNameTable();
-
 }  // namespace orvel

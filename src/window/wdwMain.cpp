@@ -8,6 +8,7 @@
 #include "MatchListRows.h"
 #include "MatchScales.h"
 #include "MessageBox.h"
+#include "NoteNameTable.h"
 #include "ProgramFolder.h"
 #include "Rotate12.h"
 #include "TextConversions.h"
@@ -164,7 +165,7 @@ MenuItem* wdwMain::FileQuit() const {
 void wdwMain::Event_Open() {
     DiskTextFileReader reader;
     LoadScales(services_.programFolder, Scale, {reader, services_.report, std::cerr});
-    for (const char* name : NoteNameTable()) {
+    for (const std::string_view name : kNoteNameTable) {
         Labels.emplace_back(name);
     }
     CaptionCheckBoxes();

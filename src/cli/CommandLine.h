@@ -1,0 +1,46 @@
+#pragma once
+
+// The command line of orvel-match:
+//
+//   orvel-match [--catalogue FILE] [--root NOTE] [--other-roots]
+//               [--roots-in-list-only] [--json] (NOTE... | --set N)
+//
+// A NOTE is a letter A to G with an optional "#" or "b" (any letter case),
+// or one of the window's twelve note names as they stand ("C# / Db").
+
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "PitchClassSet.h"
+
+namespace orvel::cli {
+
+struct MatchRequest {
+    std::optional<std::filesystem::path> catalogue;  // the program's own when absent
+    int rootIndex = 3;                               // index into the note-name table; C
+    PitchClassSet querySet = 0;
+    bool otherRoots = false;
+    bool rootsInListOnly = false;
+    bool json = false;
+};
+
+struct ShowHelp {};
+struct ShowVersion {};
+struct UsageError {
+    std::string message;  // one line naming the bad argument
+};
+
+using Command = std::variant<MatchRequest, ShowHelp, ShowVersion, UsageError>;
+
+Command ParseCommandLine(std::span<const std::string_view> arguments);
+
+// The index of a note in the note-name table (A is 0), or nothing.
+std::optional<int> ParseNote(std::string_view text);
+
+extern const char* const kUsage;
+
+}  // namespace orvel::cli

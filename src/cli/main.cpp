@@ -1,0 +1,81 @@
+// orvel-match: the scale matching of Orvel Modalune from the command line.
+// Run with --help for its arguments.
+
+#include <iostream>
+#include <vector>
+
+#include "CommandLine.h"
+#include "DiskTextFileReader.h"
+#include "LoadScales.h"
+#include "MatchScales.h"
+#include "NoteNameTable.h"
+#include "ProgramFolder.h"
+#include "ResultWriter.h"
+
+namespace {
+
+constexpr int kFileError = 1;
+constexpr int kUsageError = 2;
+
+int Match(const orvel::cli::MatchRequest& request) {
+    const std::filesystem::path catalogue =
+        request.catalogue.value_or(orvel::ProgramFolder() / orvel::kCatalogueFileName);
+    orvel::DiskTextFileReader reader;
+    if (!reader.Exists(catalogue)) {
+        std::cerr << orvel::kFileErrorMessage << " " << catalogue.string()
+                  << ": No such file or directory\n";
+        return kFileError;
+    }
+    bool failed = false;
+    std::vector<orvel::TScale> scales;
+    orvel::LoadCatalogueFile(catalogue, scales,
+                             {reader,
+                              [&](const std::string& message, const std::string& cause) {
+                                  std::cerr << message << " " << cause << "\n";
+                                  failed = true;
+                              },
+                              std::cerr});
+    if (failed) {
+        return kFileError;
+    }
+
+    orvel::TScaleQuery query;
+    query.QueryNotes = request.querySet;
+    query.RootIndex = request.rootIndex;
+    for (std::size_t k = 0; k < query.Labels.size(); ++k) {
+        query.Labels[k] = orvel::kNoteNameTable[k];
+    }
+    query.RootCaption = query.Labels[static_cast<std::size_t>(request.rootIndex)];
+    query.IncludeOtherRoots = request.otherRoots;
+    query.RootsInListOnly = request.rootsInListOnly;
+    const orvel::TMatchResult result = orvel::MatchScales(query, scales);
+
+    std::ios::sync_with_stdio(false);
+    if (request.json) {
+        orvel::cli::WriteJson(result, std::cout);
+    } else {
+        orvel::cli::WriteTabSeparated(result, std::cout);
+    }
+    std::cout.flush();
+    return std::cout ? 0 : kFileError;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const orvel::cli::Command command = orvel::cli::ParseCommandLine(arguments);
+    if (const auto* error = std::get_if<orvel::cli::UsageError>(&command)) {
+        std::cerr << "orvel-match: " << error->message << " (see --help)\n";
+        return kUsageError;
+    }
+    if (std::holds_alternative<orvel::cli::ShowHelp>(command)) {
+        std::cout << orvel::cli::kUsage;
+        return 0;
+    }
+    if (std::holds_alternative<orvel::cli::ShowVersion>(command)) {
+        std::cout << "orvel-match 1.1\n";
+        return 0;
+    }
+    return Match(std::get<orvel::cli::MatchRequest>(command));
+}

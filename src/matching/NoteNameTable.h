@@ -1,0 +1,14 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace orvel {
+
+// The twelve note names, A first, one semitone apart. The window's root
+// popup lists them in this order and its note-name table holds them, so a
+// popup index is an index here; the command line reads notes by them too.
+inline constexpr std::array<std::string_view, 12> kNoteNameTable = {
+    "A", "A# / Bb", "B", "C", "C# / Db", "D", "D# / Eb", "E", "F", "F# / Gb", "G", "G# / Ab"};
+
+}  // namespace orvel

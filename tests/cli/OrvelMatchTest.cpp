@@ -1,0 +1,206 @@
+// orvel-match run as a process, as a user or a script runs it.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "TempFolder.h"
+
+namespace orvel {
+namespace {
+
+using testing_support::TempFolder;
+
+struct Outcome {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Quote(const std::string& argument) {
+    std::string quoted = "'";
+    for (const char c : argument) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+std::string ReadFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class OrvelMatch : public testing::Test {
+  protected:
+    // Runs a command line (already quoted) and collects what it wrote.
+    Outcome Shell(const std::string& commandLine) {
+        const auto out = folder.Path() / "stdout";
+        const auto err = folder.Path() / "stderr";
+        const int status = std::system(
+            (commandLine + " >" + Quote(out.string()) + " 2>" + Quote(err.string())).c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
+    }
+
+    Outcome Match(const std::vector<std::string>& arguments) {
+        std::string commandLine = Quote(ORVEL_MATCH_PROGRAM);
+        for (const std::string& argument : arguments) {
+            commandLine += " " + Quote(argument);
+        }
+        return Shell(commandLine);
+    }
+
+    // Runs with a catalogue of the given data lines.
+    Outcome MatchOn(const std::vector<std::string>& lines, std::vector<std::string> arguments) {
+        std::string text = "Title\nBank,Scale,1,b2,2,b3,3,4,b5,5,b6,6,b7,7\n";
+        for (const std::string& line : lines) {
+            text += line + "\n";
+        }
+        const auto file = folder.Write("catalogue.csv", text);
+        arguments.insert(arguments.begin(), {"--catalogue", file.string()});
+        return Match(arguments);
+    }
+
+    TempFolder folder;
+};
+
+const std::string kMajor =
+    "Diatonic,Major,TRUE,FALSE,TRUE,FALSE,TRUE,TRUE,FALSE,TRUE,FALSE,TRUE,FALSE,TRUE";
+const std::string kTriad =
+    "Chords,Major Triad,TRUE,FALSE,FALSE,FALSE,TRUE,FALSE,FALSE,TRUE,FALSE,FALSE,FALSE,FALSE";
+const std::string kFifthTriad =
+    "Chords,From the fifth,TRUE,FALSE,FALSE,FALSE,FALSE,TRUE,FALSE,FALSE,FALSE,TRUE,FALSE,FALSE";
+
+TEST_F(OrvelMatch, UsageErrorsNameTheBadArgument) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"--bogus"}, "unknown option: --bogus"},
+        {{"C", "H"}, "unknown note: H"},
+        {{"--root", "X#"}, "unknown note for --root: X#"},
+        {{"--root"}, "--root needs a value"},
+        {{"--catalogue"}, "--catalogue needs a value"},
+        {{"--set", "4096"}, "not: 4096"},
+        {{"--set", "-1"}, "not: -1"},
+        {{"--set", "12a"}, "not: 12a"},
+        {{"--set", "7", "C"}, "not both"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const Outcome run = Match(arguments);
+        EXPECT_EQ(run.exitCode, 2) << message;
+        EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+TEST_F(OrvelMatch, HelpAndVersion) {
+    const Outcome help = Match({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out.find("Usage: orvel-match"), std::string::npos);
+    const Outcome version = Match({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "orvel-match 1.1\n");
+}
+
+TEST_F(OrvelMatch, NotesAreRelativeToTheRoot) {
+    const Outcome fromC = MatchOn({kMajor, kTriad}, {"C", "E", "G"});
+    EXPECT_EQ(fromC.exitCode, 0) << fromC.err;
+    EXPECT_EQ(fromC.out, "exact\tChords\tMajor Triad\tC\ncontaining\tDiatonic\tMajor\tC\t2773\n");
+
+    // D, F# and A from D are the same intervals; any spelling of a note works.
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"--root", "D", "D", "F#", "A"},
+          {"--root", "d", "gb", "a", "d"},
+          {"--root", "D", "D", "F# / Gb", "A"}}) {
+        const Outcome fromD = MatchOn({kMajor, kTriad}, arguments);
+        EXPECT_EQ(fromD.out,
+                  "exact\tChords\tMajor Triad\tD\ncontaining\tDiatonic\tMajor\tD\t2773\n");
+    }
+    // Cb is B and B# is C.
+    EXPECT_EQ(MatchOn({kTriad}, {"--root", "B#", "C", "E", "G"}).out,
+              "exact\tChords\tMajor Triad\tC\n");
+    EXPECT_EQ(MatchOn({kTriad}, {"--root", "Cb", "B", "D#", "F#"}).out,
+              "exact\tChords\tMajor Triad\tB\n");
+}
+
+TEST_F(OrvelMatch, SetGivesTheSameAsNotes) {
+    EXPECT_EQ(MatchOn({kMajor, kTriad}, {"--set", "2192"}).out,
+              MatchOn({kMajor, kTriad}, {"C", "E", "G"}).out);
+    EXPECT_EQ(MatchOn({kMajor, kTriad}, {"--root", "A", "--set", "2192"}).out,
+              MatchOn({kMajor, kTriad}, {"--root", "A", "A", "C#", "E"}).out);
+}
+
+TEST_F(OrvelMatch, OtherRootsAndRootsInListOnly) {
+    const Outcome run =
+        MatchOn({kTriad, kFifthTriad}, {"--other-roots", "--roots-in-list-only", "C", "E", "G"});
+    EXPECT_EQ(run.out, "exact\tChords\tMajor Triad\tC\nexact\tChords\tFrom the fifth\tG\n");
+    const Outcome all = MatchOn({kTriad, kFifthTriad}, {"--other-roots"});
+    EXPECT_EQ(std::count(all.out.begin(), all.out.end(), '\n'), 24)
+        << "two scales, twelve roots each";
+}
+
+TEST_F(OrvelMatch, AwkwardFieldsInTabSeparatedOutput) {
+    const std::string awkward =
+        "Bank \"quoted\",back\\slash\ttab "
+        "é,TRUE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE";
+    const Outcome run = MatchOn({awkward}, {"C"});
+    EXPECT_EQ(run.out, "exact\tBank \"quoted\"\tback\\\\slash\\ttab é\tC\n");
+}
+
+TEST_F(OrvelMatch, JsonParsesWhateverTheFieldsHold) {
+    const std::string awkward =
+        std::string("Bank \"q\",back\\slash\ttab é \x01 bad\xff byte,") +
+        "TRUE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE";
+    const Outcome run = MatchOn({awkward, kMajor}, {"--json", "C"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto json = folder.Write("out.json", run.out);
+    const std::string script =
+        "import json,sys; d=json.load(open(sys.argv[1],encoding='utf-8')); "
+        "print(d['value']); print(d['exact'][0] == ['Bank \"q\"', 'back\\\\slash\\ttab \\u00e9 "
+        "\\u0001 bad\\ufffd byte', 'C']); "
+        "print(d['containing'] == [['Diatonic', 'Major', 'C', '2773']])";
+    const Outcome parsed =
+        Shell(Quote(ORVEL_PYTHON) + " -c " + Quote(script) + " " + Quote(json.string()));
+    EXPECT_EQ(parsed.exitCode, 0) << parsed.err;
+    EXPECT_EQ(parsed.out, "100000000000\nTrue\nTrue\n");
+}
+
+TEST_F(OrvelMatch, CatalogueProblems) {
+    const Outcome missing = Match({"--catalogue", (folder.Path() / "none.csv").string(), "C"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.err.find("Error accessing file."), std::string::npos);
+    EXPECT_NE(missing.err.find("none.csv"), std::string::npos);
+
+    std::filesystem::create_directory(folder.Path() / "a folder");
+    const Outcome unreadable = Match({"--catalogue", (folder.Path() / "a folder").string(), "C"});
+    EXPECT_EQ(unreadable.exitCode, 1);
+    EXPECT_NE(unreadable.err.find("Error accessing file."), std::string::npos);
+    EXPECT_NE(unreadable.err.find("Is a directory"), std::string::npos) << unreadable.err;
+
+    const Outcome shortLine = MatchOn({"Bank,Short", kTriad}, {"C", "E", "G"});
+    EXPECT_EQ(shortLine.exitCode, 0);
+    EXPECT_EQ(shortLine.out, "exact\tChords\tMajor Triad\tC\n");
+    EXPECT_NE(shortLine.err.find(":3: skipped: 2 fields"), std::string::npos) << shortLine.err;
+}
+
+TEST_F(OrvelMatch, NoResultsIsStillSuccess) {
+    const Outcome run = MatchOn({kTriad}, {"C#", "D"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "");
+    const Outcome json = MatchOn({kTriad}, {"--json", "C#", "D"});
+    EXPECT_EQ(json.out, "{\"value\": \"11000000000\", \"exact\": [], \"containing\": []}\n");
+}
+
+TEST_F(OrvelMatch, FindsTheCatalogueBesideItselfByDefault) {
+    const Outcome run = Match({"C", "E", "G", "--json"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("\"Major Triad\""), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orvel
