@@ -33,7 +33,8 @@ void BM_ClickRefillsBothLists(benchmark::State& state) {
     std::ofstream(folder / kCatalogueFileName, std::ios::binary)
         << CatalogueFileText(SyntheticCatalogue(entries));
 
-    wdwMain window(wdwMain::Services{folder, [](const std::string&, const std::string&) {}});
+    wdwMain window(
+        wdwMain::Services{folder, [](const std::string&, const std::string&) {}, nullptr});
     window.Open();
     QCoreApplication::processEvents();
     Click(*window.cbOther());

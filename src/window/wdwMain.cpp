@@ -16,9 +16,11 @@
 namespace orvel {
 
 wdwMain::Services wdwMain::DefaultServices() {
-    return {ProgramFolder(), [](const std::string& message, const std::string&) {
+    return {ProgramFolder(),
+            [](const std::string& message, const std::string&) {
                 ShowMessageBox(nullptr, QString::fromStdString(message));
-            }};
+            },
+            nullptr};
 }
 
 wdwMain::wdwMain(Services services) : services_(std::move(services)) {
@@ -163,7 +165,8 @@ MenuItem* wdwMain::FileQuit() const {
 }
 
 void wdwMain::Event_Open() {
-    DiskTextFileReader reader;
+    DiskTextFileReader disk;
+    TextFileReader& reader = services_.reader ? *services_.reader : disk;
     LoadScales(services_.programFolder, Scale, {reader, services_.report, std::cerr});
     for (const std::string_view name : kNoteNameTable) {
         Labels.emplace_back(name);

@@ -35,6 +35,8 @@ class wdwMain : public Window {
     struct Services {
         std::filesystem::path programFolder;
         MessageReporter report;
+        // How the catalogue file is read; from disk when null.
+        std::shared_ptr<TextFileReader> reader;
     };
 
     // The catalogue beside the program; messages in a modal message box.

@@ -14,7 +14,8 @@ namespace {
 using testing_support::TempFolder;
 
 wdwMain::Services QuietServices(const TempFolder& folder, int& messages) {
-    return {folder.Path(), [&messages](const std::string&, const std::string&) { ++messages; }};
+    return {folder.Path(), [&messages](const std::string&, const std::string&) { ++messages; },
+            nullptr};
 }
 
 TEST(App, VersionData) {

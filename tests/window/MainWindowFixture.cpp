@@ -29,10 +29,11 @@ void MainWindowFixture::MakeWindow(const std::vector<std::string>& dataLines, bo
     }
 }
 
-void MainWindowFixture::MakeWindowWithoutCatalogue() {
+void MainWindowFixture::MakeWindowWithoutCatalogue(std::shared_ptr<TextFileReader> reader) {
     window = std::make_unique<wdwMain>(wdwMain::Services{
         folder.Path(),
-        [this](const std::string& message, const std::string&) { messages.push_back(message); }});
+        [this](const std::string& message, const std::string&) { messages.push_back(message); },
+        std::move(reader)});
 }
 
 void MainWindowFixture::Click(CheckBox& box) {

@@ -24,7 +24,7 @@ class MainWindowFixture : public testing::Test {
     // Writes the catalogue (two header lines first) and makes the window,
     // opened unless told otherwise.
     void MakeWindow(const std::vector<std::string>& dataLines, bool open = true);
-    void MakeWindowWithoutCatalogue();
+    void MakeWindowWithoutCatalogue(std::shared_ptr<TextFileReader> reader = nullptr);
 
     void Click(CheckBox& box);
     void ClickRow(ListBox& list, int row);

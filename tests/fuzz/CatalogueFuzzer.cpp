@@ -1,0 +1,133 @@
+// Arbitrary bytes as a catalogue file, through the real disk reader and the
+// loader, then the matching for a few queries drawn from the same bytes.
+// Checks what must hold whatever the file says:
+//   - every line after the two header lines with at least 14 fields becomes
+//     one entry, in order, and no message is shown for a readable file;
+//   - every result row names a loaded entry; exact rows equal the pass's
+//     query, containing rows strictly contain it; passes come in order;
+//   - no list holds more than twelve rows per entry.
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "DiskTextFileReader.h"
+#include "LoadScales.h"
+#include "MatchScales.h"
+#include "Rotate12.h"
+
+namespace {
+
+void Require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+const std::filesystem::path& Folder() {
+    static const std::filesystem::path folder = [] {
+        auto path =
+            std::filesystem::temp_directory_path() / ("orvel-fuzz-" + std::to_string(getpid()));
+        std::filesystem::create_directories(path);
+        return path;
+    }();
+    return folder;
+}
+
+// Field counts of the data lines, read naively: LF, CR LF and CR end lines.
+std::vector<std::size_t> DataLineFieldCounts(const std::string& text) {
+    std::vector<std::size_t> counts;
+    std::size_t line = 0;
+    std::size_t fields = 1;
+    bool pending = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\n' || c == '\r') {
+            if (line >= 2) {
+                counts.push_back(fields);
+            }
+            ++line;
+            fields = 1;
+            pending = false;
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+                ++i;
+            }
+            continue;
+        }
+        pending = true;
+        fields += c == ',' ? 1 : 0;
+    }
+    if (pending && line >= 2) {
+        counts.push_back(fields);
+    }
+    return counts;
+}
+
+void CheckRows(const orvel::TMatchResult& result, const orvel::TScaleQuery& query,
+               const std::vector<orvel::TScale>& scales) {
+    const auto check = [&](const orvel::TMatchRows& rows, bool exact) {
+        Require(rows.size() <= 12 * scales.size());
+        std::uint32_t lastPass = 0;
+        for (std::size_t k = 0; k < rows.size(); ++k) {
+            const orvel::TMatchRow row = rows[k];
+            Require(row.Entry < scales.size());
+            Require(row.Pass < 12 && row.Pass >= lastPass);
+            Require(row.Pass == 0 || query.IncludeOtherRoots);
+            lastPass = row.Pass;
+            const orvel::PitchClassSet target = orvel::Rotate12(query.QueryNotes, row.Pass);
+            const orvel::TScale& entry = scales[row.Entry];
+            Require(exact ? entry.Equivalent(target) : entry.ContainsAll(target));
+            Require(result.Cell(row, 1) == entry.Scale);
+        }
+    };
+    check(result.ExactRows, true);
+    check(result.ContainingRows, false);
+    Require(result.ValueText == orvel::BinaryText(query.QueryNotes));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    {
+        std::ofstream out(Folder() / orvel::kCatalogueFileName, std::ios::binary | std::ios::trunc);
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    }
+    std::vector<orvel::TScale> scales;
+    int messages = 0;
+    std::ostringstream warnings;
+    orvel::DiskTextFileReader reader;
+    orvel::LoadScales(
+        Folder(), scales,
+        {reader, [&](const std::string&, const std::string&) { ++messages; }, warnings});
+    Require(messages == 0);
+
+    std::size_t good = 0;
+    for (const std::size_t fields : DataLineFieldCounts(text)) {
+        good += fields >= orvel::TScale::kFieldCount ? 1 : 0;
+    }
+    Require(scales.size() == good);
+    for (const orvel::TScale& entry : scales) {
+        Require(entry.Notes >= 0 && entry.Notes <= orvel::kAllPositions);
+    }
+
+    for (std::size_t k = 0; k < 3; ++k) {
+        const std::uint8_t a = size > 3 * k ? data[3 * k] : 0;
+        const std::uint8_t b = size > 3 * k + 1 ? data[3 * k + 1] : 0;
+        const std::uint8_t c = size > 3 * k + 2 ? data[3 * k + 2] : 0;
+        orvel::TScaleQuery query;
+        query.QueryNotes = ((a << 8) | b) & orvel::kAllPositions;
+        query.RootIndex = c % 12;
+        query.RootCaption = "root";
+        query.IncludeOtherRoots = (c & 0x10) != 0;
+        query.RootsInListOnly = (c & 0x20) != 0;
+        CheckRows(orvel::MatchScales(query, scales), query, scales);
+    }
+    return 0;
+}
