@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake make pkg-config python3
+    g++ clang libclang-rt-14-dev cmake make pkg-config python3
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick

@@ -102,7 +102,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<orvel::TScale> scales;
     int messages = 0;
     std::ostringstream warnings;
-    orvel::DiskTextFileReader reader;
+    // One reader for the whole run: it keeps its block buffer between inputs.
+    static orvel::DiskTextFileReader reader;
     orvel::LoadScales(
         Folder(), scales,
         {reader, [&](const std::string&, const std::string&) { ++messages; }, warnings});
