@@ -42,17 +42,6 @@ void Control::PlaceWidget() {
     widget_.setHidden(hidden);
 }
 
-namespace {
-
-void RequireValue(const Property& property, bool supported, const char* what) {
-    if (!supported) {
-        throw std::invalid_argument(
-            (NameOf(property.name) + ": only " + what + " is supported").toStdString());
-    }
-}
-
-}  // namespace
-
 bool Control::ApplyCommon(const Property& property) {
     switch (property.name) {
         case PropertyName::Name:
@@ -81,17 +70,17 @@ bool Control::ApplyCommon(const Property& property) {
         // Controls keep their place and size when the window is resized.
         case PropertyName::LockLeft:
         case PropertyName::LockTop:
-            RequireValue(property, BooleanOf(property), "true");
+            RequireSupported(property, BooleanOf(property), "true");
             return true;
         case PropertyName::LockRight:
         case PropertyName::LockBottom:
-            RequireValue(property, !BooleanOf(property), "false");
+            RequireSupported(property, !BooleanOf(property), "false");
             return true;
         case PropertyName::TabIndex:
             tabIndex_ = IntegerOf(property);
             return true;
         case PropertyName::TabPanelIndex:
-            RequireValue(property, IntegerOf(property) == 0, "0 (no tab panel)");
+            RequireSupported(property, IntegerOf(property) == 0, "0 (no tab panel)");
             return true;
         case PropertyName::TabStop:
             widget_.setFocusPolicy(BooleanOf(property) ? widget_.focusPolicy() : Qt::NoFocus);
@@ -151,7 +140,7 @@ void Control::ApplyFont(const Property& property) {
             break;
         }
         case PropertyName::TextUnit:
-            RequireValue(property, IntegerOf(property) == 0, "0 (points)");
+            RequireSupported(property, IntegerOf(property) == 0, "0 (points)");
             break;
         case PropertyName::Bold:
             font.setBold(BooleanOf(property));

@@ -134,24 +134,6 @@ void ListBox::ApplyScrollBars() {
     setHorizontalScrollBarPolicy(policy(horizontalScrollBar_));
 }
 
-namespace {
-
-void RequireFalse(const Property& property) {
-    if (BooleanOf(property)) {
-        throw std::invalid_argument(NameOf(property.name).toStdString() +
-                                    ": only false is supported");
-    }
-}
-
-void RequireInteger(const Property& property, std::int64_t only) {
-    if (IntegerOf(property) != only) {
-        throw std::invalid_argument(NameOf(property.name).toStdString() + ": only " +
-                                    std::to_string(only) + " is supported");
-    }
-}
-
-}  // namespace
-
 bool ListBox::ApplyOwn(const Property& property) {
     switch (property.name) {
         case PropertyName::ColumnCount:
@@ -165,10 +147,10 @@ bool ListBox::ApplyOwn(const Property& property) {
             horizontalHeader()->setVisible(BooleanOf(property));
             return true;
         case PropertyName::SelectionType:
-            RequireInteger(property, 0);  // one row at a time
+            RequireSupported(property, IntegerOf(property) == 0, "0 (one row at a time)");
             return true;
         case PropertyName::RequiresSelection:
-            RequireFalse(property);
+            RequireSupported(property, !BooleanOf(property), "false");
             return true;
         case PropertyName::InitialValue:
             // Rows separated by CR LF, cells by tabs.
@@ -196,7 +178,7 @@ bool ListBox::ApplyOwn(const Property& property) {
             return true;
         case PropertyName::GridLinesHorizontal:
         case PropertyName::GridLinesVertical:
-            RequireInteger(property, 0);  // the platform's default: none
+            RequireSupported(property, IntegerOf(property) == 0, "0 (no grid lines)");
             return true;
         case PropertyName::DefaultRowHeight: {
             const auto height = IntegerOf(property);
@@ -205,14 +187,15 @@ bool ListBox::ApplyOwn(const Property& property) {
             return true;
         }
         case PropertyName::HeadingIndex:
-            RequireInteger(property, -1);  // rows stay in the order they were added
+            RequireSupported(property, IntegerOf(property) == -1,
+                             "-1 (rows stay in the order added)");
             return true;
         case PropertyName::ColumnsResizable:
         case PropertyName::EnableDrag:
         case PropertyName::EnableDragReorder:
         case PropertyName::Hierarchical:
         case PropertyName::ShowDropIndicator:
-            RequireFalse(property);
+            RequireSupported(property, !BooleanOf(property), "false");
             return true;
         case PropertyName::UseFocusRing:
             setAttribute(Qt::WA_MacShowFocusRect, BooleanOf(property));

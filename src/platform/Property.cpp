@@ -112,6 +112,13 @@ QString NameOf(PropertyName name) {
     return QString::fromLatin1(kNames[static_cast<std::size_t>(name)]);
 }
 
+void RequireSupported(const Property& property, bool supported, const char* what) {
+    if (!supported) {
+        throw std::invalid_argument(
+            (NameOf(property.name) + ": only " + what + " is supported").toStdString());
+    }
+}
+
 void RefuseProperty(const Property& property, const QString& receiver) {
     throw std::invalid_argument(
         (receiver + " has no property " + NameOf(property.name)).toStdString());

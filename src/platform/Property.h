@@ -111,6 +111,10 @@ QColor ColourOf(const Property& property);
 // The name as written in the layout ("ColumnWidths"), for messages.
 QString NameOf(PropertyName name);
 
+// std::invalid_argument naming the property and the one value (`what`) this
+// layer supports for it, unless `supported`.
+void RequireSupported(const Property& property, bool supported, const char* what);
+
 // Thrown for a property the receiving control or window does not have.
 [[noreturn]] void RefuseProperty(const Property& property, const QString& receiver);
 

@@ -43,17 +43,6 @@ void Window::InstallMenuBar(QMenuBar* bar) {
     bar->show();
 }
 
-namespace {
-
-void Require(const Property& property, bool supported, const char* what) {
-    if (!supported) {
-        throw std::invalid_argument(
-            (NameOf(property.name) + ": only " + what + " is supported").toStdString());
-    }
-}
-
-}  // namespace
-
 void Window::ApplySettings(const PropertyList& settings) {
     QSize size = content_->size();
     for (const Property& property : settings) {
@@ -83,10 +72,10 @@ void Window::ApplySettings(const PropertyList& settings) {
                 setWindowTitle(TextOf(property));
                 break;
             case PropertyName::Frame:
-                Require(property, integer() == 0, "0 (a document window)");
+                RequireSupported(property, integer() == 0, "0 (a document window)");
                 break;
             case PropertyName::Placement:
-                Require(property, integer() == 0, "0 (placed by the platform)");
+                RequireSupported(property, integer() == 0, "0 (placed by the platform)");
                 break;
             case PropertyName::CloseButton:
                 setWindowFlag(Qt::WindowCloseButtonHint, BooleanOf(property));
@@ -103,13 +92,13 @@ void Window::ApplySettings(const PropertyList& settings) {
             case PropertyName::FullScreenButton:
             case PropertyName::FullScreen:
             case PropertyName::HasBackColor:
-                Require(property, !BooleanOf(property), "false");
+                RequireSupported(property, !BooleanOf(property), "false");
                 break;
             case PropertyName::LiveResize:
-                Require(property, BooleanOf(property), "true");
+                RequireSupported(property, BooleanOf(property), "true");
                 break;
             case PropertyName::Visible:
-                Require(property, BooleanOf(property), "true (shown when opened)");
+                RequireSupported(property, BooleanOf(property), "true (shown when opened)");
                 break;
             case PropertyName::MenuBarVisible:
                 if (QWidget* bar = menuWidget()) {
