@@ -12,8 +12,8 @@ cleanup() { kill "$pid" 2>/dev/null; }
 trap cleanup EXIT
 
 window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --name '^Orvel Modalune$' 2>/dev/null | head -n 1)
+for _ in $(seq 300); do
+    window=$(xdotool search --onlyvisible --name '^Orvel Modalune$' 2>/dev/null | head -n 1)
     [ -n "$window" ] && break
     sleep 0.1
 done
@@ -21,28 +21,32 @@ if [ -z "$window" ]; then
     echo "no window titled 'Orvel Modalune' appeared"
     exit 1
 fi
-sleep 0.5
+sleep 1
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
 
 # The "C" check box: 30,188 in the content area, which lies below the menu bar.
 eval "$(xdotool getwindowgeometry --shell "$window")"
 menu_height=$(( HEIGHT - 605 ))
 xdotool mousemove --sync $(( X + 38 )) $(( Y + menu_height + 200 )) click 1
-sleep 0.3
-
-# File menu from the keyboard (Alt+F), then Exit by its mnemonic.
-xdotool key --window "$window" alt+f
 sleep 0.5
-xdotool key x
-for _ in $(seq 50); do
-    if ! kill -0 "$pid" 2>/dev/null; then
-        wait "$pid"
-        code=$?
-        trap - EXIT
-        echo "the program ended with exit code $code"
-        exit "$code"
-    fi
-    sleep 0.1
+
+# File menu from the keyboard (Alt+F), then Exit by its mnemonic. A loaded
+# machine may drop the first key presses, so they are tried a few times.
+for attempt in 1 2 3; do
+    xdotool key --window "$window" alt+f
+    sleep 1
+    xdotool key x
+    for _ in $(seq 30); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid"
+            code=$?
+            trap - EXIT
+            echo "the program ended with exit code $code (attempt $attempt)"
+            exit "$code"
+        fi
+        sleep 0.1
+    done
+    xdotool key Escape
 done
 echo "the program did not end after File > Exit"
 exit 1

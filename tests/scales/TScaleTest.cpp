@@ -86,7 +86,9 @@ TEST(TScale, ShortFieldListFailsAfterSettingWhatItCould) {
     EXPECT_EQ(bankOnly.Bank, "OnlyBank");
     EXPECT_EQ(bankOnly.Scale, "");
 
-    SplitFields(LineWithPositions({0}).substr(0, LineWithPositions({0}).rfind(',')), ',', fields);
+    const std::string full = LineWithPositions({0});
+    const std::string thirteen = full.substr(0, full.rfind(','));
+    SplitFields(thirteen, ',', fields);
     ASSERT_EQ(fields.size(), 13u);
     EXPECT_THROW(TScale{fields}, std::out_of_range);
 }
