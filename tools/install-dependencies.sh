@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick
+    desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

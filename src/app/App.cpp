@@ -1,5 +1,7 @@
 #include "App.h"
 
+#include <QIcon>
+
 #include "MainMenuBar.h"
 
 namespace orvel {
@@ -9,6 +11,12 @@ App::App(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationDisplayName("Orvel Modalune");
     setApplicationVersion(ShortVersion);
     setOrganizationName("Orvel");
+    setDesktopFileName("org.orvel.Modalune");
+    QIcon icon;
+    for (const int size : {16, 32, 48, 256}) {
+        icon.addFile(QString(":/icons/orvel-modalune-%1.png").arg(size), QSize(size, size));
+    }
+    setWindowIcon(icon);
     menuBar_ = &MainMenuBar::Instance();
 }
 

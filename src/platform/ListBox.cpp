@@ -162,7 +162,10 @@ bool ListBox::ApplyOwn(const Property& property) {
             }
             return true;
         case PropertyName::Border:
-            setFrameShape(BooleanOf(property) ? QFrame::StyledPanel : QFrame::NoFrame);
+            // A style sheet border: the style's own panel frame loses its
+            // top and bottom lines at fractional screen scales such as 150 %.
+            setStyleSheet(BooleanOf(property) ? "QTableView { border: 1px solid palette(mid); }"
+                                              : "QTableView { border: none; }");
             return true;
         case PropertyName::ScrollBarVertical:
             verticalScrollBar_ = BooleanOf(property);
