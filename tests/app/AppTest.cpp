@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QIcon>
 #include <QPointer>
 #include <QTimer>
 
@@ -29,6 +30,14 @@ TEST(App, VersionData) {
     EXPECT_STREQ(App::PackageInfo, "");
     EXPECT_EQ(QApplication::applicationVersion(), "1.1");
     EXPECT_EQ(QApplication::applicationName(), "Orvel Modalune");
+}
+
+TEST(App, WindowsShowTheBalanceIcon) {
+    const QIcon icon = QApplication::windowIcon();
+    for (const int size : {16, 32, 48, 256}) {
+        EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size))) << size;
+    }
+    EXPECT_FALSE(icon.pixmap(256).toImage().isNull());
 }
 
 TEST(App, SharesTheMenuBarWithTheMainWindow) {
