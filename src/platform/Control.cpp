@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <cmath>
 #include <stdexcept>
 
 #include "TextConversions.h"
@@ -133,7 +134,7 @@ void Control::ApplyFont(const Property& property) {
             // as on the screens the layout was drawn for; 0 is the default.
             const double size = NumberOf(property);
             if (size > 0) {
-                font.setPixelSize(static_cast<int>(size + 0.5));
+                font.setPixelSize(static_cast<int>(std::lround(size)));
             } else {
                 font.setPointSizeF(QApplication::font().pointSizeF());
             }
