@@ -153,6 +153,11 @@ void Control::ApplyFont(const Property& property) {
             font.setUnderline(BooleanOf(property));
             break;
     }
+    // Setting an equal font still makes Qt resolve it again: skip it, so
+    // that controls at the system font cost nothing at start-up.
+    if (font == widget_.font()) {
+        return;
+    }
     widget_.setFont(font);
     PlaceWidget();
 }
