@@ -1,20 +1,36 @@
 #!/usr/bin/env bash
-# Starts the built program on a virtual X display, ticks a check box with a
-# real mouse click, opens the File menu from the keyboard and chooses Exit.
-# Passes when the program ends by itself with exit code 0 within a few seconds.
-# Usage: real_window_test.sh PROGRAM   (run under xvfb-run)
+# Starts the given program in a virtual X display of its own (Xvfb), ticks a
+# check box with a real mouse click, opens the File menu from the keyboard and
+# chooses Exit. Passes when the program ends by itself with exit code 0 within
+# a few seconds.
+# Usage: real_window_test.sh PROGRAM
 set -u
 program=$1
 
+# Xvfb picks a free display itself and reports it once it accepts clients, so
+# runs one after another never meet a server that is still shutting down.
+fifo=$(mktemp -u)
+mkfifo "$fifo"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
+xvfb_pid=$!
+read -r display_number <"$fifo"
+rm -f "$fifo"
+export DISPLAY=":$display_number"
+
 "$program" &
 pid=$!
-cleanup() { kill "$pid" 2>/dev/null; }
+cleanup() {
+    kill "$pid" 2>/dev/null
+    kill "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+}
 trap cleanup EXIT
 
 window=""
 for _ in $(seq 300); do
     window=$(xdotool search --onlyvisible --name '^Orvel Modalune$' 2>/dev/null | head -n 1)
     [ -n "$window" ] && break
+    kill -0 "$pid" 2>/dev/null || { echo "the program ended before its window appeared"; exit 1; }
     sleep 0.1
 done
 if [ -z "$window" ]; then
@@ -40,7 +56,6 @@ for attempt in 1 2 3; do
         if ! kill -0 "$pid" 2>/dev/null; then
             wait "$pid"
             code=$?
-            trap - EXIT
             echo "the program ended with exit code $code (attempt $attempt)"
             exit "$code"
         fi
