@@ -27,8 +27,7 @@ TScaleQuery WorstCaseQuery() {
     query.QueryNotes = 0;
     query.RootIndex = 3;
     query.RootCaption = "C";
-    query.Labels = {"A",       "A# / Bb", "B", "C",       "C# / Db", "D",
-                    "D# / Eb", "E",       "F", "F# / Gb", "G",       "G# / Ab"};
+    query.Labels = StandardNoteNames();
     query.IncludeOtherRoots = true;
     return query;
 }

@@ -42,9 +42,7 @@ int Match(const orvel::cli::MatchRequest& request) {
     orvel::TScaleQuery query;
     query.QueryNotes = request.querySet;
     query.RootIndex = request.rootIndex;
-    for (std::size_t k = 0; k < query.Labels.size(); ++k) {
-        query.Labels[k] = orvel::kNoteNameTable[k];
-    }
+    query.Labels = orvel::StandardNoteNames();
     query.RootCaption = query.Labels[static_cast<std::size_t>(request.rootIndex)];
     query.IncludeOtherRoots = request.otherRoots;
     query.RootsInListOnly = request.rootsInListOnly;

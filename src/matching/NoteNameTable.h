@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "TScaleQuery.h"
+
 namespace orvel {
 
 // The twelve note names, A first, one semitone apart. The window's root
@@ -10,5 +12,14 @@ namespace orvel {
 // popup index is an index here; the command line reads notes by them too.
 inline constexpr std::array<std::string_view, 12> kNoteNameTable = {
     "A", "A# / Bb", "B", "C", "C# / Db", "D", "D# / Eb", "E", "F", "F# / Gb", "G", "G# / Ab"};
+
+// The table as the matching's note names (TScaleQuery::Labels).
+inline NoteNames StandardNoteNames() {
+    NoteNames names;
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        names[k] = kNoteNameTable[k];
+    }
+    return names;
+}
 
 }  // namespace orvel

@@ -54,9 +54,7 @@ class RandomUse : public MainWindowFixture {
             query.QueryNotes = query.QueryNotes * 2 + (window->cbScale(i)->Value() ? 1 : 0);
         }
         query.RootIndex = window->pmRoot()->ListIndex();
-        for (std::size_t k = 0; k < 12; ++k) {
-            query.Labels[k] = kNoteNameTable[k];
-        }
+        query.Labels = StandardNoteNames();
         query.RootCaption = query.Labels[static_cast<std::size_t>(query.RootIndex)];
         query.IncludeOtherRoots = window->cbOther()->Value();
         query.RootsInListOnly = window->cbRinL()->Value();
