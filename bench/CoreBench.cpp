@@ -4,7 +4,7 @@
 //
 // Matching worst case: nothing ticked with "Include Other Roots" on, so every
 // non-empty entry is listed twelve times. Loading reads a generated catalogue
-// file through the real disk reader (warm file cache).
+// file as the programs do (warm file cache).
 
 #include <benchmark/benchmark.h>
 
@@ -13,11 +13,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "DiskTextFileReader.h"
-#include "LoadScales.h"
-#include "MatchScales.h"
-#include "NoteNameTable.h"
 #include "SyntheticCatalogue.h"
+#include "matching/MatchScales.h"
+#include "matching/NoteNameTable.h"
+#include "scales/LoadScales.h"
 
 namespace orvel::bench {
 namespace {
@@ -55,18 +54,14 @@ BENCHMARK(BM_MatchScalesWorstCase)
 
 void BM_LoadScales(benchmark::State& state) {
     const auto entries = static_cast<std::size_t>(state.range(0));
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("orvel-bench-" + std::to_string(entries));
-    std::filesystem::create_directories(folder);
+    const std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                       ("orvel-bench-" + std::to_string(entries) + ".csv");
     const std::string text = CatalogueFileText(SyntheticCatalogue(entries));
-    std::ofstream(folder / kCatalogueFileName, std::ios::binary) << text;
+    std::ofstream(file, std::ios::binary) << text;
 
     std::ostringstream warnings;
     for (auto _ : state) {
-        std::vector<TScale> scale;
-        DiskTextFileReader reader;
-        LoadScales(folder, scale,
-                   {reader, [](const std::string&, const std::string&) {}, warnings});
+        std::vector<TScale> scale = LoadScales(file, warnings).scales;
         if (scale.size() != entries) {
             state.SkipWithError("catalogue did not load completely");
         }
@@ -76,7 +71,7 @@ void BM_LoadScales(benchmark::State& state) {
         scale = {};
         state.ResumeTiming();
     }
-    std::filesystem::remove_all(folder);
+    std::filesystem::remove(file);
     state.SetBytesProcessed(static_cast<std::int64_t>(text.size()) * state.iterations());
     state.counters["lines/s"] = benchmark::Counter(
         static_cast<double>(entries) * state.iterations(), benchmark::Counter::kIsRate);

@@ -5,9 +5,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "ListBox.h"
 #include "QtBenchMain.h"
-#include "Window.h"
+#include "platform/ListBox.h"
+#include "platform/Window.h"
 
 namespace orvel::bench {
 namespace {
@@ -44,7 +44,7 @@ void BM_ListShowsBulkRows(benchmark::State& state) {
     QCoreApplication::processEvents();
     const auto source = std::make_shared<GeneratedRows>(rows);
     for (auto _ : state) {
-        list.AppendRows(source);
+        list.SetRows(source);
         QCoreApplication::processEvents();
         list.viewport()->repaint();
         state.PauseTiming();

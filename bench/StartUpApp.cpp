@@ -2,7 +2,7 @@
 // main window's first paint. Timed as a process by bench/startup.sh.
 
 #include "FirstPaintQuit.h"
-#include "StartUp.h"
+#include "app/StartUp.h"
 
 int main(int argc, char** argv) {
     return orvel::RunApplication(

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "TScale.h"
+#include "scales/TScale.h"
 
 namespace orvel::bench {
 

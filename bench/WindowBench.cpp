@@ -13,10 +13,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "LoadScales.h"
 #include "QtBenchMain.h"
 #include "SyntheticCatalogue.h"
-#include "wdwMain.h"
+#include "scales/LoadScales.h"
+#include "window/wdwMain.h"
 
 namespace orvel::bench {
 namespace {
@@ -27,14 +27,11 @@ void Click(CheckBox& box) {
 
 void BM_ClickRefillsBothLists(benchmark::State& state) {
     const auto entries = static_cast<std::size_t>(state.range(0));
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("orvel-window-bench-" + std::to_string(entries));
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder / kCatalogueFileName, std::ios::binary)
-        << CatalogueFileText(SyntheticCatalogue(entries));
-
     wdwMain window(
-        wdwMain::Services{folder, [](const std::string&, const std::string&) {}, nullptr});
+        wdwMain::Services{[entries] {
+                              return ScaleLoad{SyntheticCatalogue(entries), std::nullopt};
+                          },
+                          [](const QString&, const TIOError&) {}});
     window.Open();
     QCoreApplication::processEvents();
     Click(*window.cbOther());
@@ -51,7 +48,6 @@ void BM_ClickRefillsBothLists(benchmark::State& state) {
     }
     state.counters["rows"] =
         static_cast<double>(window.lbContaining()->RowCount() + window.lbExact()->RowCount());
-    std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_ClickRefillsBothLists)
     ->Arg(10'000)

@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     g++ clang libclang-rt-14-dev cmake make pkg-config python3
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev libcli11-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick
     desktop-file-utils appstream dpkg-dev

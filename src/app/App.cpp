@@ -1,8 +1,8 @@
-#include "App.h"
+#include "app/App.h"
 
 #include <QIcon>
 
-#include "MainMenuBar.h"
+#include "platform/MainMenuBar.h"
 
 namespace orvel {
 

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QString>
 
+#include "version/Version.h"
+
 namespace orvel {
 
 class MainMenuBar;
@@ -14,12 +16,12 @@ class App : public QApplication {
   public:
     App(int& argc, char** argv);
 
-    static constexpr int MajorVersion = 1;
-    static constexpr int MinorVersion = 1;
-    static constexpr int BugVersion = 0;
-    static constexpr int NonReleaseVersion = 0;
+    static constexpr int MajorVersion = version::kMajor;
+    static constexpr int MinorVersion = version::kMinor;
+    static constexpr int BugVersion = version::kPatch;
+    static constexpr int NonReleaseVersion = version::kTweak;
     static constexpr int StageCode = 0;  // development
-    static constexpr const char* ShortVersion = "1.1";
+    static constexpr const char* ShortVersion = version::kShort;
     static constexpr const char* LongVersion = "";
     static constexpr const char* PackageInfo = "";
 

@@ -1,8 +1,17 @@
-#include "MainWindowInstance.h"
+#include "app/MainWindowInstance.h"
 
 #include <QApplication>
+#include <iostream>
+
+#include "platform/MessageBox.h"
+#include "scales/ProgramFolder.h"
 
 namespace orvel {
+
+wdwMain::Services ProgramServices() {
+    return {[] { return LoadScales(ProgramFolder() / kCatalogueFileName, std::cerr); },
+            [](const QString& message, const TIOError&) { ShowMessageBox(nullptr, message); }};
+}
 
 wdwMain& MainWindowInstance(const wdwMain::Services& services) {
     for (QWidget* widget : QApplication::topLevelWidgets()) {

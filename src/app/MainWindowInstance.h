@@ -1,11 +1,16 @@
 #pragma once
 
-#include "wdwMain.h"
+#include "window/wdwMain.h"
 
 namespace orvel {
 
+// What the program's main window is given: the catalogue "Orvel Scales.csv"
+// in the program's folder (skipped lines reported on standard error), and
+// messages in a modal message box.
+wdwMain::Services ProgramServices();
+
 // The main window: the open one if there is one, else a new one, laid out,
 // shown and opened. The window deletes itself when closed.
-wdwMain& MainWindowInstance(const wdwMain::Services& services = wdwMain::DefaultServices());
+wdwMain& MainWindowInstance(const wdwMain::Services& services = ProgramServices());
 
 }  // namespace orvel

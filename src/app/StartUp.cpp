@@ -1,9 +1,9 @@
-#include "StartUp.h"
+#include "app/StartUp.h"
 
 #include <QGuiApplication>
 
-#include "App.h"
-#include "MainWindowInstance.h"
+#include "app/App.h"
+#include "app/MainWindowInstance.h"
 
 namespace orvel {
 

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "wdwMain.h"
+#include "window/wdwMain.h"
 
 namespace orvel {
 

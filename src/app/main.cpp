@@ -10,7 +10,7 @@
 // menu bar, then the main window (which loads the catalogue when it opens),
 // then the event loop until File > Exit or the window closes.
 
-#include "StartUp.h"
+#include "app/StartUp.h"
 
 int main(int argc, char** argv) {
     return orvel::RunApplication(argc, argv);

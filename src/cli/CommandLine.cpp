@@ -1,33 +1,112 @@
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
+#include <CLI/CLI.hpp>
 #include <charconv>
 #include <vector>
 
-#include "NoteNameTable.h"
+#include "matching/NoteNameTable.h"
 
 namespace orvel::cli {
 
-const char* const kUsage =
-    "Usage: orvel-match [--catalogue FILE] [--root NOTE] [--other-roots]\n"
-    "                   [--roots-in-list-only] [--json] (NOTE... | --set N)\n"
-    "\n"
+namespace {
+
+constexpr const char* kDescription =
     "Lists the scales of the catalogue that hold exactly the given notes\n"
-    "(\"exact\") and those that hold them and more (\"containing\").\n"
-    "\n"
-    "  --catalogue FILE       the catalogue (default: \"Orvel Scales.csv\" beside the program)\n"
-    "  --root NOTE            the root note (default: C)\n"
-    "  --other-roots          also try every other note as the root\n"
-    "  --roots-in-list-only   try only the given notes as other roots\n"
-    "  --json                 one JSON object instead of tab-separated lines\n"
-    "  --set N                the notes as a set, 0 to 4095 (bit 11 - p for p semitones above the "
-    "root)\n"
-    "  --help, --version\n"
-    "\n"
+    "(\"exact\") and those that hold them and more (\"containing\").";
+
+constexpr const char* kFooter =
     "NOTE: A to G with an optional # or b (C#, Eb, bb), or a name such as \"C# / Db\".\n"
     "With neither notes nor --set, nothing is ticked: every scale is listed.\n"
     "Tab-separated output writes a tab, a line end or a backslash inside a field\n"
     "as \\t, \\n, \\r or \\\\.\n"
-    "Exit codes: 0 results (even none), 1 catalogue not readable, 2 usage error.\n";
+    "Exit codes: 0 results (even none), 1 catalogue not readable, 2 usage error.";
+
+std::optional<PitchClassSet> ParseSet(std::string_view text) {
+    PitchClassSet value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < 0 ||
+        value > kAllPositions) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// What CLI11 reads, before it is checked.
+struct RawArguments {
+    std::string catalogue;
+    std::string root = "C";
+    std::string set;
+    std::vector<std::string> notes;
+    bool otherRoots = false;
+    bool rootsInListOnly = false;
+    bool json = false;
+};
+
+void Describe(CLI::App& app, RawArguments& raw) {
+    app.description(kDescription);
+    app.footer(kFooter);
+    app.set_version_flag("--version", "");
+    app.allow_extras();
+    app.add_option("--catalogue", raw.catalogue,
+                   "the catalogue (default: \"Orvel Scales.csv\" beside the program)")
+        ->type_name("FILE");
+    app.add_option("--root", raw.root, "the root note (default: C)")->type_name("NOTE");
+    app.add_flag("--other-roots", raw.otherRoots, "also try every other note as the root");
+    app.add_flag("--roots-in-list-only", raw.rootsInListOnly,
+                 "try only the given notes as other roots");
+    app.add_flag("--json", raw.json, "one JSON object instead of tab-separated lines");
+    app.add_option("--set", raw.set,
+                   "the notes as a set, 0 to 4095 (bit 11 - p for p semitones above the root)")
+        ->type_name("N");
+    app.add_option("NOTE", raw.notes, "the notes a scale must hold")->type_name("NOTE");
+}
+
+// CLI11's message for an option that lacks its value starts with the option.
+std::string UsageMessage(const CLI::ParseError& error) {
+    const std::string what = error.what();
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
+        return what.substr(0, what.find(':')) + " needs a value";
+    }
+    return what;
+}
+
+Command Check(const RawArguments& raw, const std::vector<std::string>& unknown, bool setGiven) {
+    if (!unknown.empty()) {
+        return UsageError{"unknown option: " + unknown.front()};
+    }
+    MatchRequest request;
+    if (!raw.catalogue.empty()) {
+        request.catalogue = std::filesystem::path(raw.catalogue);
+    }
+    const auto root = ParseNote(raw.root);
+    if (!root) {
+        return UsageError{"unknown note for --root: " + raw.root};
+    }
+    request.rootIndex = *root;
+    request.otherRoots = raw.otherRoots;
+    request.rootsInListOnly = raw.rootsInListOnly;
+    request.json = raw.json;
+    for (const std::string& note : raw.notes) {
+        const auto index = ParseNote(note);
+        if (!index) {
+            return UsageError{"unknown note: " + note};
+        }
+        request.querySet |= PositionBit((*index - request.rootIndex + 12) % 12);
+    }
+    if (setGiven) {
+        const auto set = ParseSet(raw.set);
+        if (!set) {
+            return UsageError{"--set needs a number from 0 to 4095, not: " + raw.set};
+        }
+        if (!raw.notes.empty()) {
+            return UsageError{"give notes or --set, not both: " + raw.notes.front()};
+        }
+        request.querySet = *set;
+    }
+    return request;
+}
+
+}  // namespace
 
 std::optional<int> ParseNote(std::string_view text) {
     for (std::size_t i = 0; i < kNoteNameTable.size(); ++i) {
@@ -58,87 +137,22 @@ std::optional<int> ParseNote(std::string_view text) {
     return index % 12;
 }
 
-namespace {
-
-std::optional<PitchClassSet> ParseSet(std::string_view text) {
-    PitchClassSet value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < 0 ||
-        value > kAllPositions) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-UsageError Bad(std::string message) {
-    return UsageError{std::move(message)};
-}
-
-}  // namespace
-
 Command ParseCommandLine(std::span<const std::string_view> arguments) {
-    MatchRequest request;
-    std::vector<std::string_view> notes;
-    std::optional<PitchClassSet> set;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string_view argument = arguments[i];
-        const auto value = [&]() -> std::optional<std::string_view> {
-            if (i + 1 >= arguments.size()) {
-                return std::nullopt;
-            }
-            return arguments[++i];
-        };
-        if (argument == "--help" || argument == "-h") {
-            return ShowHelp{};
-        }
-        if (argument == "--version") {
-            return ShowVersion{};
-        }
-        if (argument == "--other-roots") {
-            request.otherRoots = true;
-        } else if (argument == "--roots-in-list-only") {
-            request.rootsInListOnly = true;
-        } else if (argument == "--json") {
-            request.json = true;
-        } else if (argument == "--catalogue" || argument == "--root" || argument == "--set") {
-            const auto given = value();
-            if (!given) {
-                return Bad(std::string(argument) + " needs a value");
-            }
-            if (argument == "--catalogue") {
-                request.catalogue = std::filesystem::path(std::string(*given));
-            } else if (argument == "--root") {
-                const auto root = ParseNote(*given);
-                if (!root) {
-                    return Bad("unknown note for --root: " + std::string(*given));
-                }
-                request.rootIndex = *root;
-            } else {
-                set = ParseSet(*given);
-                if (!set) {
-                    return Bad("--set needs a number from 0 to 4095, not: " + std::string(*given));
-                }
-            }
-        } else if (argument.starts_with("-")) {
-            return Bad("unknown option: " + std::string(argument));
-        } else {
-            if (!ParseNote(argument)) {
-                return Bad("unknown note: " + std::string(argument));
-            }
-            notes.push_back(argument);
-        }
+    CLI::App app("", "orvel-match");
+    RawArguments raw;
+    Describe(app, raw);
+    // CLI11 takes the arguments last first.
+    std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+    try {
+        app.parse(reversed);
+    } catch (const CLI::CallForHelp&) {
+        return ShowHelp{app.help()};
+    } catch (const CLI::CallForVersion&) {
+        return ShowVersion{};
+    } catch (const CLI::ParseError& error) {
+        return UsageError{UsageMessage(error)};
     }
-    if (set && !notes.empty()) {
-        return Bad("give notes or --set, not both: " + std::string(notes.front()));
-    }
-    if (set) {
-        request.querySet = *set;
-    }
-    for (const std::string_view note : notes) {
-        const int position = (*ParseNote(note) - request.rootIndex + 12) % 12;
-        request.querySet |= PositionBit(position);
-    }
-    return request;
+    return Check(raw, app.remaining(), app.count("--set") > 0);
 }
 
 }  // namespace orvel::cli

@@ -7,6 +7,7 @@
 //
 // A NOTE is a letter A to G with an optional "#" or "b" (any letter case),
 // or one of the window's twelve note names as they stand ("C# / Db").
+// Options take their value as the next argument or after "=" (--root=D).
 
 #include <filesystem>
 #include <optional>
@@ -15,7 +16,7 @@
 #include <string_view>
 #include <variant>
 
-#include "PitchClassSet.h"
+#include "scales/PitchClassSet.h"
 
 namespace orvel::cli {
 
@@ -28,7 +29,9 @@ struct MatchRequest {
     bool json = false;
 };
 
-struct ShowHelp {};
+struct ShowHelp {
+    std::string text;
+};
 struct ShowVersion {};
 struct UsageError {
     std::string message;  // one line naming the bad argument
@@ -36,11 +39,10 @@ struct UsageError {
 
 using Command = std::variant<MatchRequest, ShowHelp, ShowVersion, UsageError>;
 
+// `arguments` without the program's name.
 Command ParseCommandLine(std::span<const std::string_view> arguments);
 
 // The index of a note in the note-name table (A is 0), or nothing.
 std::optional<int> ParseNote(std::string_view text);
-
-extern const char* const kUsage;
 
 }  // namespace orvel::cli

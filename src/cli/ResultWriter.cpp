@@ -1,6 +1,6 @@
-#include "ResultWriter.h"
+#include "cli/ResultWriter.h"
 
-#include <array>
+#include <nlohmann/json.hpp>
 #include <string_view>
 
 namespace orvel::cli {
@@ -28,64 +28,10 @@ void WriteTabField(std::string_view field, std::ostream& out) {
     }
 }
 
-// The length of the valid UTF-8 sequence starting at text[i], or 0.
-std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char lead = byte(i);
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;   // no overlong forms
-        high = lead == 0xED ? 0x9F : 0xBF;  // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (i + length > text.size() || byte(i + 1) < low || byte(i + 1) > high) {
-        return 0;
-    }
-    for (std::size_t k = 2; k < length; ++k) {
-        if (byte(i + k) < 0x80 || byte(i + k) > 0xBF) {
-            return 0;
-        }
-    }
-    return length;
-}
-
+// A JSON string, escaped by nlohmann-json; bytes that are not valid UTF-8
+// become U+FFFD.
 void WriteJsonString(std::string_view text, std::ostream& out) {
-    constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
-    out << '"';
-    for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x80) {
-            if (c == '"' || c == '\\') {
-                out << '\\' << static_cast<char>(c);
-            } else if (c < 0x20) {
-                constexpr std::array<char, 17> kHex = {"0123456789abcdef"};
-                out << "\\u00" << kHex[c >> 4] << kHex[c & 0xF];
-            } else {
-                out << static_cast<char>(c);
-            }
-            ++i;
-            continue;
-        }
-        const std::size_t length = Utf8SequenceLength(text, i);
-        if (length == 0) {
-            out << kReplacement;
-            ++i;
-        } else {
-            out << text.substr(i, length);
-            i += length;
-        }
-    }
-    out << '"';
+    out << nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 template <std::size_t N>

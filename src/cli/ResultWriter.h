@@ -12,7 +12,7 @@
 
 #include <ostream>
 
-#include "TMatchResult.h"
+#include "matching/TMatchResult.h"
 
 namespace orvel::cli {
 

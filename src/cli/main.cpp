@@ -4,13 +4,13 @@
 #include <iostream>
 #include <vector>
 
-#include "CommandLine.h"
-#include "DiskTextFileReader.h"
-#include "LoadScales.h"
-#include "MatchScales.h"
-#include "NoteNameTable.h"
-#include "ProgramFolder.h"
-#include "ResultWriter.h"
+#include "cli/CommandLine.h"
+#include "cli/ResultWriter.h"
+#include "matching/MatchScales.h"
+#include "matching/NoteNameTable.h"
+#include "scales/LoadScales.h"
+#include "scales/ProgramFolder.h"
+#include "version/Version.h"
 
 namespace {
 
@@ -20,22 +20,9 @@ constexpr int kUsageError = 2;
 int Match(const orvel::cli::MatchRequest& request) {
     const std::filesystem::path catalogue =
         request.catalogue.value_or(orvel::ProgramFolder() / orvel::kCatalogueFileName);
-    orvel::DiskTextFileReader reader;
-    if (!reader.Exists(catalogue)) {
-        std::cerr << orvel::kFileErrorMessage << " " << catalogue.string()
-                  << ": No such file or directory\n";
-        return kFileError;
-    }
-    bool failed = false;
-    std::vector<orvel::TScale> scales;
-    orvel::LoadCatalogueFile(catalogue, scales,
-                             {reader,
-                              [&](const std::string& message, const std::string& cause) {
-                                  std::cerr << message << " " << cause << "\n";
-                                  failed = true;
-                              },
-                              std::cerr});
-    if (failed) {
+    const orvel::ScaleLoad load = orvel::LoadScales(catalogue, std::cerr);
+    if (load.failure) {
+        std::cerr << orvel::kFileErrorMessage << " " << load.failure->what() << "\n";
         return kFileError;
     }
 
@@ -46,7 +33,7 @@ int Match(const orvel::cli::MatchRequest& request) {
     query.RootCaption = query.Labels[static_cast<std::size_t>(request.rootIndex)];
     query.IncludeOtherRoots = request.otherRoots;
     query.RootsInListOnly = request.rootsInListOnly;
-    const orvel::TMatchResult result = orvel::MatchScales(query, scales);
+    const orvel::TMatchResult result = orvel::MatchScales(query, load.scales);
 
     std::ios::sync_with_stdio(false);
     if (request.json) {
@@ -67,12 +54,12 @@ int main(int argc, char** argv) {
         std::cerr << "orvel-match: " << error->message << " (see --help)\n";
         return kUsageError;
     }
-    if (std::holds_alternative<orvel::cli::ShowHelp>(command)) {
-        std::cout << orvel::cli::kUsage;
+    if (const auto* help = std::get_if<orvel::cli::ShowHelp>(&command)) {
+        std::cout << help->text;
         return 0;
     }
     if (std::holds_alternative<orvel::cli::ShowVersion>(command)) {
-        std::cout << "orvel-match 1.1\n";
+        std::cout << "orvel-match " << orvel::version::kShort << "\n";
         return 0;
     }
     return Match(std::get<orvel::cli::MatchRequest>(command));

@@ -1,11 +1,12 @@
-#include "MatchScales.h"
+#include "matching/MatchScales.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
 
-#include "Rotate12.h"
+#include "matching/Rotate12.h"
+#include "scales/IntegerText.h"
 
 namespace orvel {
 

@@ -13,9 +13,9 @@
 
 #include <span>
 
-#include "TMatchResult.h"
-#include "TScale.h"
-#include "TScaleQuery.h"
+#include "matching/TMatchResult.h"
+#include "matching/TScaleQuery.h"
+#include "scales/TScale.h"
 
 namespace orvel {
 

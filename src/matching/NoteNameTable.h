@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "TScaleQuery.h"
+#include "matching/TScaleQuery.h"
 
 namespace orvel {
 

@@ -1,4 +1,4 @@
-#include "Rotate12.h"
+#include "matching/Rotate12.h"
 
 namespace orvel {
 

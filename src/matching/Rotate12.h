@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PitchClassSet.h"
+#include "scales/PitchClassSet.h"
 
 namespace orvel {
 

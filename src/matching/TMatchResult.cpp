@@ -1,7 +1,9 @@
-#include "TMatchResult.h"
+#include "matching/TMatchResult.h"
 
 #include <stdexcept>
 #include <utility>
+
+#include "scales/IntegerText.h"
 
 namespace orvel {
 

@@ -19,10 +19,10 @@
 #include <string>
 #include <string_view>
 
-#include "TMatchRow.h"
-#include "TMatchRows.h"
-#include "TScale.h"
-#include "TScaleQuery.h"
+#include "matching/TMatchRow.h"
+#include "matching/TMatchRows.h"
+#include "matching/TScaleQuery.h"
+#include "scales/TScale.h"
 
 namespace orvel {
 

@@ -1,4 +1,4 @@
-#include "TMatchRows.h"
+#include "matching/TMatchRows.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -18,15 +18,6 @@ TMatchRow TMatchRows::at(std::size_t index) const {
         throw std::out_of_range("no result row " + std::to_string(index));
     }
     return (*this)[index];
-}
-
-std::vector<TMatchRow> TMatchRows::ToVector() const {
-    std::vector<TMatchRow> rows;
-    rows.reserve(size_);
-    for (std::size_t i = 0; i < size_; ++i) {
-        rows.push_back((*this)[i]);
-    }
-    return rows;
 }
 
 void TMatchRows::EndPass(std::uint32_t pass, std::size_t count) {

@@ -8,10 +8,9 @@
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <vector>
 
-#include "PitchClassSet.h"
-#include "TMatchRow.h"
+#include "matching/TMatchRow.h"
+#include "scales/PitchClassSet.h"
 
 namespace orvel {
 
@@ -29,8 +28,6 @@ class TMatchRows {
     bool empty() const { return size_ == 0; }
     TMatchRow operator[](std::size_t index) const;
     TMatchRow at(std::size_t index) const;  // throws std::out_of_range
-
-    std::vector<TMatchRow> ToVector() const;
 
     // Filling, pass after pass in increasing order: the rows of pass `pass`
     // are the `count` indexes written from Write(pass).

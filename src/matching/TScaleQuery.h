@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "PitchClassSet.h"
+#include "scales/PitchClassSet.h"
 
 namespace orvel {
 

@@ -1,8 +1,8 @@
-#include "CheckBox.h"
+#include "platform/CheckBox.h"
 
 #include <algorithm>
 
-#include "Window.h"
+#include "platform/Window.h"
 
 namespace orvel {
 

@@ -6,7 +6,7 @@
 
 #include <QCheckBox>
 
-#include "Control.h"
+#include "platform/Control.h"
 
 namespace orvel {
 

@@ -1,12 +1,12 @@
-#include "Control.h"
+#include "platform/Control.h"
 
 #include <QApplication>
 #include <QFont>
 #include <cmath>
 #include <stdexcept>
 
-#include "TextConversions.h"
-#include "Window.h"
+#include "platform/TextConversions.h"
+#include "platform/Window.h"
 
 namespace orvel {
 

@@ -18,7 +18,7 @@
 #include <functional>
 #include <limits>
 
-#include "Property.h"
+#include "platform/Property.h"
 
 namespace orvel {
 

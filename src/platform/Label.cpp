@@ -1,8 +1,8 @@
-#include "Label.h"
+#include "platform/Label.h"
 
 #include <stdexcept>
 
-#include "Window.h"
+#include "platform/Window.h"
 
 namespace orvel {
 

@@ -5,7 +5,7 @@
 
 #include <QLabel>
 
-#include "Control.h"
+#include "platform/Control.h"
 
 namespace orvel {
 

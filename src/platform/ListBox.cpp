@@ -1,12 +1,12 @@
-#include "ListBox.h"
+#include "platform/ListBox.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
 #include <stdexcept>
 
-#include "TextConversions.h"
-#include "Window.h"
+#include "platform/TextConversions.h"
+#include "platform/Window.h"
 
 namespace orvel {
 
@@ -50,13 +50,12 @@ void ListBox::AddRow(const QStringList& cells) {
     model_->AddRow(cells);
 }
 
-void ListBox::AppendRows(std::shared_ptr<const ListRows> rows) {
-    model_->AppendRows(std::move(rows));
+void ListBox::SetRows(std::shared_ptr<const ListRows> rows) {
+    model_->SetRows(std::move(rows));
 }
 
 void ListBox::DeleteAllRows() {
-    model_->DeleteAllRows();
-    FollowSelection();
+    model_->SetRows(nullptr);
 }
 
 void ListBox::FollowSelection() {
@@ -66,7 +65,7 @@ void ListBox::FollowSelection() {
         return;
     }
     listIndex_ = selected;
-    emit EditStateChanged();
+    EditStateChanged();
     if (Change) {
         Change(*this);
     }
@@ -154,7 +153,7 @@ bool ListBox::ApplyOwn(const Property& property) {
             return true;
         case PropertyName::InitialValue:
             // Rows separated by CR LF, cells by tabs.
-            model_->DeleteAllRows();
+            DeleteAllRows();
             if (!TextOf(property).isEmpty()) {
                 for (const QString& row : Split(TextOf(property), "\r\n")) {
                     AddRow(Split(row, "\t"));

@@ -4,7 +4,7 @@
 //
 // Column widths are shares of the list's width ("35%,50%,15%,0%"); a column
 // of zero width holds a text per row but never shows. Rows come one at a time
-// (AddRow) or in bulk from a ListRows source (AppendRows), whose texts are
+// (AddRow) or in bulk from one ListRows source (SetRows), whose texts are
 // read only for the rows on screen. Change is raised whenever the selected
 // row changes, to another row or to none, emptying the list included.
 // Copy (the Edit menu) puts the selected row's visible cells on the
@@ -15,15 +15,13 @@
 #include <memory>
 #include <vector>
 
-#include "Control.h"
-#include "EditTarget.h"
-#include "ListModel.h"
+#include "platform/Control.h"
+#include "platform/EditTarget.h"
+#include "platform/ListModel.h"
 
 namespace orvel {
 
 class ListBox : public QTableView, public Control, public EditTarget {
-    Q_OBJECT
-
   public:
     ListBox(Window& window, std::int64_t index = kNoIndex);
 
@@ -37,8 +35,10 @@ class ListBox : public QTableView, public Control, public EditTarget {
     // The text of a cell; std::out_of_range for a cell the list does not have.
     QString Cell(std::size_t row, int column) const { return model_->Cell(row, column); }
 
+    // Adds a row after the rows added before it (not after bulk rows).
     void AddRow(const QStringList& cells);
-    void AppendRows(std::shared_ptr<const ListRows> rows);
+    // Shows `rows` in place of every row shown before.
+    void SetRows(std::shared_ptr<const ListRows> rows);
     void DeleteAllRows();
 
     // The share of the width of each column, in percent.
@@ -48,10 +48,6 @@ class ListBox : public QTableView, public Control, public EditTarget {
     void Edit(EditCommand command) override;
 
     std::function<void(ListBox&)> Change;
-
-  signals:
-    // The selection changed, so what the Edit menu can do may have changed.
-    void EditStateChanged();
 
   protected:
     bool ApplyOwn(const Property& property) override;

@@ -1,10 +1,20 @@
-#include "ListModel.h"
+#include "platform/ListModel.h"
 
 #include <algorithm>
 #include <limits>
 #include <stdexcept>
+#include <vector>
 
 namespace orvel {
+
+namespace {
+
+// A view addresses rows with int; rows past that cannot be shown.
+int ViewRows(std::size_t rows) {
+    return static_cast<int>(std::min<std::size_t>(rows, std::numeric_limits<int>::max()));
+}
+
+}  // namespace
 
 // Rows added one at a time with AddRow, kept as their texts.
 class ListModel::AddedRows final : public ListRows {
@@ -24,10 +34,7 @@ ListModel::ListModel(int columnCount, QObject* parent)
     : QAbstractTableModel(parent), columnCount_(columnCount) {}
 
 int ListModel::rowCount(const QModelIndex& parent) const {
-    // A view addresses rows with int; rows past that cannot be shown.
-    return parent.isValid() ? 0
-                            : static_cast<int>(std::min<std::size_t>(
-                                  rowCount_, std::numeric_limits<int>::max()));
+    return parent.isValid() ? 0 : ViewRows(RowCount());
 }
 
 int ListModel::columnCount(const QModelIndex& parent) const {
@@ -47,72 +54,33 @@ void ListModel::SetColumnCount(int columnCount) {
     endResetModel();
 }
 
-const ListModel::Segment& ListModel::SegmentOf(std::size_t row) const {
-    const auto after =
-        std::upper_bound(segments_.begin(), segments_.end(), row,
-                         [](std::size_t r, const Segment& s) { return r < s.firstRow; });
-    return *(after - 1);
-}
-
 QString ListModel::Cell(std::size_t row, int column) const {
-    if (row >= rowCount_ || column < 0 || column >= columnCount_) {
+    if (row >= RowCount() || column < 0 || column >= columnCount_) {
         throw std::out_of_range("the list has no cell " + std::to_string(row) + ", " +
                                 std::to_string(column));
     }
-    const Segment& segment = SegmentOf(row);
-    return segment.rows->Cell(row - segment.firstRow, column);
+    return rows_->Cell(row, column);
 }
 
 void ListModel::AddRow(const QStringList& cells) {
-    const int row =
-        static_cast<int>(std::min<std::size_t>(rowCount_, std::numeric_limits<int>::max()));
-    beginInsertRows(QModelIndex(), row, row);
-    if (!openAddedRows_) {
-        openAddedRows_ = std::make_shared<AddedRows>();
-        segments_.push_back({openAddedRows_, rowCount_});
+    if (!addedRows_) {
+        if (RowCount() > 0) {
+            throw std::logic_error("a list showing bulk rows takes no rows one at a time");
+        }
+        SetRows(nullptr);
+        addedRows_ = std::make_shared<AddedRows>();
+        rows_ = addedRows_;
     }
-    openAddedRows_->Add(cells);
-    ++rowCount_;
+    const int row = ViewRows(RowCount());
+    beginInsertRows(QModelIndex(), row, row);
+    addedRows_->Add(cells);
     endInsertRows();
 }
 
-void ListModel::AppendRows(std::shared_ptr<const ListRows> rows) {
-    if (!rows || rows->RowCount() == 0) {
-        return;
-    }
-    const std::size_t count = rows->RowCount();
-    if (rowCount_ == 0) {
-        // Into an empty list a reset is the cheaper news for a view: it lays
-        // out millions of rows in one step, and there is no selection to keep.
-        beginResetModel();
-        segments_.push_back({std::move(rows), 0});
-        rowCount_ = count;
-        openAddedRows_.reset();
-        endResetModel();
-        return;
-    }
-    const auto first =
-        static_cast<int>(std::min<std::size_t>(rowCount_, std::numeric_limits<int>::max()));
-    const auto last = static_cast<int>(std::min<std::size_t>(rowCount_ + count,
-                                                             std::numeric_limits<int>::max())) -
-                      1;
-    const bool visible = last >= first;
-    if (visible) {
-        beginInsertRows(QModelIndex(), first, last);
-    }
-    segments_.push_back({std::move(rows), rowCount_});
-    rowCount_ += count;
-    openAddedRows_.reset();
-    if (visible) {
-        endInsertRows();
-    }
-}
-
-void ListModel::DeleteAllRows() {
+void ListModel::SetRows(std::shared_ptr<const ListRows> rows) {
     beginResetModel();
-    segments_.clear();
-    openAddedRows_.reset();
-    rowCount_ = 0;
+    rows_ = std::move(rows);
+    addedRows_.reset();
     endResetModel();
 }
 

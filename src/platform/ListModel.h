@@ -1,15 +1,15 @@
 #pragma once
 
-// The thin table model under a ListBox: its rows are a sequence of row
-// sources (bulk ListRows, and the rows added one at a time), looked up on
-// demand. No item object exists per row.
+// The thin table model under a ListBox. Its rows come from one row source:
+// either bulk ListRows handed over whole, or the rows added one at a time,
+// kept as their texts. Texts are looked up on demand; no item object exists
+// per row. A new source replaces the old one inside one model reset.
 
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <memory>
-#include <vector>
 
-#include "ListRows.h"
+#include "platform/ListRows.h"
 
 namespace orvel {
 
@@ -22,25 +22,22 @@ class ListModel final : public QAbstractTableModel {
     QVariant data(const QModelIndex& index, int role) const override;
 
     void SetColumnCount(int columnCount);
-    std::size_t RowCount() const { return rowCount_; }
+    std::size_t RowCount() const { return rows_ ? rows_->RowCount() : 0; }
+    // std::out_of_range for a cell the model does not have.
     QString Cell(std::size_t row, int column) const;
 
+    // Adds a row after the rows added before it; std::logic_error while the
+    // model shows bulk rows.
     void AddRow(const QStringList& cells);
-    void AppendRows(std::shared_ptr<const ListRows> rows);
-    void DeleteAllRows();
+    // Shows `rows` instead of whatever was shown; null shows no rows.
+    void SetRows(std::shared_ptr<const ListRows> rows);
 
   private:
     class AddedRows;
-    struct Segment {
-        std::shared_ptr<const ListRows> rows;
-        std::size_t firstRow;
-    };
-    const Segment& SegmentOf(std::size_t row) const;
 
     int columnCount_;
-    std::vector<Segment> segments_;
-    std::size_t rowCount_ = 0;
-    std::shared_ptr<AddedRows> openAddedRows_;  // the last segment, while AddRow extends it
+    std::shared_ptr<const ListRows> rows_;
+    std::shared_ptr<AddedRows> addedRows_;  // rows_, while it holds rows added one at a time
 };
 
 }  // namespace orvel

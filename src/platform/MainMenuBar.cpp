@@ -1,10 +1,9 @@
-#include "MainMenuBar.h"
+#include "platform/MainMenuBar.h"
 
 #include <QApplication>
 #include <QMenu>
 #include <array>
-
-#include "ListBox.h"
+#include <variant>
 
 namespace orvel {
 
@@ -17,22 +16,29 @@ void DeleteSharedBar() {
     sharedBar = nullptr;
 }
 
-struct EditEntry {
-    const char* name;
-    const char* text;
-    const char* shortcut;  // nullptr: a separator, no shortcut set
+// A separator line: no command and no shortcut.
+struct Separator {};
+
+struct Command {
+    const char* shortcut;  // "" for none
     EditCommand command;
 };
 
+struct EditEntry {
+    const char* name;
+    const char* text;  // "-" for a separator
+    std::variant<Separator, Command> kind;
+};
+
 constexpr std::array<EditEntry, 8> kEditEntries = {{
-    {"EditUndo", "&Undo", "Ctrl+Z", EditCommand::Undo},
-    {"EditSeparator1", "-", nullptr, EditCommand::Undo},
-    {"EditCut", "Cu&t", "Ctrl+X", EditCommand::Cut},
-    {"EditCopy", "&Copy", "Ctrl+C", EditCommand::Copy},
-    {"EditPaste", "&Paste", "Ctrl+V", EditCommand::Paste},
-    {"EditClear", "&Delete", "", EditCommand::Clear},
-    {"EditSeparator2", "-", nullptr, EditCommand::Undo},
-    {"EditSelectAll", "Select &All", "Ctrl+A", EditCommand::SelectAll},
+    {"EditUndo", "&Undo", Command{"Ctrl+Z", EditCommand::Undo}},
+    {"EditSeparator1", "-", Separator{}},
+    {"EditCut", "Cu&t", Command{"Ctrl+X", EditCommand::Cut}},
+    {"EditCopy", "&Copy", Command{"Ctrl+C", EditCommand::Copy}},
+    {"EditPaste", "&Paste", Command{"Ctrl+V", EditCommand::Paste}},
+    {"EditClear", "&Delete", Command{"", EditCommand::Clear}},
+    {"EditSeparator2", "-", Separator{}},
+    {"EditSelectAll", "Select &All", Command{"Ctrl+A", EditCommand::SelectAll}},
 }};
 
 // Name, AutoEnable, text and visibility, in that order.
@@ -41,7 +47,6 @@ MenuItem* MakeEntry(const char* name, const char* text) {
     entry->SetAutoEnable(true);
     entry->setText(text);
     entry->setVisible(true);
-    entry->setSeparator(QString(text) == "-");
     return entry;
 }
 
@@ -94,16 +99,16 @@ void MainMenuBar::EditMenu() {
 
     for (const EditEntry& description : kEditEntries) {
         MenuItem* entry = MakeEntry(description.name, description.text);
-        if (description.shortcut != nullptr) {
-            entry->SetKeyboardShortcut(description.shortcut);
-            const EditCommand command = description.command;
-            connect(entry, &QAction::triggered, this, [command] {
+        if (const auto* command = std::get_if<Command>(&description.kind)) {
+            entry->SetKeyboardShortcut(command->shortcut);
+            connect(entry, &QAction::triggered, this, [edit = command->command] {
                 if (EditTarget* target = FocusedEditTarget();
-                    target != nullptr && target->CanEdit(command)) {
-                    target->Edit(command);
+                    target != nullptr && target->CanEdit(edit)) {
+                    target->Edit(edit);
                 }
             });
-            entry->setData(static_cast<int>(command));
+        } else {
+            entry->setSeparator(true);
         }
         Entry("EditMenu")->Append(entry);
     }
@@ -126,22 +131,26 @@ QList<MenuItem*> MainMenuBar::Menus() const {
 void MainMenuBar::RefreshEditCommands() {
     EditTarget* target = FocusedEditTarget();
     for (const EditEntry& description : kEditEntries) {
+        const auto* command = std::get_if<Command>(&description.kind);
         MenuItem* entry = Entry(description.name);
-        if (description.shortcut == nullptr || !entry->AutoEnable()) {
+        if (command == nullptr || !entry->AutoEnable()) {
             continue;
         }
-        entry->setEnabled(target != nullptr && target->CanEdit(description.command));
+        entry->setEnabled(target != nullptr && target->CanEdit(command->command));
     }
 }
 
 void MainMenuBar::FollowFocus(QWidget* focused) {
-    if (watchedTarget_) {
-        disconnect(watchedTarget_, nullptr, this, nullptr);
+    if (auto* previous = dynamic_cast<EditTarget*>(watchedWidget_.data())) {
+        previous->WatchEditState({});
     }
-    watchedTarget_ = nullptr;
-    if (auto* list = qobject_cast<ListBox*>(focused)) {
-        watchedTarget_ = list;
-        connect(list, &ListBox::EditStateChanged, this, &MainMenuBar::RefreshEditCommands);
+    watchedWidget_ = focused;
+    if (auto* target = dynamic_cast<EditTarget*>(focused)) {
+        target->WatchEditState([bar = QPointer<MainMenuBar>(this)] {
+            if (bar) {
+                bar->RefreshEditCommands();
+            }
+        });
     }
     RefreshEditCommands();
 }

@@ -12,8 +12,8 @@
 #include <QMenuBar>
 #include <QPointer>
 
-#include "EditTarget.h"
-#include "MenuItem.h"
+#include "platform/EditTarget.h"
+#include "platform/MenuItem.h"
 
 namespace orvel {
 
@@ -37,7 +37,7 @@ class MainMenuBar : public QMenuBar {
     void AppendToBar(MenuItem* menu);
     void FollowFocus(QWidget* focused);
 
-    QPointer<QObject> watchedTarget_;
+    QPointer<QWidget> watchedWidget_;  // the focused control, while the bar watches it
 };
 
 }  // namespace orvel

@@ -1,4 +1,4 @@
-#include "MenuItem.h"
+#include "platform/MenuItem.h"
 
 #include <QMenu>
 
@@ -11,10 +11,6 @@ MenuItem::MenuItem(const QString& name, QObject* parent) : QAction(parent) {
 void MenuItem::SetKeyboardShortcut(const QString& shortcut) {
     shortcutText_ = shortcut;
     setShortcut(QKeySequence(shortcut, QKeySequence::PortableText));
-}
-
-MenuItem* MenuItem::Child(const QString& name) const {
-    return menu() != nullptr ? menu()->findChild<MenuItem*>(name) : nullptr;
 }
 
 void MenuItem::Append(MenuItem* entry) {

@@ -21,9 +21,6 @@ class MenuItem : public QAction {
     const std::optional<QString>& KeyboardShortcut() const { return shortcutText_; }
     void SetKeyboardShortcut(const QString& shortcut);
 
-    // The entry of that name among this entry's submenu entries, at any depth.
-    MenuItem* Child(const QString& name) const;
-
     // Adds an entry to this entry's submenu, making the submenu if needed.
     void Append(MenuItem* entry);
 

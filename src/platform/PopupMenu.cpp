@@ -1,7 +1,7 @@
-#include "PopupMenu.h"
+#include "platform/PopupMenu.h"
 
-#include "TextConversions.h"
-#include "Window.h"
+#include "platform/TextConversions.h"
+#include "platform/Window.h"
 
 namespace orvel {
 

@@ -6,7 +6,7 @@
 
 #include <QComboBox>
 
-#include "Control.h"
+#include "platform/Control.h"
 
 namespace orvel {
 

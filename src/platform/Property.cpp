@@ -1,5 +1,6 @@
-#include "Property.h"
+#include "platform/Property.h"
 
+#include <QMetaEnum>
 #include <stdexcept>
 
 namespace orvel {
@@ -37,79 +38,8 @@ QColor ColourOf(const Property& property) {
 }
 
 QString NameOf(PropertyName name) {
-    static const char* const kNames[] = {
-        "Name",
-        "Index",
-        "Left",
-        "Top",
-        "Width",
-        "Height",
-        "LockLeft",
-        "LockTop",
-        "LockRight",
-        "LockBottom",
-        "TabIndex",
-        "TabPanelIndex",
-        "TabStop",
-        "Enabled",
-        "Visible",
-        "HelpTag",
-        "TextFont",
-        "TextSize",
-        "TextUnit",
-        "Bold",
-        "Italic",
-        "Underline",
-        "InitialParent",
-        "Caption",
-        "Value",
-        "State",
-        "Text",
-        "TextColor",
-        "TextAlign",
-        "Multiline",
-        "Selectable",
-        "Transparent",
-        "InitialValue",
-        "ListIndex",
-        "ColumnCount",
-        "ColumnWidths",
-        "HasHeading",
-        "SelectionType",
-        "RequiresSelection",
-        "Border",
-        "ScrollBarVertical",
-        "ScrollBarHorizontal",
-        "AutoHideScrollbars",
-        "GridLinesHorizontal",
-        "GridLinesVertical",
-        "DefaultRowHeight",
-        "HeadingIndex",
-        "ColumnsResizable",
-        "EnableDrag",
-        "EnableDragReorder",
-        "Hierarchical",
-        "ShowDropIndicator",
-        "UseFocusRing",
-        "MinWidth",
-        "MinHeight",
-        "MaxWidth",
-        "MaxHeight",
-        "Frame",
-        "Title",
-        "CloseButton",
-        "MinimizeButton",
-        "MaximizeButton",
-        "Resizeable",
-        "FullScreenButton",
-        "FullScreen",
-        "LiveResize",
-        "Placement",
-        "HasBackColor",
-        "MenuBarVisible",
-    };
-    static_assert(std::size(kNames) == static_cast<std::size_t>(PropertyName::MenuBarVisible) + 1);
-    return QString::fromLatin1(kNames[static_cast<std::size_t>(name)]);
+    return QString::fromLatin1(
+        QMetaEnum::fromType<PropertyName>().valueToKey(static_cast<int>(name)));
 }
 
 void RequireSupported(const Property& property, bool supported, const char* what) {

@@ -8,12 +8,15 @@
 // with std::invalid_argument when the list is applied.
 
 #include <QColor>
+#include <QObject>
 #include <QString>
 #include <cstdint>
 #include <variant>
 #include <vector>
 
 namespace orvel {
+
+Q_NAMESPACE
 
 enum class PropertyName {
     // Common to every control.
@@ -90,6 +93,7 @@ enum class PropertyName {
     HasBackColor,
     MenuBarVisible,
 };
+Q_ENUM_NS(PropertyName)
 
 using PropertyValue = std::variant<std::int64_t, bool, double, QString, QColor>;
 
@@ -108,7 +112,8 @@ double NumberOf(const Property& property);
 QString TextOf(const Property& property);
 QColor ColourOf(const Property& property);
 
-// The name as written in the layout ("ColumnWidths"), for messages.
+// The name as written in the layout ("ColumnWidths"), for messages: the
+// enumerator's own name.
 QString NameOf(PropertyName name);
 
 // std::invalid_argument naming the property and the one value (`what`) this

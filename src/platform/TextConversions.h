@@ -1,6 +1,7 @@
 #pragma once
 
-// The text conversions the window uses.
+// The text conversions the window uses, on the framework's text values.
+// Bin and Val are the core's BinaryText and DecimalValue.
 
 #include <QString>
 #include <QStringList>
@@ -11,9 +12,6 @@ namespace orvel {
 // Cuts `text` at every occurrence of `separator`: n separators give n + 1
 // parts, adjacent separators an empty part.
 QStringList Split(const QString& text, const QString& separator);
-
-// Decimal text of a number ("-12", "2192").
-QString Str(std::int64_t value);
 
 // Base-2 text of a number, without leading zeros ("0" for 0).
 QString Bin(std::int64_t value);

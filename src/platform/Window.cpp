@@ -1,4 +1,4 @@
-#include "Window.h"
+#include "platform/Window.h"
 
 #include <QLayout>
 #include <algorithm>

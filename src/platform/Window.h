@@ -14,8 +14,8 @@
 #include <type_traits>
 #include <vector>
 
-#include "Control.h"
-#include "Property.h"
+#include "platform/Control.h"
+#include "platform/Property.h"
 
 namespace orvel {
 
@@ -59,7 +59,6 @@ class Window : public QMainWindow {
 
     // Shows the window and raises the Open events, the first time only.
     void Open();
-    bool IsOpen() const { return opened_; }
 
   protected:
     // The window's own Open event, after every control's.

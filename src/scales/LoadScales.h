@@ -1,46 +1,43 @@
 #pragma once
 
-// Loading the scale catalogue "Orvel Scales.csv" from the program's folder.
+// Loading the scale catalogue.
 //
-// The file holds two header lines, then one scale per line: bank, scale name
-// and twelve position fields, comma separated. Loading appends one TScale per
-// data line, in file order. A missing file leaves the catalogue empty without
-// a word. An input/output failure (the file cannot be opened, or a read
-// fault) closes the file and reports "Error accessing file." once through the
-// reporter; the records read before it stay. A data line with fewer than 14
-// fields is skipped with one warning line naming its line number.
+// The text holds two header lines, then one scale per line: bank, scale name
+// and twelve position fields, comma separated, no quoting. LF, CR LF and a
+// lone CR each end a line; bytes are kept as they stand (invalid UTF-8 and NUL
+// included). Every data line with at least 14 fields becomes one TScale, in
+// text order; a shorter line is skipped with one warning line naming the
+// source and the line number.
+//
+// A read fault ends the loading: the scales of the lines read in full before
+// it stay, and the fault comes back as the load's failure.
 
 #include <filesystem>
-#include <functional>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "TScale.h"
-#include "TextFileReader.h"
+#include "scales/TIOError.h"
+#include "scales/TScale.h"
 
 namespace orvel {
 
 inline constexpr const char* kCatalogueFileName = "Orvel Scales.csv";
 inline constexpr const char* kFileErrorMessage = "Error accessing file.";
 
-// Shows `message` to the user and returns once it is dismissed. `cause` says
-// what failed (path and reason) for callers that log it; the window shows only
-// the message.
-using MessageReporter = std::function<void(const std::string& message, const std::string& cause)>;
-
-struct LoadServices {
-    TextFileReader& reader;
-    MessageReporter report;
-    std::ostream& warnings;  // where skipped lines are named
+// What a load gives: the scales read, and what stopped it early, if anything.
+struct ScaleLoad {
+    std::vector<TScale> scales;
+    std::optional<TIOError> failure;
 };
 
-// Loads "Orvel Scales.csv" from the program's folder.
-void LoadScales(const std::filesystem::path& programFolder, std::vector<TScale>& scale,
-                const LoadServices& services);
+// Reads a catalogue from `text`. `source` names it in warnings and failures
+// (the file's path).
+ScaleLoad ParseCatalogue(std::istream& text, const std::string& source, std::ostream& warnings);
 
-// The same for a catalogue file of any name (the command line's --catalogue).
-void LoadCatalogueFile(const std::filesystem::path& file, std::vector<TScale>& scale,
-                       const LoadServices& services);
+// Opens the catalogue file and reads it with ParseCatalogue. A file that is
+// not there, or cannot be opened, gives no scales and a failure.
+ScaleLoad LoadScales(const std::filesystem::path& file, std::ostream& warnings);
 
 }  // namespace orvel

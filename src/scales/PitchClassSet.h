@@ -12,7 +12,7 @@
 // is ever stored in.
 
 #include <cstdint>
-#include <string>
+#include <vector>
 
 namespace orvel {
 
@@ -40,10 +40,21 @@ constexpr bool IsStrictSuperset(PitchClassSet set, PitchClassSet query) {
     return (set & query) == query && set != query;
 }
 
-// Plain decimal digits, with a minus sign only for a negative value.
-std::string DecimalText(PitchClassSet set);
+// The set of the positions p (0 to 11) for which `ticked(p)` is true: how a
+// set is built from catalogue fields, check boxes or a list of positions.
+template <typename Ticked>
+constexpr PitchClassSet SetOfPositions(Ticked ticked) {
+    PitchClassSet set = 0;
+    for (int position = 0; position < kPositionCount; ++position) {
+        if (ticked(position)) {
+            set |= PositionBit(position);
+        }
+    }
+    return set;
+}
 
-// Base-2 digits, most significant first, without leading zeros ("0" for 0).
-std::string BinaryText(PitchClassSet set);
+// The positions the set holds, in rising order; bits beyond the twelve
+// positions are not read.
+std::vector<int> PositionsOf(PitchClassSet set);
 
 }  // namespace orvel

@@ -1,4 +1,4 @@
-#include "ProgramFolder.h"
+#include "scales/ProgramFolder.h"
 
 namespace orvel {
 

@@ -1,6 +1,8 @@
-#include "TScale.h"
+#include "scales/TScale.h"
 
 #include <stdexcept>
+
+#include "scales/IntegerText.h"
 
 namespace orvel {
 
@@ -34,10 +36,9 @@ bool IsPresentField(std::string_view field) {
 void TScale::Constructor(std::span<const std::string_view> fields) {
     Bank = FieldAt(fields, 0);
     Scale = FieldAt(fields, 1);
-    Notes = 0;
-    for (std::size_t i = 2; i < kFieldCount; ++i) {
-        Notes = Notes * 2 + (IsPresentField(FieldAt(fields, i)) ? 1 : 0);
-    }
+    Notes = SetOfPositions([&](int position) {
+        return IsPresentField(FieldAt(fields, static_cast<std::size_t>(2 + position)));
+    });
 }
 
 std::string TScale::Print() const {

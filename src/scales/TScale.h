@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "PitchClassSet.h"
+#include "scales/PitchClassSet.h"
 
 namespace orvel {
 
@@ -27,7 +27,9 @@ class TScale {
     // (field i is position i - 2; "TRUE" in any ASCII letter case is present,
     // any other text, spaces included, is absent). Fields after 13 are ignored.
     // With fewer than 14 fields it throws std::out_of_range at the first
-    // missing field, leaving what it set before that.
+    // missing field, leaving what it set before that: Bank and Scale when the
+    // position fields fall short (Notes is set in one step, once all twelve
+    // are read).
     void Constructor(std::span<const std::string_view> fields);
 
     // The entry holds every position of the query and at least one more.

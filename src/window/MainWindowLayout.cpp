@@ -1,8 +1,8 @@
-#include "MainWindowLayout.h"
+#include "window/MainWindowLayout.h"
 
 #include <QColor>
 
-#include "NoteNameTable.h"
+#include "matching/NoteNameTable.h"
 
 namespace orvel {
 
@@ -31,6 +31,16 @@ const char* const kRootsInListHelp =
     "The lists will contain only  scales where the root note is included in the pitch scales "
     "selected below.";
 const char* const kPitchClassHelp = "Select which pitch classes must appear in the scale.";
+
+// The handlers each kind of row raises.
+using Handlers = std::vector<Handler>;
+const Handlers kNoHandlers;
+const Handlers kContainingChange = {Handler::lbContaining_Change};
+const Handlers kScaleBoxActionOpen = {Handler::cbScale_Action, Handler::cbScale_Open};
+const Handlers kStarOpen = {Handler::lbStar_Open};
+const Handlers kRootChange = {Handler::pmRoot_Change};
+const Handlers kOtherAction = {Handler::cbOther_Action};
+const Handlers kRinLAction = {Handler::cbRinL_Action};
 
 PropertyList CheckBoxOwn(const char* caption) {
     return {{P::Caption, QString(caption)}, {P::Value, false}, {P::State, std::int64_t{0}}};
@@ -114,63 +124,76 @@ const PropertyList& MainWindowSettings() {
 const std::array<ControlRow, kControlCount>& MainWindowControls() {
     using K = ControlKind;
     static const std::array<ControlRow, kControlCount> rows = {{
-        {K::ListBox, "lbContaining", kNone, 208, 210, 387, 249, 0, kShown, kContainingHelp, "",
-         ListOwn(4)},
-        {K::ScaleCheckBox, "cbScale", 0, 30, 188, 100, 25, 1, kShown, kPitchClassHelp, "",
-         CheckBoxOwn("C")},
-        {K::ScaleCheckBox, "cbScale", 1, 30, 218, 100, 25, 2, kShown, kPitchClassHelp, "",
-         CheckBoxOwn("C# / Db")},
-        {K::ScaleCheckBox, "cbScale", 2, 30, 248, 100, 25, 3, kShown, kPitchClassHelp, "",
-         CheckBoxOwn("D")},
-        {K::ScaleCheckBox, "cbScale", 4, 30, 308, 100, 25, 0, kShown, kPitchClassHelp, "cbScale$2",
-         CheckBoxOwn("E")},
-        {K::ScaleCheckBox, "cbScale", 6, 30, 368, 100, 25, 0, kShown, kPitchClassHelp, "cbScale$4",
-         CheckBoxOwn("F# / Gb")},
-        {K::ScaleCheckBox, "cbScale", 8, 30, 428, 100, 25, 0, kShown, kPitchClassHelp, "cbScale$6",
-         CheckBoxOwn("G# / Ab")},
-        {K::ScaleCheckBox, "cbScale", 10, 30, 488, 100, 25, 0, kShown, kPitchClassHelp, "cbScale$8",
-         CheckBoxOwn("A# / Bb")},
-        {K::StarLabel, "lbStar", 9, 15, 458, 15, 20, 1, kHidden, kPitchClassHelp, "cbScale$2",
-         StarOwn()},
-        {K::ScaleCheckBox, "cbScale", 3, 30, 279, 100, 25, 4, kShown, kPitchClassHelp, "",
-         CheckBoxOwn("D# / Eb")},
-        {K::ScaleCheckBox, "cbScale", 5, 30, 339, 100, 25, 0, kShown, kPitchClassHelp, "cbScale$3",
-         CheckBoxOwn("F")},
-        {K::ScaleCheckBox, "cbScale", 7, 30, 399, 100, 25, 0, kShown, kPitchClassHelp, "cbScale$5",
-         CheckBoxOwn("G")},
-        {K::ScaleCheckBox, "cbScale", 9, 30, 459, 100, 25, 0, kShown, kPitchClassHelp, "cbScale$7",
-         CheckBoxOwn("A")},
-        {K::ScaleCheckBox, "cbScale", 11, 30, 518, 100, 25, 5, kShown, kPitchClassHelp, "",
-         CheckBoxOwn("B")},
-        {K::Label, "lbValue", kNone, 30, 563, 121, 20, 7, kHidden, "", "", CaptionOwn(" ")},
-        {K::ListBox, "lbExact", kNone, 208, 52, 387, 95, 8, kShown, kExactHelp, "", ListOwn(3)},
-        {K::Label, "Label1", kNone, 30, 158, 100, 20, 9, kShown, "", "",
+        {K::ListBox, "lbContaining", kNone, 208, 210, 387, 249, 0, kShown, kContainingHelp,
+         kContainingChange, "", ListOwn(4)},
+        {K::ScaleCheckBox, "cbScale", 0, 30, 188, 100, 25, 1, kShown, kPitchClassHelp,
+         kScaleBoxActionOpen, "", CheckBoxOwn("C")},
+        {K::ScaleCheckBox, "cbScale", 1, 30, 218, 100, 25, 2, kShown, kPitchClassHelp,
+         kScaleBoxActionOpen, "", CheckBoxOwn("C# / Db")},
+        {K::ScaleCheckBox, "cbScale", 2, 30, 248, 100, 25, 3, kShown, kPitchClassHelp,
+         kScaleBoxActionOpen, "", CheckBoxOwn("D")},
+        {K::ScaleCheckBox, "cbScale", 4, 30, 308, 100, 25, 0, kShown, kPitchClassHelp,
+         kScaleBoxActionOpen, "cbScale$2", CheckBoxOwn("E")},
+        {K::ScaleCheckBox, "cbScale", 6, 30, 368, 100, 25, 0, kShown, kPitchClassHelp,
+         kScaleBoxActionOpen, "cbScale$4", CheckBoxOwn("F# / Gb")},
+        {K::ScaleCheckBox, "cbScale", 8, 30, 428, 100, 25, 0, kShown, kPitchClassHelp,
+         kScaleBoxActionOpen, "cbScale$6", CheckBoxOwn("G# / Ab")},
+        {K::ScaleCheckBox, "cbScale", 10, 30, 488, 100, 25, 0, kShown, kPitchClassHelp,
+         kScaleBoxActionOpen, "cbScale$8", CheckBoxOwn("A# / Bb")},
+        {K::StarLabel, "lbStar", 9, 15, 458, 15, 20, 1, kHidden, kPitchClassHelp, kStarOpen,
+         "cbScale$2", StarOwn()},
+        {K::ScaleCheckBox, "cbScale", 3, 30, 279, 100, 25, 4, kShown, kPitchClassHelp,
+         kScaleBoxActionOpen, "", CheckBoxOwn("D# / Eb")},
+        {K::ScaleCheckBox, "cbScale", 5, 30, 339, 100, 25, 0, kShown, kPitchClassHelp,
+         kScaleBoxActionOpen, "cbScale$3", CheckBoxOwn("F")},
+        {K::ScaleCheckBox, "cbScale", 7, 30, 399, 100, 25, 0, kShown, kPitchClassHelp,
+         kScaleBoxActionOpen, "cbScale$5", CheckBoxOwn("G")},
+        {K::ScaleCheckBox, "cbScale", 9, 30, 459, 100, 25, 0, kShown, kPitchClassHelp,
+         kScaleBoxActionOpen, "cbScale$7", CheckBoxOwn("A")},
+        {K::ScaleCheckBox, "cbScale", 11, 30, 518, 100, 25, 5, kShown, kPitchClassHelp,
+         kScaleBoxActionOpen, "", CheckBoxOwn("B")},
+        {K::Label, "lbValue", kNone, 30, 563, 121, 20, 7, kHidden, "", kNoHandlers, "",
+         CaptionOwn(" ")},
+        {K::ListBox, "lbExact", kNone, 208, 52, 387, 95, 8, kShown, kExactHelp, kNoHandlers, "",
+         ListOwn(3)},
+        {K::Label, "Label1", kNone, 30, 158, 100, 20, 9, kShown, "", kNoHandlers, "",
          CaptionOwn("Notes in Scale")},
-        {K::Label, "Label2", kNone, 215, 20, 100, 20, 10, kShown, "", "",
+        {K::Label, "Label2", kNone, 215, 20, 100, 20, 10, kShown, "", kNoHandlers, "",
          CaptionOwn("Exact Match")},
-        {K::Label, "Label3", kNone, 215, 178, 141, 20, 11, kShown, "", "",
+        {K::Label, "Label3", kNone, 215, 178, 141, 20, 11, kShown, "", kNoHandlers, "",
          CaptionOwn("Containing All Notes")},
-        {K::PopupMenu, "pmRoot", kNone, 30, 50, 80, 20, 12, kShown, kRootHelp, "", PopupOwn()},
-        {K::Label, "Label4", kNone, 30, 20, 100, 20, 13, kShown, "", "", CaptionOwn("Root Note")},
-        {K::StarLabel, "lbStar", 0, 15, 188, 15, 20, 14, kHidden, kPitchClassHelp, "", StarOwn()},
-        {K::StarLabel, "lbStar", 1, 15, 218, 15, 20, 15, kHidden, kPitchClassHelp, "", StarOwn()},
-        {K::StarLabel, "lbStar", 2, 15, 248, 15, 20, 16, kHidden, kPitchClassHelp, "", StarOwn()},
-        {K::StarLabel, "lbStar", 5, 15, 338, 15, 20, 0, kHidden, kPitchClassHelp, "lbStar$2",
+        {K::PopupMenu, "pmRoot", kNone, 30, 50, 80, 20, 12, kShown, kRootHelp, kRootChange, "",
+         PopupOwn()},
+        {K::Label, "Label4", kNone, 30, 20, 100, 20, 13, kShown, "", kNoHandlers, "",
+         CaptionOwn("Root Note")},
+        {K::StarLabel, "lbStar", 0, 15, 188, 15, 20, 14, kHidden, kPitchClassHelp, kStarOpen, "",
          StarOwn()},
-        {K::StarLabel, "lbStar", 3, 15, 278, 15, 20, 17, kHidden, kPitchClassHelp, "", StarOwn()},
-        {K::StarLabel, "lbStar", 6, 15, 368, 15, 20, 0, kHidden, kPitchClassHelp, "lbStar$3",
+        {K::StarLabel, "lbStar", 1, 15, 218, 15, 20, 15, kHidden, kPitchClassHelp, kStarOpen, "",
          StarOwn()},
-        {K::StarLabel, "lbStar", 4, 15, 308, 15, 20, 18, kHidden, kPitchClassHelp, "", StarOwn()},
-        {K::StarLabel, "lbStar", 7, 15, 398, 15, 20, 19, kHidden, kPitchClassHelp, "", StarOwn()},
-        {K::StarLabel, "lbStar", 10, 15, 488, 15, 20, 0, kHidden, kPitchClassHelp, "lbStar$7",
+        {K::StarLabel, "lbStar", 2, 15, 248, 15, 20, 16, kHidden, kPitchClassHelp, kStarOpen, "",
          StarOwn()},
-        {K::StarLabel, "lbStar", 8, 15, 428, 15, 20, 20, kHidden, kPitchClassHelp, "", StarOwn()},
-        {K::StarLabel, "lbStar", 11, 15, 518, 15, 20, 21, kHidden, kPitchClassHelp, "", StarOwn()},
-        {K::Label, "lbScale", kNone, 208, 563, 100, 20, 22, kHidden, "", "", CaptionOwn(" ")},
-        {K::CheckBox, "cbOther", kNone, 30, 82, 158, 20, 23, kShown, kOtherHelp, "",
+        {K::StarLabel, "lbStar", 5, 15, 338, 15, 20, 0, kHidden, kPitchClassHelp, kStarOpen,
+         "lbStar$2", StarOwn()},
+        {K::StarLabel, "lbStar", 3, 15, 278, 15, 20, 17, kHidden, kPitchClassHelp, kStarOpen, "",
+         StarOwn()},
+        {K::StarLabel, "lbStar", 6, 15, 368, 15, 20, 0, kHidden, kPitchClassHelp, kStarOpen,
+         "lbStar$3", StarOwn()},
+        {K::StarLabel, "lbStar", 4, 15, 308, 15, 20, 18, kHidden, kPitchClassHelp, kStarOpen, "",
+         StarOwn()},
+        {K::StarLabel, "lbStar", 7, 15, 398, 15, 20, 19, kHidden, kPitchClassHelp, kStarOpen, "",
+         StarOwn()},
+        {K::StarLabel, "lbStar", 10, 15, 488, 15, 20, 0, kHidden, kPitchClassHelp, kStarOpen,
+         "lbStar$7", StarOwn()},
+        {K::StarLabel, "lbStar", 8, 15, 428, 15, 20, 20, kHidden, kPitchClassHelp, kStarOpen, "",
+         StarOwn()},
+        {K::StarLabel, "lbStar", 11, 15, 518, 15, 20, 21, kHidden, kPitchClassHelp, kStarOpen, "",
+         StarOwn()},
+        {K::Label, "lbScale", kNone, 208, 563, 100, 20, 22, kHidden, "", kNoHandlers, "",
+         CaptionOwn(" ")},
+        {K::CheckBox, "cbOther", kNone, 30, 82, 158, 20, 23, kShown, kOtherHelp, kOtherAction, "",
          CheckBoxOwn("Include Other Roots")},
-        {K::CheckBox, "cbRinL", kNone, 30, 114, 100, 20, 24, kShown, kRootsInListHelp, "",
-         CheckBoxOwn("Roots in List Only")},
+        {K::CheckBox, "cbRinL", kNone, 30, 114, 100, 20, 24, kShown, kRootsInListHelp, kRinLAction,
+         "", CheckBoxOwn("Roots in List Only")},
     }};
     return rows;
 }

@@ -9,9 +9,10 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <vector>
 
-#include "Control.h"
-#include "Property.h"
+#include "platform/Control.h"
+#include "platform/Property.h"
 
 namespace orvel {
 
@@ -22,6 +23,19 @@ enum class ControlKind {
     PopupMenu,
     ScaleCheckBox,  // an element of the cbScale array
     StarLabel,      // an element of the lbStar array
+};
+
+// The window's handlers, one for each event a control row binds. wdwMain
+// binds them in a switch without a default, so a handler added here and not
+// bound there fails the build.
+enum class Handler {
+    lbContaining_Change,
+    cbScale_Action,
+    cbScale_Open,
+    lbStar_Open,
+    pmRoot_Change,
+    cbOther_Action,
+    cbRinL_Action,
 };
 
 struct ControlRow {
@@ -35,8 +49,9 @@ struct ControlRow {
     std::int64_t tabIndex;  // for a nested element, within its initial parent
     bool visible;
     const char* helpTag;
-    const char* initialParent;  // "name$index" of the control it starts nested in, or ""
-    PropertyList own;           // the kind's own properties, in stored order
+    std::vector<Handler> handlers;  // the handlers its events raise
+    const char* initialParent;      // "name$index" of the control it starts nested in, or ""
+    PropertyList own;               // the kind's own properties, in stored order
 };
 
 inline constexpr int kControlCount = 35;

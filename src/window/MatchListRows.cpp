@@ -1,4 +1,4 @@
-#include "MatchListRows.h"
+#include "window/MatchListRows.h"
 
 namespace orvel {
 

@@ -7,8 +7,8 @@
 
 #include <memory>
 
-#include "ListRows.h"
-#include "TMatchResult.h"
+#include "matching/TMatchResult.h"
+#include "platform/ListRows.h"
 
 namespace orvel {
 

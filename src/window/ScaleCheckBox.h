@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CheckBox.h"
+#include "platform/CheckBox.h"
 
 namespace orvel {
 

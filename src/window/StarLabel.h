@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Label.h"
+#include "platform/Label.h"
 
 namespace orvel {
 

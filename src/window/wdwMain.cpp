@@ -1,27 +1,16 @@
-#include "wdwMain.h"
+#include "window/wdwMain.h"
 
-#include <iostream>
+#include <stdexcept>
 
-#include "DiskTextFileReader.h"
-#include "MainMenuBar.h"
-#include "MainWindowLayout.h"
-#include "MatchListRows.h"
-#include "MatchScales.h"
-#include "MessageBox.h"
-#include "NoteNameTable.h"
-#include "ProgramFolder.h"
-#include "Rotate12.h"
-#include "TextConversions.h"
+#include "matching/MatchScales.h"
+#include "matching/NoteNameTable.h"
+#include "matching/Rotate12.h"
+#include "platform/MainMenuBar.h"
+#include "platform/TextConversions.h"
+#include "window/MainWindowLayout.h"
+#include "window/MatchListRows.h"
 
 namespace orvel {
-
-wdwMain::Services wdwMain::DefaultServices() {
-    return {ProgramFolder(),
-            [](const std::string& message, const std::string&) {
-                ShowMessageBox(nullptr, QString::fromStdString(message));
-            },
-            nullptr};
-}
 
 wdwMain::wdwMain(Services services) : services_(std::move(services)) {
     setObjectName("wdwMain");
@@ -37,49 +26,72 @@ void wdwMain::Layout() {
 void wdwMain::CreateControls() {
     for (const ControlRow& row : MainWindowControls()) {
         const PropertyList properties = PropertiesOf(row);
-        switch (row.kind) {
-            case ControlKind::ListBox: {
-                ListBox& list = CreateControl<ListBox>(row.index, properties);
-                if (list.Name() == "lbContaining") {
-                    list.Change = [this](ListBox& raised) { lbContaining_Change(raised); };
-                }
-                break;
+        Control& control = [&]() -> Control& {
+            switch (row.kind) {
+                case ControlKind::ListBox:
+                    return CreateControl<ListBox>(row.index, properties);
+                case ControlKind::CheckBox:
+                    return CreateControl<CheckBox>(row.index, properties);
+                case ControlKind::Label:
+                    return CreateControl<Label>(row.index, properties);
+                case ControlKind::PopupMenu:
+                    return CreateControl<PopupMenu>(row.index, properties);
+                case ControlKind::ScaleCheckBox:
+                    return CreateControl<ScaleCheckBox>(row.index, properties);
+                case ControlKind::StarLabel:
+                    return CreateControl<StarLabel>(row.index, properties);
             }
-            case ControlKind::CheckBox: {
-                CheckBox& box = CreateControl<CheckBox>(row.index, properties);
-                if (box.Name() == "cbOther") {
-                    box.Action = [this](CheckBox& raised) { cbOther_Action(raised); };
-                } else {
-                    box.Action = [this](CheckBox& raised) { cbRinL_Action(raised); };
-                }
-                break;
-            }
-            case ControlKind::Label:
-                CreateControl<Label>(row.index, properties);
-                break;
-            case ControlKind::PopupMenu: {
-                PopupMenu& popup = CreateControl<PopupMenu>(row.index, properties);
-                popup.Change = [this](PopupMenu& raised) { pmRoot_Change(raised); };
-                break;
-            }
-            case ControlKind::ScaleCheckBox: {
-                ScaleCheckBox& element = CreateControl<ScaleCheckBox>(row.index, properties);
-                element.Action = [this](CheckBox& raised) {
-                    cbScale_Action(static_cast<ScaleCheckBox&>(raised));
-                };
-                element.Open = [this](Control& raised) {
-                    cbScale_Open(static_cast<ScaleCheckBox&>(raised));
-                };
-                break;
-            }
-            case ControlKind::StarLabel: {
-                StarLabel& element = CreateControl<StarLabel>(row.index, properties);
-                element.Open = [this](Control& raised) {
-                    lbStar_Open(static_cast<StarLabel&>(raised));
-                };
-                break;
-            }
+            throw std::invalid_argument("unknown control kind");
+        }();
+        for (const Handler handler : row.handlers) {
+            Bind(control, handler);
         }
+    }
+}
+
+namespace {
+
+// The control as the kind its handler takes; the layout table pairs them.
+template <typename Kind>
+Kind& As(Control& control) {
+    if (auto* kind = dynamic_cast<Kind*>(&control)) {
+        return *kind;
+    }
+    throw std::invalid_argument("control " + control.Name().toStdString() +
+                                " cannot raise that handler");
+}
+
+}  // namespace
+
+void wdwMain::Bind(Control& control, Handler handler) {
+    switch (handler) {
+        case Handler::lbContaining_Change:
+            As<ListBox>(control).Change = [this](ListBox& list) { lbContaining_Change(list); };
+            return;
+        case Handler::cbScale_Action:
+            As<ScaleCheckBox>(control).Action = [this](CheckBox& box) {
+                cbScale_Action(As<ScaleCheckBox>(box));
+            };
+            return;
+        case Handler::cbScale_Open:
+            As<ScaleCheckBox>(control).Open = [this](Control& box) {
+                cbScale_Open(As<ScaleCheckBox>(box));
+            };
+            return;
+        case Handler::lbStar_Open:
+            As<StarLabel>(control).Open = [this](Control& star) {
+                lbStar_Open(As<StarLabel>(star));
+            };
+            return;
+        case Handler::pmRoot_Change:
+            As<PopupMenu>(control).Change = [this](PopupMenu& popup) { pmRoot_Change(popup); };
+            return;
+        case Handler::cbOther_Action:
+            As<CheckBox>(control).Action = [this](CheckBox& box) { cbOther_Action(box); };
+            return;
+        case Handler::cbRinL_Action:
+            As<CheckBox>(control).Action = [this](CheckBox& box) { cbRinL_Action(box); };
+            return;
     }
 }
 
@@ -165,9 +177,12 @@ MenuItem* wdwMain::FileQuit() const {
 }
 
 void wdwMain::Event_Open() {
-    DiskTextFileReader disk;
-    TextFileReader& reader = services_.reader ? *services_.reader : disk;
-    LoadScales(services_.programFolder, Scale, {reader, services_.report, std::cerr});
+    ScaleLoad load = services_.loadCatalogue();
+    Scale = std::move(load.scales);
+    // A missing catalogue is no fault: the window opens with empty lists.
+    if (load.failure && !load.failure->FileMissing()) {
+        services_.showMessage(kFileErrorMessage, *load.failure);
+    }
     for (const std::string_view name : kNoteNameTable) {
         Labels.emplace_back(name);
     }
@@ -208,11 +223,8 @@ void wdwMain::lbContaining_Change(ListBox& list) {
     }
     const std::int64_t notes = Val(list.Cell(static_cast<std::size_t>(list.ListIndex()), 3));
     lbScale()->SetCaption(Bin(notes));
-    std::int64_t mask = 1;
-    for (int n = kPositionCount - 1; n >= 0; --n, mask *= 2) {
-        if ((notes & mask) > 0) {
-            lbStar(n)->SetVisible(true);
-        }
+    for (const int position : PositionsOf(notes)) {
+        lbStar(position)->SetVisible(true);
     }
 }
 
@@ -225,12 +237,8 @@ void wdwMain::lbStar_Open(StarLabel& element) {
 }
 
 void wdwMain::CompareScales() {
-    PitchClassSet query = 0;
-    for (int j = 0; j < kPositionCount; ++j) {
-        query = query * 2 + (cbScale(j)->Value() ? 1 : 0);
-    }
     TScaleQuery match;
-    match.QueryNotes = query;
+    match.QueryNotes = SetOfPositions([this](int position) { return cbScale(position)->Value(); });
     match.RootIndex = pmRoot()->ListIndex();
     match.RootCaption = cbScale(0)->Caption().toStdString();
     for (std::size_t k = 0; k < match.Labels.size(); ++k) {
@@ -241,10 +249,8 @@ void wdwMain::CompareScales() {
 
     const auto result = std::make_shared<const TMatchResult>(MatchScales(match, Scale));
     lbValue()->SetCaption(QString::fromStdString(result->ValueText));
-    lbExact()->DeleteAllRows();
-    lbContaining()->DeleteAllRows();
-    lbExact()->AppendRows(std::make_shared<MatchListRows>(result, MatchListRows::Which::Exact));
-    lbContaining()->AppendRows(
+    lbExact()->SetRows(std::make_shared<MatchListRows>(result, MatchListRows::Which::Exact));
+    lbContaining()->SetRows(
         std::make_shared<MatchListRows>(result, MatchListRows::Which::Containing));
 }
 

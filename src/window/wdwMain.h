@@ -11,38 +11,37 @@
 // selecting a containing row shows that scale's stars. The window owns Labels
 // and Scale; the lists read their rows from the latest match result.
 
-#include <filesystem>
-#include <memory>
+#include <QString>
+#include <functional>
 #include <string>
 #include <vector>
 
-#include "CheckBox.h"
-#include "Label.h"
-#include "ListBox.h"
-#include "LoadScales.h"
-#include "MenuItem.h"
-#include "PopupMenu.h"
-#include "ScaleCheckBox.h"
-#include "StarLabel.h"
-#include "TScale.h"
-#include "Window.h"
+#include "platform/CheckBox.h"
+#include "platform/Label.h"
+#include "platform/ListBox.h"
+#include "platform/MenuItem.h"
+#include "platform/PopupMenu.h"
+#include "platform/Window.h"
+#include "scales/LoadScales.h"
+#include "scales/TScale.h"
+#include "window/MainWindowLayout.h"
+#include "window/ScaleCheckBox.h"
+#include "window/StarLabel.h"
 
 namespace orvel {
 
 class wdwMain : public Window {
   public:
-    // Where the window finds its catalogue and how it shows a message.
+    // What the window needs from outside: start-up hands it over.
     struct Services {
-        std::filesystem::path programFolder;
-        MessageReporter report;
-        // How the catalogue file is read; from disk when null.
-        std::shared_ptr<TextFileReader> reader;
+        // Loads the catalogue; called once, when the window opens.
+        std::function<ScaleLoad()> loadCatalogue;
+        // Shows a message to the user and returns once it is dismissed;
+        // `cause` says what failed and where.
+        std::function<void(const QString& message, const TIOError& cause)> showMessage;
     };
 
-    // The catalogue beside the program; messages in a modal message box.
-    static Services DefaultServices();
-
-    explicit wdwMain(Services services = DefaultServices());
+    explicit wdwMain(Services services);
 
     // Note names, A first, one semitone apart: filled when the window opens.
     std::vector<std::string> Labels;
@@ -100,6 +99,7 @@ class wdwMain : public Window {
   private:
     void Layout();
     void CreateControls();
+    void Bind(Control& control, Handler handler);
     void CaptionCheckBoxes();
     MenuItem* MenuEntry(const char* name) const;
 

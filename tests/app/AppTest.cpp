@@ -3,20 +3,22 @@
 #include <QIcon>
 #include <QPointer>
 #include <QTimer>
+#include <iostream>
 
-#include "App.h"
-#include "MainMenuBar.h"
-#include "MainWindowInstance.h"
-#include "TempFolder.h"
+#include "app/App.h"
+#include "app/MainWindowInstance.h"
+#include "platform/MainMenuBar.h"
+#include "support/TempFolder.h"
 
 namespace orvel {
 namespace {
 
 using testing_support::TempFolder;
 
+// The program's loading from a folder of the test's, messages counted.
 wdwMain::Services QuietServices(const TempFolder& folder, int& messages) {
-    return {folder.Path(), [&messages](const std::string&, const std::string&) { ++messages; },
-            nullptr};
+    return {[file = folder.Path() / kCatalogueFileName] { return LoadScales(file, std::cerr); },
+            [&messages](const QString&, const TIOError&) { ++messages; }};
 }
 
 TEST(App, VersionData) {

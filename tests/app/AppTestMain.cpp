@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "App.h"
+#include "app/App.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

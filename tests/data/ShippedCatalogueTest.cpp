@@ -4,34 +4,33 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <sstream>
 
-#include "DiskTextFileReader.h"
-#include "LoadScales.h"
-#include "Rotate12.h"
+#include "matching/Rotate12.h"
+#include "scales/LoadScales.h"
 
 namespace orvel {
 namespace {
 
 PitchClassSet SetOf(std::initializer_list<int> positions) {
-    PitchClassSet set = 0;
-    for (int p : positions) {
-        set |= PositionBit(p);
-    }
-    return set;
+    return SetOfPositions([&](int position) {
+        return std::find(positions.begin(), positions.end(), position) != positions.end();
+    });
 }
 
 class ShippedCatalogue : public testing::Test {
   protected:
     static void SetUpTestSuite() {
-        DiskTextFileReader reader;
         std::ostringstream warnings;
-        LoadScales(
-            ORVEL_DATA_FOLDER, catalogue_,
-            {reader, [](const std::string& message, const std::string&) { FAIL() << message; },
-             warnings});
+        ScaleLoad load =
+            LoadScales(std::filesystem::path(ORVEL_DATA_FOLDER) / kCatalogueFileName, warnings);
+        if (load.failure) {
+            FAIL() << load.failure->what();
+        }
+        catalogue_ = std::move(load.scales);
         warnings_ = warnings.str();
     }
 

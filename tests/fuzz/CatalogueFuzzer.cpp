@@ -1,26 +1,21 @@
-// Arbitrary bytes as a catalogue file, through the real disk reader and the
-// loader, then the matching for a few queries drawn from the same bytes.
-// Checks what must hold whatever the file says:
+// Arbitrary bytes as a catalogue text, through the loader's parser, then the matching for a few
+// queries drawn from the same bytes. Checks what must hold whatever the file says:
 //   - every line after the two header lines with at least 14 fields becomes
 //     one entry, in order, and no message is shown for a readable file;
 //   - every result row names a loaded entry; exact rows equal the pass's
 //     query, containing rows strictly contain it; passes come in order;
 //   - no list holds more than twelve rows per entry.
 
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "DiskTextFileReader.h"
-#include "LoadScales.h"
-#include "MatchScales.h"
-#include "Rotate12.h"
+#include "matching/MatchScales.h"
+#include "matching/Rotate12.h"
+#include "scales/IntegerText.h"
+#include "scales/LoadScales.h"
 
 namespace {
 
@@ -28,16 +23,6 @@ void Require(bool condition) {
     if (!condition) {
         std::abort();
     }
-}
-
-const std::filesystem::path& Folder() {
-    static const std::filesystem::path folder = [] {
-        auto path =
-            std::filesystem::temp_directory_path() / ("orvel-fuzz-" + std::to_string(getpid()));
-        std::filesystem::create_directories(path);
-        return path;
-    }();
-    return folder;
 }
 
 // Field counts of the data lines, read naively: LF, CR LF and CR end lines.
@@ -95,19 +80,11 @@ void CheckRows(const orvel::TMatchResult& result, const orvel::TScaleQuery& quer
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    {
-        std::ofstream out(Folder() / orvel::kCatalogueFileName, std::ios::binary | std::ios::trunc);
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    }
-    std::vector<orvel::TScale> scales;
-    int messages = 0;
+    std::istringstream stream(text);
     std::ostringstream warnings;
-    // One reader for the whole run: it keeps its block buffer between inputs.
-    static orvel::DiskTextFileReader reader;
-    orvel::LoadScales(
-        Folder(), scales,
-        {reader, [&](const std::string&, const std::string&) { ++messages; }, warnings});
-    Require(messages == 0);
+    const orvel::ScaleLoad load = orvel::ParseCatalogue(stream, "fuzz", warnings);
+    Require(!load.failure.has_value());
+    const std::vector<orvel::TScale>& scales = load.scales;
 
     std::size_t good = 0;
     for (const std::size_t fields : DataLineFieldCounts(text)) {

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <limits>
 
-#include "TextConversions.h"
+#include "platform/TextConversions.h"
 
 namespace {
 
@@ -44,6 +44,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (value >= 0) {
         Require(binary.toULongLong(&ok, 2) == static_cast<qulonglong>(value) && ok);
     }
-    Require(orvel::Val(orvel::Str(value)) == value);
+    Require(orvel::Val(QString::number(value)) == value);
     return 0;
 }

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "MatchScales.h"
-#include "Rotate12.h"
+#include "matching/MatchScales.h"
+#include "matching/Rotate12.h"
 
 namespace orvel {
 namespace {
@@ -18,6 +18,14 @@ TScale Entry(std::string bank, std::string name, PitchClassSet notes) {
     entry.Scale = std::move(name);
     entry.Notes = notes;
     return entry;
+}
+
+std::vector<TMatchRow> AllRows(const TMatchRows& rows) {
+    std::vector<TMatchRow> all;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        all.push_back(rows[i]);
+    }
+    return all;
 }
 
 TScaleQuery Query(PitchClassSet notes, int rootIndex = 3, bool other = false,
@@ -77,7 +85,7 @@ TEST(MatchScales, NothingTickedListsEveryNonEmptyEntryOnce) {
     EXPECT_EQ(ExactTexts(result), (Rows{{"Empty", "Nothing", "C"}}));
     ASSERT_EQ(result.ContainingRows.size(), kCatalogue.size() - 1);
     std::uint32_t expected = 0;
-    for (const TMatchRow& row : result.ContainingRows.ToVector()) {
+    for (const TMatchRow& row : AllRows(result.ContainingRows)) {
         expected += expected == 2 ? 1 : 0;  // the empty entry is skipped
         EXPECT_EQ(row, (TMatchRow{expected, 0}));
         ++expected;
@@ -129,7 +137,7 @@ TEST(MatchScales, RootsInListOnlyAdmitsOnlyTickedPositions) {
 
     // The main pass runs even when the root is not ticked.
     const TMatchResult unrooted = MatchScales(Query(Rotate12(2192, 5), 3, true, true), kCatalogue);
-    for (const TMatchRow& row : unrooted.ContainingRows.ToVector()) {
+    for (const TMatchRow& row : AllRows(unrooted.ContainingRows)) {
         EXPECT_TRUE(row.Pass == 0 || HasPosition(Rotate12(2192, 5), static_cast<int>(row.Pass)));
     }
 }
@@ -194,8 +202,8 @@ TEST(MatchScales, AgreesWithTheRecordsOwnTestsForEveryQuery) {
                     }
                 }
             }
-            ASSERT_EQ(result.ExactRows.ToVector(), exact) << q;
-            ASSERT_EQ(result.ContainingRows.ToVector(), containing) << q;
+            ASSERT_EQ(AllRows(result.ExactRows), exact) << q;
+            ASSERT_EQ(AllRows(result.ContainingRows), containing) << q;
             checkedRows += exact.size() + containing.size();
         }
     }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Rotate12.h"
+#include "matching/Rotate12.h"
 
 namespace orvel {
 namespace {

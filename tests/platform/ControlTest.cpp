@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 #include <stdexcept>
 
-#include "CheckBox.h"
-#include "Label.h"
 #include "TestWindow.h"
+#include "platform/CheckBox.h"
+#include "platform/Label.h"
 
 namespace orvel {
 namespace {

@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <QTimer>
 
-#include "MainMenuBar.h"
+#include "platform/MainMenuBar.h"
 
 namespace orvel {
 namespace {

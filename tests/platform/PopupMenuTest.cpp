@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "PopupMenu.h"
 #include "TestWindow.h"
+#include "platform/PopupMenu.h"
 
 namespace orvel {
 namespace {

@@ -2,7 +2,7 @@
 
 // A bare window for trying controls on.
 
-#include "Window.h"
+#include "platform/Window.h"
 
 namespace orvel::testing_support {
 

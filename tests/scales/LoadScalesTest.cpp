@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <optional>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <sstream>
+#include <streambuf>
 #include <string>
+#include <system_error>
 #include <vector>
 
-#include "DiskTextFileReader.h"
-#include "LoadScales.h"
-#include "TempFolder.h"
+#include "scales/LoadScales.h"
+#include "support/TempFolder.h"
 
 namespace orvel {
 namespace {
@@ -15,204 +18,280 @@ namespace {
 using testing_support::TempFolder;
 
 const std::string kHeader = "Title\nBank,Scale,1,b2,2,b3,3,4,b5,5,b6,6,b7,7\n";
+const std::string kTwelve = ",TRUE,FALSE,FALSE,FALSE,TRUE,FALSE,FALSE,TRUE,FALSE,FALSE,FALSE,FALSE";
 const std::string kMajor =
     "Diatonic,Major,TRUE,FALSE,TRUE,FALSE,TRUE,TRUE,FALSE,TRUE,FALSE,TRUE,FALSE,TRUE";
-const std::string kTriad =
-    "Chords,Major Triad,TRUE,FALSE,FALSE,FALSE,TRUE,FALSE,FALSE,TRUE,FALSE,FALSE,FALSE,FALSE";
+const std::string kTriad = "Chords,Major Triad" + kTwelve;
 constexpr PitchClassSet kMajorNotes = 2773;
 constexpr PitchClassSet kTriadNotes = 2192;
+constexpr const char* kSource = "test.csv";
 
-// Stands in for the disk: serves given lines and fails where a test says.
-class ScriptedReader final : public TextFileReader {
+struct Entry {
+    std::string bank;
+    std::string scale;
+    PitchClassSet notes;
+    friend bool operator==(const Entry&, const Entry&) = default;
+    friend void PrintTo(const Entry& entry, std::ostream* out) {
+        *out << entry.bank.substr(0, 40) << " : " << entry.scale.substr(0, 40) << " : "
+             << entry.notes;
+    }
+};
+
+const Entry kMajorEntry{"Diatonic", "Major", kMajorNotes};
+const Entry kTriadEntry{"Chords", "Major Triad", kTriadNotes};
+
+std::string Skipped(int line, int fields) {
+    return std::string(kSource) + ":" + std::to_string(line) +
+           ": skipped: " + std::to_string(fields) + " fields, a scale needs 14\n";
+}
+
+struct Parsed {
+    std::vector<Entry> entries;
+    std::string warnings;
+    std::optional<TIOError> failure;
+};
+
+Parsed Parse(std::istream& text) {
+    std::ostringstream warnings;
+    ScaleLoad load = ParseCatalogue(text, kSource, warnings);
+    Parsed parsed{{}, warnings.str(), load.failure};
+    for (const TScale& scale : load.scales) {
+        parsed.entries.push_back({scale.Bank, scale.Scale, scale.Notes});
+    }
+    return parsed;
+}
+
+Parsed Parse(const std::string& bytes) {
+    std::istringstream text(bytes);
+    return Parse(text);
+}
+
+struct ParseCase {
+    const char* name;
+    std::string text;
+    std::vector<Entry> entries;
+    std::string warnings;
+    friend void PrintTo(const ParseCase& row, std::ostream* out) { *out << row.name; }
+};
+
+std::vector<ParseCase> ParseCases() {
+    const std::string thirteen = kMajor.substr(0, kMajor.rfind(','));
+    std::string fiveHundred = "B,Wide" + kTwelve;
+    for (int i = 14; i < 500; ++i) {
+        fiveHundred += ",x";
+    }
+    const std::string longName(10'000'000, 'n');
+    return {
+        {"Empty", "", {}, ""},
+        {"OnlyATitle", "only one line", {}, ""},
+        {"AScaleOnLineTwoIsAHeader", "Title\n" + kMajor + "\n", {}, ""},
+        {"TwoHeaderLinesWhateverTheyHold",
+         kMajor + "\n" + kMajor + "\n" + kTriad,
+         {kTriadEntry},
+         ""},
+        {"NoFinalLineEnd", kHeader + kMajor, {kMajorEntry}, ""},
+        {"FinalLineEndAddsNoLine", kHeader + kMajor + "\n", {kMajorEntry}, ""},
+        {"FileOrderAndDuplicates",
+         kHeader + kTriad + "\n" + kMajor + "\n" + kMajor + "\n",
+         {kTriadEntry, kMajorEntry, kMajorEntry},
+         ""},
+        {"CrLf", "T\r\nH\r\n" + kMajor + "\r\n" + kTriad + "\r\n", {kMajorEntry, kTriadEntry}, ""},
+        {"LoneCr", "T\rH\r" + kMajor + "\r" + kTriad + "\r", {kMajorEntry, kTriadEntry}, ""},
+        {"MixedLineEnds",
+         "T\nH\r\n" + kMajor + "\r" + kTriad + "\n" + kMajor,
+         {kMajorEntry, kTriadEntry, kMajorEntry},
+         ""},
+        {"CrLfThenLfIsAnEmptyLine",
+         kHeader + kMajor + "\r\n\n" + kTriad,
+         {kMajorEntry, kTriadEntry},
+         Skipped(4, 1)},
+        {"LfThenCrIsAnEmptyLine",
+         kHeader + kMajor + "\n\r" + kTriad,
+         {kMajorEntry, kTriadEntry},
+         Skipped(4, 1)},
+        {"CrCrLfIsAnEmptyLine", kHeader + kMajor + "\r\r\n", {kMajorEntry}, Skipped(4, 1)},
+        {"NulBytesKept",
+         kHeader + std::string("B,Nul\0Name", 10) + kTwelve + "\n" + kTriad,
+         {{"B", std::string("Nul\0Name", 8), kTriadNotes}, kTriadEntry},
+         ""},
+        {"InvalidUtf8Kept",
+         kHeader + "B,\xff\xfe\xc3(" + kTwelve + "\n" + kTriad,
+         {{"B", "\xff\xfe\xc3(", kTriadNotes}, kTriadEntry},
+         ""},
+        {"ByteOrderMarkIsPartOfTheTitle", "\xEF\xBB\xBF" + kHeader + kTriad, {kTriadEntry}, ""},
+        {"QuotedCommaShiftsTheFields",
+         kHeader + "\"Bank, quoted\",Name,TRUE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,"
+                   "FALSE,FALSE,TRUE",
+         // "Name" stands where the root was, and the last TRUE falls off the end.
+         {{"\"Bank", " quoted\"", 1024}},
+         ""},
+        {"ShortLinesSkippedWithAWarning",
+         kHeader + kTriad + "\n\n" + thirteen + "\n" + kMajor + "\n\n",
+         {kTriadEntry, kMajorEntry},
+         Skipped(4, 1) + Skipped(5, 13) + Skipped(7, 1)},
+        {"LongerLinesLoadLikeTheirFirstFourteenFields",
+         kHeader + kMajor + ",TRUE,anything,,\n" + fiveHundred + "\n",
+         {kMajorEntry, {"B", "Wide", kTriadNotes}},
+         ""},
+        {"OnlyCommas", ",,,,\n,,,,,\n,,,,,,,,,,,,,\n,,,,,,,,,,,,\n", {{"", "", 0}}, Skipped(4, 13)},
+        {"TenMegabyteName",
+         kHeader + "B," + longName + kTwelve + "\n" + kTriad,
+         {{"B", longName, kTriadNotes}, kTriadEntry},
+         ""},
+        {"TenMegabytesWithoutCommas",
+         kHeader + std::string(10'000'000, 'z') + "\n" + kTriad,
+         {kTriadEntry},
+         Skipped(3, 1)},
+    };
+}
+
+class ParseCatalogueText : public testing::TestWithParam<ParseCase> {};
+
+TEST_P(ParseCatalogueText, GivesTheEntriesAndWarnings) {
+    const Parsed parsed = Parse(GetParam().text);
+    EXPECT_EQ(parsed.entries, GetParam().entries);
+    EXPECT_EQ(parsed.warnings, GetParam().warnings);
+    EXPECT_FALSE(parsed.failure.has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ParseCatalogueText, testing::ValuesIn(ParseCases()),
+                         [](const testing::TestParamInfo<ParseCase>& info) {
+                             return info.param.name;
+                         });
+
+TEST(ParseCatalogue, AMillionLines) {
+    std::string text = kHeader;
+    for (int i = 0; i < 1'000'000; ++i) {
+        text += "Bank,Scale " + std::to_string(i) + kTwelve + "\n";
+    }
+    std::istringstream stream(text);
+    std::ostringstream warnings;
+    const ScaleLoad load = ParseCatalogue(stream, kSource, warnings);
+    ASSERT_EQ(load.scales.size(), 1'000'000u);
+    EXPECT_EQ(load.scales.back().Scale, "Scale 999999");
+    EXPECT_EQ(warnings.str(), "");
+}
+
+// Serves bytes a few at a time, as a file is read, and fails with an
+// input/output error once `failAt` bytes have been served.
+class FaultingBuffer final : public std::streambuf {
   public:
-    explicit ScriptedReader(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+    FaultingBuffer(std::string bytes, std::size_t failAt, std::size_t chunk)
+        : bytes_(std::move(bytes)), failAt_(failAt), chunk_(chunk) {}
 
-    bool exists = true;
-    bool openFails = false;
-    std::optional<std::size_t> failingRead;  // 0-based index of the read that faults
-    int opens = 0;
-    int closes = 0;
-    bool open = false;
-
-    bool Exists(const std::filesystem::path&) const override { return exists; }
-    void Open(const std::filesystem::path&) override {
-        ++opens;
-        if (openFails) {
-            throw TIOError("cannot open");
+  protected:
+    int_type underflow() override {
+        if (served_ >= failAt_) {
+            throw std::ios_base::failure("injected fault",
+                                         std::error_code(EIO, std::system_category()));
         }
-        open = true;
-    }
-    std::string_view ReadLine() override {
-        if (failingRead && reads_ == *failingRead) {
-            throw TIOError("read fault");
+        if (served_ >= bytes_.size()) {
+            return traits_type::eof();
         }
-        const std::string_view line =
-            reads_ < lines_.size() ? std::string_view(lines_[reads_]) : "";
-        ++reads_;
-        return line;
-    }
-    bool AtEnd() override { return reads_ >= lines_.size(); }
-    void Close() override {
-        ++closes;
-        open = false;
+        const std::size_t from = served_;
+        served_ = std::min({from + chunk_, failAt_, bytes_.size()});
+        setg(bytes_.data() + from, bytes_.data() + from, bytes_.data() + served_);
+        return traits_type::to_int_type(*gptr());
     }
 
   private:
-    std::vector<std::string> lines_;
-    std::size_t reads_ = 0;
+    std::string bytes_;
+    std::size_t failAt_;
+    std::size_t chunk_;
+    std::size_t served_ = 0;
 };
 
-struct LoadOutcome {
-    std::vector<TScale> scale;
-    std::vector<std::string> messages;
-    std::string warnings;
-};
+// What a fault at `offset` must leave: the lines whose line end had been read.
+Parsed ReadBefore(const std::string& text, std::size_t offset) {
+    const std::size_t lastEnd = text.find_last_of("\r\n", offset == 0 ? 0 : offset - 1);
+    return Parse(lastEnd == std::string::npos || offset == 0 ? std::string()
+                                                             : text.substr(0, lastEnd + 1));
+}
 
-LoadOutcome Load(TextFileReader& reader, const std::filesystem::path& folder = "/nowhere") {
-    LoadOutcome outcome;
+TEST(ParseCatalogue, AReadFaultAtAnyByteKeepsExactlyTheLinesReadBeforeIt) {
+    const std::string text =
+        "T\r\nH\n" + kMajor + "\r\n" + kTriad + "\r" + kMajor + "\n\n" + kTriad + "\r\r\n" + kMajor;
+    int faults = 0;
+    for (std::size_t offset = 0; offset < text.size(); ++offset) {
+        for (const std::size_t chunk : {1u, 7u, 4096u}) {
+            FaultingBuffer buffer(text, offset, chunk);
+            std::istream stream(&buffer);
+            const Parsed parsed = Parse(stream);
+            const Parsed expected = ReadBefore(text, offset);
+            ASSERT_EQ(parsed.entries, expected.entries) << "fault at byte " << offset;
+            ASSERT_EQ(parsed.warnings, expected.warnings) << "fault at byte " << offset;
+            ASSERT_TRUE(parsed.failure.has_value()) << "fault at byte " << offset;
+            EXPECT_EQ(parsed.failure->Path(), kSource);
+            EXPECT_EQ(parsed.failure->Reason(), std::strerror(EIO));
+            EXPECT_FALSE(parsed.failure->FileMissing());
+            ++faults;
+        }
+    }
+    EXPECT_EQ(faults, static_cast<int>(3 * text.size()));
+}
+
+TEST(ParseCatalogue, AReadFaultDeepInALargeTextKeepsEveryLineBeforeIt) {
+    std::string text = kHeader;
+    while (text.size() < 3'000'000) {
+        text += kMajor + "\n" + kTriad + "\r\n";
+    }
+    const std::size_t offset = 2'000'003;  // inside a line, between two reads
+    FaultingBuffer buffer(text, offset, 1 << 16);
+    std::istream stream(&buffer);
+    const Parsed parsed = Parse(stream);
+    const Parsed expected = ReadBefore(text, offset);
+    EXPECT_GT(expected.entries.size(), 20'000u);
+    EXPECT_EQ(parsed.entries.size(), expected.entries.size());
+    EXPECT_TRUE(parsed.failure.has_value());
+}
+
+TEST(ParseCatalogue, LeavesTheStreamsExceptionSettingsAsTheyWere) {
+    std::istringstream text(kHeader + kTriad);
+    text.exceptions(std::ios::failbit);
     std::ostringstream warnings;
-    LoadScales(folder, outcome.scale,
-               {reader,
-                [&](const std::string& message, const std::string&) {
-                    outcome.messages.push_back(message);
-                },
-                warnings});
-    outcome.warnings = warnings.str();
-    return outcome;
+    EXPECT_EQ(ParseCatalogue(text, kSource, warnings).scales.size(), 1u);
+    EXPECT_EQ(text.exceptions(), std::ios::failbit);
 }
 
-LoadOutcome LoadFile(const std::string& bytes) {
+TEST(LoadScales, ReadsTheFileAsTheParserReadsItsBytes) {
     TempFolder folder;
-    folder.Write(kCatalogueFileName, bytes);
-    DiskTextFileReader reader;
-    return Load(reader, folder.Path());
-}
-
-std::vector<std::string> Names(const std::vector<TScale>& scale) {
-    std::vector<std::string> names;
-    for (const TScale& entry : scale) {
-        names.push_back(entry.Scale);
+    const std::string bytes = "T\r\nH\r\n" + kMajor + "\r\n\r\n" + kTriad + "\r";
+    const auto file = folder.Write(kCatalogueFileName, bytes);
+    std::ostringstream warnings;
+    const ScaleLoad load = LoadScales(file, warnings);
+    EXPECT_FALSE(load.failure.has_value());
+    std::vector<Entry> entries;
+    for (const TScale& scale : load.scales) {
+        entries.push_back({scale.Bank, scale.Scale, scale.Notes});
     }
-    return names;
+    EXPECT_EQ(entries, Parse(bytes).entries);
+    EXPECT_EQ(warnings.str(), file.string() + ":4: skipped: 1 fields, a scale needs 14\n");
 }
 
-TEST(LoadScales, MissingFileLeavesCatalogueEmptyWithoutMessage) {
+TEST(LoadScales, FilesThatCannotBeReadComeBackAsFailures) {
     TempFolder folder;
-    DiskTextFileReader reader;
-    const LoadOutcome outcome = Load(reader, folder.Path());
-    EXPECT_TRUE(outcome.scale.empty());
-    EXPECT_TRUE(outcome.messages.empty());
+    std::ostringstream warnings;
 
-    ScriptedReader absent({"h", "h", kMajor});
-    absent.exists = false;
-    EXPECT_TRUE(Load(absent).scale.empty());
-    EXPECT_EQ(absent.opens, 0);
-}
+    const ScaleLoad missing = LoadScales(folder.Path() / "absent.csv", warnings);
+    EXPECT_TRUE(missing.scales.empty());
+    ASSERT_TRUE(missing.failure.has_value());
+    EXPECT_TRUE(missing.failure->FileMissing());
+    EXPECT_EQ(missing.failure->Path(), (folder.Path() / "absent.csv").string());
 
-TEST(LoadScales, SkipsExactlyTwoHeaderLines) {
-    EXPECT_TRUE(LoadFile("").scale.empty());
-    EXPECT_TRUE(LoadFile("only one line").scale.empty());
-    EXPECT_TRUE(
-        LoadFile("Title\n" + kMajor + "\n").scale.empty());  // a scale on line 2 is a header
-    EXPECT_EQ(Names(LoadFile(kHeader + kMajor).scale), std::vector<std::string>{"Major"});
-    EXPECT_EQ(Names(LoadFile(kHeader + kMajor + "\n").scale), std::vector<std::string>{"Major"});
-    EXPECT_EQ(Names(LoadFile(kMajor + "\n" + kMajor + "\n" + kTriad).scale),
-              std::vector<std::string>{"Major Triad"});
-}
+    std::filesystem::create_directory(folder.Path() / "a folder");
+    const ScaleLoad directory = LoadScales(folder.Path() / "a folder", warnings);
+    EXPECT_TRUE(directory.scales.empty());
+    ASSERT_TRUE(directory.failure.has_value());
+    EXPECT_FALSE(directory.failure->FileMissing());
+    EXPECT_EQ(directory.failure->Reason(), std::strerror(EISDIR));
 
-TEST(LoadScales, KeepsFileOrderAndDuplicates) {
-    const LoadOutcome outcome = LoadFile(kHeader + kTriad + "\n" + kMajor + "\n" + kMajor + "\n");
-    ASSERT_EQ(outcome.scale.size(), 3u);
-    EXPECT_EQ(outcome.scale[0].Notes, kTriadNotes);
-    EXPECT_EQ(outcome.scale[1].Notes, kMajorNotes);
-    EXPECT_EQ(outcome.scale[2].Notes, kMajorNotes);
-    EXPECT_EQ(outcome.scale[0].Bank, "Chords");
-    EXPECT_TRUE(outcome.messages.empty());
-    EXPECT_TRUE(outcome.warnings.empty());
-}
-
-TEST(LoadScales, CrLfAndLoneCrLinesKeepTheirLastNote) {
-    for (const std::string end : {"\r\n", "\r", "\n"}) {
-        const LoadOutcome outcome = LoadFile("T" + end + "H" + end + kMajor + end + kTriad + end);
-        ASSERT_EQ(outcome.scale.size(), 2u) << testing::PrintToString(end);
-        EXPECT_EQ(outcome.scale[0].Notes, kMajorNotes);
-        EXPECT_EQ(outcome.scale[1].Notes, kTriadNotes);
-    }
-}
-
-TEST(LoadScales, QuotedCommaShiftsTheFields) {
-    const LoadOutcome outcome = LoadFile(
-        kHeader +
-        "\"Bank, "
-        "quoted\",Name,TRUE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,FALSE,TRUE");
-    ASSERT_EQ(outcome.scale.size(), 1u);
-    EXPECT_EQ(outcome.scale[0].Bank, "\"Bank");
-    EXPECT_EQ(outcome.scale[0].Scale, " quoted\"");
-    // "Name" is now where the root was, and the last TRUE fell off the end.
-    EXPECT_EQ(outcome.scale[0].Notes, 1024);
-}
-
-TEST(LoadScales, LongerLinesLoadLikeTheirFirstFourteenFields) {
-    const LoadOutcome outcome = LoadFile(kHeader + kMajor + ",TRUE,anything,,\n" + kMajor + "\n");
-    ASSERT_EQ(outcome.scale.size(), 2u);
-    EXPECT_EQ(outcome.scale[0].Notes, outcome.scale[1].Notes);
-    EXPECT_EQ(outcome.scale[0].Scale, outcome.scale[1].Scale);
-}
-
-TEST(LoadScales, ShortLinesAreSkippedWithAWarningAndGoodLinesKept) {
-    const std::string thirteen = kMajor.substr(0, kMajor.rfind(','));
-    const LoadOutcome outcome =
-        LoadFile(kHeader + kTriad + "\n\n" + thirteen + "\n" + kMajor + "\n\n");
-    EXPECT_EQ(Names(outcome.scale), (std::vector<std::string>{"Major Triad", "Major"}));
-    EXPECT_TRUE(outcome.messages.empty());
-    EXPECT_NE(outcome.warnings.find(":4: skipped: 1 fields"), std::string::npos)
-        << outcome.warnings;
-    EXPECT_NE(outcome.warnings.find(":5: skipped: 13 fields"), std::string::npos)
-        << outcome.warnings;
-    EXPECT_NE(outcome.warnings.find(":7: skipped: 1 fields"), std::string::npos)
-        << outcome.warnings;
-    EXPECT_EQ(std::count(outcome.warnings.begin(), outcome.warnings.end(), '\n'), 3);
-}
-
-TEST(LoadScales, ReadFaultAfterKDataLinesKeepsThoseK) {
-    for (std::size_t k = 0; k <= 3; ++k) {
-        ScriptedReader reader({"title", "header", kMajor, kTriad, kMajor, kTriad});
-        reader.failingRead = 2 + k;
-        const LoadOutcome outcome = Load(reader);
-        EXPECT_EQ(outcome.scale.size(), k);
-        EXPECT_EQ(outcome.messages, std::vector<std::string>{"Error accessing file."});
-        EXPECT_FALSE(reader.open) << "the file is closed after a fault";
-    }
-}
-
-TEST(LoadScales, FaultInAHeaderLineReportsOnce) {
-    ScriptedReader reader({"title", "header", kMajor});
-    reader.failingRead = 1;
-    const LoadOutcome outcome = Load(reader);
-    EXPECT_TRUE(outcome.scale.empty());
-    EXPECT_EQ(outcome.messages.size(), 1u);
-}
-
-TEST(LoadScales, FileThatCannotBeOpenedReportsOnceAndStaysEmpty) {
-    ScriptedReader reader({"title", "header", kMajor});
-    reader.openFails = true;
-    const LoadOutcome scripted = Load(reader);
-    EXPECT_TRUE(scripted.scale.empty());
-    EXPECT_EQ(scripted.messages, std::vector<std::string>{"Error accessing file."});
-
-    TempFolder folder;
-    std::filesystem::create_directory(folder.Path() / kCatalogueFileName);
-    DiskTextFileReader disk;
-    const LoadOutcome onDisk = Load(disk, folder.Path());
-    EXPECT_TRUE(onDisk.scale.empty());
-    EXPECT_EQ(onDisk.messages, std::vector<std::string>{"Error accessing file."});
-}
-
-TEST(LoadScales, SuccessfulLoadClosesTheFile) {
-    ScriptedReader reader({"title", "header", kMajor, kTriad});
-    EXPECT_EQ(Load(reader).scale.size(), 2u);
-    EXPECT_EQ(reader.opens, 1);
-    EXPECT_FALSE(reader.open);
+    // A path through a file, not a folder: it cannot even be opened.
+    const auto file = folder.Write("plain.csv", kHeader + kTriad);
+    const ScaleLoad notAFolder = LoadScales(file / "inner.csv", warnings);
+    ASSERT_TRUE(notAFolder.failure.has_value());
+    EXPECT_FALSE(notAFolder.failure->FileMissing());
+    EXPECT_EQ(notAFolder.failure->Reason(), std::strerror(ENOTDIR));
+    EXPECT_EQ(warnings.str(), "");
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "SplitFields.h"
+#include "scales/SplitFields.h"
 
 namespace orvel {
 namespace {

@@ -1,8 +1,8 @@
 #include "MainWindowFixture.h"
 
 #include <QTest>
-
-#include "LoadScales.h"
+#include <iostream>
+#include <sstream>
 
 namespace orvel::testing_support {
 
@@ -21,19 +21,21 @@ void MainWindowFixture::MakeWindow(const std::vector<std::string>& dataLines, bo
     for (const std::string& line : dataLines) {
         text += line + "\n";
     }
-    folder.Write(kCatalogueFileName, text);
-    MakeWindowWithoutCatalogue();
+    MakeWindowLoading([text] {
+        std::istringstream stream(text);
+        return ParseCatalogue(stream, "test catalogue", std::cerr);
+    });
     if (open) {
         window->Open();
         QCoreApplication::processEvents();
     }
 }
 
-void MainWindowFixture::MakeWindowWithoutCatalogue(std::shared_ptr<TextFileReader> reader) {
-    window = std::make_unique<wdwMain>(wdwMain::Services{
-        folder.Path(),
-        [this](const std::string& message, const std::string&) { messages.push_back(message); },
-        std::move(reader)});
+void MainWindowFixture::MakeWindowLoading(std::function<ScaleLoad()> load) {
+    window = std::make_unique<wdwMain>(
+        wdwMain::Services{std::move(load), [this](const QString& message, const TIOError&) {
+                              messages.push_back(message.toStdString());
+                          }});
 }
 
 void MainWindowFixture::Click(CheckBox& box) {

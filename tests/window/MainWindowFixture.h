@@ -1,17 +1,17 @@
 #pragma once
 
-// A main window over a catalogue written for the test, driven with real
-// mouse clicks and key presses on Qt's offscreen platform. Messages the
-// window would show are recorded instead.
+// A main window over a catalogue made for the test, driven with real mouse
+// clicks and key presses on Qt's offscreen platform. Messages the window
+// would show are recorded instead.
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "TempFolder.h"
-#include "wdwMain.h"
+#include "window/wdwMain.h"
 
 namespace orvel::testing_support {
 
@@ -21,10 +21,11 @@ std::string CatalogueLine(const std::string& bank, const std::string& name,
 
 class MainWindowFixture : public testing::Test {
   protected:
-    // Writes the catalogue (two header lines first) and makes the window,
-    // opened unless told otherwise.
+    // Makes the window over a catalogue of these data lines (two header
+    // lines first), opened unless told otherwise.
     void MakeWindow(const std::vector<std::string>& dataLines, bool open = true);
-    void MakeWindowWithoutCatalogue(std::shared_ptr<TextFileReader> reader = nullptr);
+    // Makes the window, not yet opened, loading its catalogue with `load`.
+    void MakeWindowLoading(std::function<ScaleLoad()> load);
 
     void Click(CheckBox& box);
     void ClickRow(ListBox& list, int row);
@@ -35,7 +36,6 @@ class MainWindowFixture : public testing::Test {
     // The cells of every row of a list.
     std::vector<std::vector<QString>> RowsOf(const ListBox& list) const;
 
-    TempFolder folder;
     std::vector<std::string> messages;
     std::unique_ptr<wdwMain> window;
 };

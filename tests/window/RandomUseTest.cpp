@@ -12,8 +12,9 @@
 #include <random>
 
 #include "MainWindowFixture.h"
-#include "MatchScales.h"
-#include "NoteNameTable.h"
+#include "matching/MatchScales.h"
+#include "matching/NoteNameTable.h"
+#include "scales/IntegerText.h"
 
 namespace orvel {
 namespace {

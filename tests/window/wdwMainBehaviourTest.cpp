@@ -211,7 +211,9 @@ TEST_F(wdwMainBehaviour, RotateIsTheMatchingsRotation) {
 class wdwMainStartUp : public MainWindowFixture {};
 
 TEST_F(wdwMainStartUp, NoCatalogueOpensQuietlyWithEmptyLists) {
-    MakeWindowWithoutCatalogue();
+    MakeWindowLoading([] {
+        return ScaleLoad{{}, TIOError("Orvel Scales.csv", "gone", TIOError::Kind::Missing)};
+    });
     window->Open();
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(window->Scale.empty());
@@ -220,23 +222,19 @@ TEST_F(wdwMainStartUp, NoCatalogueOpensQuietlyWithEmptyLists) {
     EXPECT_EQ(window->lbExact()->RowCount() + window->lbContaining()->RowCount(), 0u);
 }
 
-TEST_F(wdwMainStartUp, UnreadableCatalogueShowsOneMessageAndTheWindowStillOpens) {
-    std::filesystem::create_directory(folder.Path() / "Orvel Scales.csv");
-    MakeWindowWithoutCatalogue();
+TEST_F(wdwMainStartUp, ReadFaultShowsOneMessageKeepsTheScalesReadAndTheWindowStillOpens) {
+    MakeWindowLoading([] {
+        std::vector<TScale> read(2);
+        read[1].Scale = "Second";
+        return ScaleLoad{std::move(read), TIOError("Orvel Scales.csv", "Input/output error")};
+    });
     window->Open();
     EXPECT_EQ(messages, std::vector<std::string>{"Error accessing file."});
+    ASSERT_EQ(window->Scale.size(), 2u);
+    EXPECT_EQ(window->Scale[1].Scale, "Second");
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->Labels.size(), 12u);
     EXPECT_EQ(window->cbScale(11)->Caption(), "B");
-}
-
-TEST_F(wdwMainStartUp, CrLfCatalogueKeepsTheLastNote) {
-    folder.Write("Orvel Scales.csv",
-                 "T\r\nH\r\n" + CatalogueLine("B", "Seventh", {0, 4, 7, 11}) + "\r\n");
-    MakeWindowWithoutCatalogue();
-    window->Open();
-    ASSERT_EQ(window->Scale.size(), 1u);
-    EXPECT_EQ(window->Scale[0].Notes, 2192 + 1);
 }
 
 }  // namespace

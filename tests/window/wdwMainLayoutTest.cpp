@@ -8,8 +8,8 @@
 #include <QApplication>
 #include <QHeaderView>
 
-#include "MainMenuBar.h"
 #include "MainWindowFixture.h"
+#include "platform/MainMenuBar.h"
 
 namespace orvel {
 namespace {
