@@ -2,6 +2,7 @@
 
 #include <QIcon>
 
+#include "app/LazyIconEngine.h"
 #include "platform/MainMenuBar.h"
 
 namespace orvel {
@@ -12,11 +13,7 @@ App::App(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationVersion(ShortVersion);
     setOrganizationName("Orvel");
     setDesktopFileName("org.orvel.Modalune");
-    QIcon icon;
-    for (const int size : {16, 32, 48, 256}) {
-        icon.addFile(QString(":/icons/orvel-modalune-%1.png").arg(size), QSize(size, size));
-    }
-    setWindowIcon(icon);
+    setWindowIcon(QIcon(new LazyIconEngine(":/icons/orvel-modalune-%1.png", {16, 32, 48, 256})));
     menuBar_ = &MainMenuBar::Instance();
 }
 

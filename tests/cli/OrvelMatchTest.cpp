@@ -88,6 +88,7 @@ TEST_F(OrvelMatch, UsageErrorsNameTheBadArgument) {
         {{"--set", "-1"}, "not: -1"},
         {{"--set", "12a"}, "not: 12a"},
         {{"--set", "7", "C"}, "not both"},
+        {{"--root=X"}, "unknown note for --root: X"},
     };
     for (const auto& [arguments, message] : cases) {
         const Outcome run = Match(arguments);
@@ -116,7 +117,8 @@ TEST_F(OrvelMatch, NotesAreRelativeToTheRoot) {
     for (const std::vector<std::string>& arguments :
          {std::vector<std::string>{"--root", "D", "D", "F#", "A"},
           {"--root", "d", "gb", "a", "d"},
-          {"--root", "D", "D", "F# / Gb", "A"}}) {
+          {"--root", "D", "D", "F# / Gb", "A"},
+          {"--root=D", "D", "F#", "A"}}) {
         const Outcome fromD = MatchOn({kMajor, kTriad}, arguments);
         EXPECT_EQ(fromD.out,
                   "exact\tChords\tMajor Triad\tD\ncontaining\tDiatonic\tMajor\tD\t2773\n");
