@@ -1,5 +1,6 @@
 #include "scales/LoadScales.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <exception>
@@ -8,6 +9,7 @@
 #include <ostream>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "scales/SplitFields.h"
 
@@ -16,77 +18,79 @@ namespace orvel {
 namespace {
 
 constexpr long kHeaderLines = 2;
+// Skipped lines named one by one; the rest are counted.
+constexpr long kWarnedLines = 20;
 
-// The lines of a text, whichever of LF, CR LF or a lone CR ends them.
-// std::getline splits at LF only; the CRs inside what it returns split it
-// further, and a CR that ends it was the CR of a CR LF or the text's last byte.
-// A read fault is thrown as it came, after the lines that ended before it.
+// The lines of a text, whichever of LF, CR LF or a lone CR ends them, each
+// cut at kMaxLineBytes. The text is taken from the stream's buffer only as far
+// as the buffer already holds it, and more is asked for only once that is
+// used up: a read fault then never takes bytes already read with it, and the
+// lines ended before it are all handed out before it is thrown.
 class Lines {
   public:
-    explicit Lines(std::istream& text) : text_(text), exceptions_(text.exceptions()) {
-        // A stream reports a read fault only as a state bit; as an exception
-        // it keeps its cause (the system's reason for a file).
-        text_.exceptions(std::ios::badbit);
-    }
-    ~Lines() {
-        try {
-            text_.exceptions(exceptions_);
-        } catch (const std::ios_base::failure&) {
-            // The caller's own setting asks for an exception on the state the
-            // reading ended in; the setting is back and the state says why.
-        }
-    }
-    Lines(const Lines&) = delete;
-    Lines& operator=(const Lines&) = delete;
+    explicit Lines(std::istream& text) : bytes_(*text.rdbuf()), block_(kBlockBytes) {}
 
     // The next line, valid until the next call; false at the end of the text.
-    bool Next(std::string_view& line) {
-        if (chunkDone_ && !ReadChunk()) {
-            return false;
+    // `cut` says whether the line went on past kMaxLineBytes.
+    bool Next(std::string_view& line, bool& cut) {
+        line_.clear();
+        cut = false;
+        bool started = false;
+        for (;;) {
+            if (position_ == length_ && !Refill()) {
+                line = line_;
+                return started;
+            }
+            if (skipLf_) {
+                skipLf_ = false;
+                if (block_[position_] == '\n') {
+                    ++position_;
+                    continue;
+                }
+            }
+            started = true;
+            const char* begin = block_.data() + position_;
+            const std::size_t available = length_ - position_;
+            const auto* lf = static_cast<const char*>(std::memchr(begin, '\n', available));
+            const auto* cr = static_cast<const char*>(
+                std::memchr(begin, '\r', lf != nullptr ? lf - begin : available));
+            const char* end = cr != nullptr ? cr : lf;
+            const std::size_t taken = end != nullptr ? end - begin : available;
+            const std::size_t room = kMaxLineBytes - line_.size();
+            line_.append(begin, std::min(taken, room));
+            cut = cut || taken > room;
+            position_ += taken;
+            if (end != nullptr) {
+                ++position_;
+                skipLf_ = *end == '\r';
+                line = line_;
+                return true;
+            }
         }
-        const std::size_t cr = chunk_.find('\r', position_);
-        if (cr == std::string::npos) {
-            line = std::string_view(chunk_).substr(position_);
-            chunkDone_ = true;
-            return true;
-        }
-        line = std::string_view(chunk_).substr(position_, cr - position_);
-        position_ = cr + 1;
-        chunkDone_ = position_ == chunk_.size();
-        return true;
     }
 
   private:
-    bool ReadChunk() {
-        if (fault_) {
-            std::rethrow_exception(fault_);
+    static constexpr std::size_t kBlockBytes = 1 << 16;
+
+    // Takes what the stream's buffer holds, asking it for more first when it
+    // is empty; false at the end of the text.
+    bool Refill() {
+        if (bytes_.sgetc() == std::char_traits<char>::eof()) {
+            return false;
         }
-        chunk_.clear();
-        try {
-            if (!std::getline(text_, chunk_)) {
-                return false;
-            }
-        } catch (...) {
-            // The fault came partway through a line; the lines that lone CRs
-            // ended before it were read in full.
-            const std::size_t lastCr = chunk_.rfind('\r');
-            if (lastCr == std::string::npos) {
-                throw;
-            }
-            fault_ = std::current_exception();
-            chunk_.resize(lastCr + 1);
-        }
+        const std::streamsize held = std::min<std::streamsize>(
+            bytes_.in_avail(), static_cast<std::streamsize>(block_.size()));
+        length_ = static_cast<std::size_t>(bytes_.sgetn(block_.data(), held));
         position_ = 0;
-        chunkDone_ = false;
-        return true;
+        return length_ > 0;
     }
 
-    std::istream& text_;
-    const std::ios::iostate exceptions_;
-    std::string chunk_;         // what std::getline gave last
-    std::size_t position_ = 0;  // first byte of the chunk not yet handed out
-    bool chunkDone_ = true;     // every line of the chunk was handed out
-    std::exception_ptr fault_;  // a read fault to throw once the chunk is done
+    std::streambuf& bytes_;
+    std::vector<char> block_;
+    std::size_t position_ = 0;  // first byte of block_ not yet handed out
+    std::size_t length_ = 0;    // bytes of block_ that hold text
+    bool skipLf_ = false;       // the last line ended in a CR: an LF after it is part of that end
+    std::string line_;
 };
 
 std::string ReasonOf(const std::exception& failure) {
@@ -101,17 +105,28 @@ std::string ReasonOf(const std::exception& failure) {
 ScaleLoad ParseCatalogue(std::istream& text, const std::string& source, std::ostream& warnings) {
     ScaleLoad load;
     std::vector<std::string_view> fields;
+    long skipped = 0;
+    const auto skip = [&](long lineNumber, const std::string& why) {
+        if (++skipped <= kWarnedLines) {
+            warnings << source << ":" << lineNumber << ": skipped: " << why << "\n";
+        }
+    };
     try {
         Lines lines(text);
         std::string_view line;
-        for (long lineNumber = 1; lines.Next(line); ++lineNumber) {
+        bool cut = false;
+        for (long lineNumber = 1; lines.Next(line, cut); ++lineNumber) {
             if (lineNumber <= kHeaderLines) {
                 continue;
             }
-            SplitFields(line, ',', fields);
+            if (cut) {
+                skip(lineNumber, "longer than " + std::to_string(kMaxLineBytes) + " bytes");
+                continue;
+            }
+            SplitFields(line, ',', fields, TScale::kFieldCount);
             if (fields.size() < TScale::kFieldCount) {
-                warnings << source << ":" << lineNumber << ": skipped: " << fields.size()
-                         << " fields, a scale needs " << TScale::kFieldCount << "\n";
+                skip(lineNumber, std::to_string(fields.size()) + " fields, a scale needs " +
+                                     std::to_string(TScale::kFieldCount));
                 continue;
             }
             load.scales.emplace_back(fields);
@@ -119,16 +134,32 @@ ScaleLoad ParseCatalogue(std::istream& text, const std::string& source, std::ost
     } catch (const std::exception& failure) {
         load.failure = TIOError(source, ReasonOf(failure));
     }
+    if (skipped > kWarnedLines) {
+        warnings << source << ": " << skipped - kWarnedLines << " more lines skipped\n";
+    }
     return load;
 }
 
 ScaleLoad LoadScales(const std::filesystem::path& file, std::ostream& warnings) {
+    // A pipe would block the reading, a device never end it: only a regular
+    // file is a catalogue.
+    std::error_code error;
+    const auto status = std::filesystem::status(file, error);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        return {{}, TIOError(file.string(), error.message(), TIOError::Kind::Missing)};
+    }
+    if (error) {
+        return {{}, TIOError(file.string(), error.message())};
+    }
+    if (std::filesystem::is_directory(status)) {
+        return {{}, TIOError(file.string(), std::strerror(EISDIR))};
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        return {{}, TIOError(file.string(), "not a regular file")};
+    }
     std::ifstream text(file, std::ios::binary);
     if (!text.is_open()) {
-        const int error = errno;
-        return {{},
-                TIOError(file.string(), std::strerror(error),
-                         error == ENOENT ? TIOError::Kind::Missing : TIOError::Kind::Unreadable)};
+        return {{}, TIOError(file.string(), std::strerror(errno))};
     }
     return ParseCatalogue(text, file.string(), warnings);
 }

@@ -6,8 +6,10 @@
 // and twelve position fields, comma separated, no quoting. LF, CR LF and a
 // lone CR each end a line; bytes are kept as they stand (invalid UTF-8 and NUL
 // included). Every data line with at least 14 fields becomes one TScale, in
-// text order; a shorter line is skipped with one warning line naming the
-// source and the line number.
+// text order. A shorter line, or one longer than kMaxLineBytes, is skipped
+// with one warning line naming the source and the line number; after 20 such
+// lines the rest are only counted, in one last warning line. Memory stays
+// bounded by the scales kept, whatever one line holds.
 //
 // A read fault ends the loading: the scales of the lines read in full before
 // it stay, and the fault comes back as the load's failure.
@@ -26,6 +28,9 @@ namespace orvel {
 inline constexpr const char* kCatalogueFileName = "Orvel Scales.csv";
 inline constexpr const char* kFileErrorMessage = "Error accessing file.";
 
+// The longest line read as a scale: a real one is about a hundred bytes.
+inline constexpr std::size_t kMaxLineBytes = 64 * 1024;
+
 // What a load gives: the scales read, and what stopped it early, if anything.
 struct ScaleLoad {
     std::vector<TScale> scales;
@@ -36,8 +41,9 @@ struct ScaleLoad {
 // (the file's path).
 ScaleLoad ParseCatalogue(std::istream& text, const std::string& source, std::ostream& warnings);
 
-// Opens the catalogue file and reads it with ParseCatalogue. A file that is
-// not there, or cannot be opened, gives no scales and a failure.
+// Opens the catalogue file and reads it with ParseCatalogue. Only a regular
+// file (links followed) is read: a folder, a pipe, a device or a socket, a
+// file that is not there or cannot be opened, gives no scales and a failure.
 ScaleLoad LoadScales(const std::filesystem::path& file, std::ostream& warnings);
 
 }  // namespace orvel

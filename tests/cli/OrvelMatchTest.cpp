@@ -1,6 +1,7 @@
 // orvel-match run as a process, as a user or a script runs it.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -183,6 +184,15 @@ TEST_F(OrvelMatch, CatalogueProblems) {
     EXPECT_EQ(unreadable.exitCode, 1);
     EXPECT_NE(unreadable.err.find("Error accessing file."), std::string::npos);
     EXPECT_NE(unreadable.err.find("Is a directory"), std::string::npos) << unreadable.err;
+
+    // Neither a pipe without a writer nor a device that never ends is read.
+    const auto fifo = folder.Path() / "pipe.csv";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& special : {fifo.string(), std::string("/dev/zero")}) {
+        const Outcome run = Match({"--catalogue", special, "C"});
+        EXPECT_EQ(run.exitCode, 1) << special;
+        EXPECT_NE(run.err.find(special + ": not a regular file"), std::string::npos) << run.err;
+    }
 
     const Outcome shortLine = MatchOn({"Bank,Short", kTriad}, {"C", "E", "G"});
     EXPECT_EQ(shortLine.exitCode, 0);

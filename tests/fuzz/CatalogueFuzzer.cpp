@@ -25,20 +25,25 @@ void Require(bool condition) {
     }
 }
 
-// Field counts of the data lines, read naively: LF, CR LF and CR end lines.
-std::vector<std::size_t> DataLineFieldCounts(const std::string& text) {
-    std::vector<std::size_t> counts;
+// How many data lines make a scale, read naively: LF, CR LF and CR end
+// lines; a line needs 14 fields and at most kMaxLineBytes bytes.
+std::size_t GoodDataLines(const std::string& text) {
+    std::size_t good = 0;
     std::size_t line = 0;
     std::size_t fields = 1;
+    std::size_t bytes = 0;
+    const auto endLine = [&] {
+        const bool isGood = fields >= orvel::TScale::kFieldCount && bytes <= orvel::kMaxLineBytes;
+        good += line >= 2 && isGood ? 1 : 0;
+        ++line;
+        fields = 1;
+        bytes = 0;
+    };
     bool pending = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c == '\n' || c == '\r') {
-            if (line >= 2) {
-                counts.push_back(fields);
-            }
-            ++line;
-            fields = 1;
+            endLine();
             pending = false;
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
                 ++i;
@@ -46,12 +51,13 @@ std::vector<std::size_t> DataLineFieldCounts(const std::string& text) {
             continue;
         }
         pending = true;
+        ++bytes;
         fields += c == ',' ? 1 : 0;
     }
-    if (pending && line >= 2) {
-        counts.push_back(fields);
+    if (pending) {
+        endLine();
     }
-    return counts;
+    return good;
 }
 
 void CheckRows(const orvel::TMatchResult& result, const orvel::TScaleQuery& query,
@@ -86,11 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(!load.failure.has_value());
     const std::vector<orvel::TScale>& scales = load.scales;
 
-    std::size_t good = 0;
-    for (const std::size_t fields : DataLineFieldCounts(text)) {
-        good += fields >= orvel::TScale::kFieldCount ? 1 : 0;
-    }
-    Require(scales.size() == good);
+    Require(scales.size() == GoodDataLines(text));
     for (const orvel::TScale& entry : scales) {
         Require(entry.Notes >= 0 && entry.Notes <= orvel::kAllPositions);
     }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -45,6 +46,11 @@ std::string Skipped(int line, int fields) {
            ": skipped: " + std::to_string(fields) + " fields, a scale needs 14\n";
 }
 
+std::string TooLong(int line) {
+    return std::string(kSource) + ":" + std::to_string(line) + ": skipped: longer than " +
+           std::to_string(kMaxLineBytes) + " bytes\n";
+}
+
 struct Parsed {
     std::vector<Entry> entries;
     std::string warnings;
@@ -80,7 +86,11 @@ std::vector<ParseCase> ParseCases() {
     for (int i = 14; i < 500; ++i) {
         fiveHundred += ",x";
     }
-    const std::string longName(10'000'000, 'n');
+    const std::string longest(kMaxLineBytes - 2 - kTwelve.size(), 'n');
+    std::string twenty;
+    for (int line = 3; line < 23; ++line) {
+        twenty += Skipped(line, 1);
+    }
     return {
         {"Empty", "", {}, ""},
         {"OnlyATitle", "only one line", {}, ""},
@@ -135,13 +145,21 @@ std::vector<ParseCase> ParseCases() {
          ""},
         {"OnlyCommas", ",,,,\n,,,,,\n,,,,,,,,,,,,,\n,,,,,,,,,,,,\n", {{"", "", 0}}, Skipped(4, 13)},
         {"TenMegabyteName",
-         kHeader + "B," + longName + kTwelve + "\n" + kTriad,
-         {{"B", longName, kTriadNotes}, kTriadEntry},
-         ""},
-        {"TenMegabytesWithoutCommas",
-         kHeader + std::string(10'000'000, 'z') + "\n" + kTriad,
+         kHeader + "B," + std::string(10'000'000, 'n') + kTwelve + "\n" + kTriad,
          {kTriadEntry},
-         Skipped(3, 1)},
+         TooLong(3)},
+        {"TenMegabytesWithoutCommas",
+         kHeader + std::string(10'000'000, 'z') + "\r\n" + kTriad,
+         {kTriadEntry},
+         TooLong(3)},
+        {"LongestLineKeptOneByteMoreSkipped",
+         kHeader + "B," + longest + kTwelve + "\n" + "B," + longest + "n" + kTwelve,
+         {{"B", longest, kTriadNotes}},
+         TooLong(4)},
+        {"TwentySkippedLinesNamedTheRestCounted",
+         kHeader + std::string(25, '\n') + kTriad,
+         {kTriadEntry},
+         twenty + kSource + ": 5 more lines skipped\n"},
     };
 }
 
@@ -285,12 +303,29 @@ TEST(LoadScales, FilesThatCannotBeReadComeBackAsFailures) {
     EXPECT_FALSE(directory.failure->FileMissing());
     EXPECT_EQ(directory.failure->Reason(), std::strerror(EISDIR));
 
-    // A path through a file, not a folder: it cannot even be opened.
+    // A path through a file, not a folder: no such file, and the reason says why.
     const auto file = folder.Write("plain.csv", kHeader + kTriad);
     const ScaleLoad notAFolder = LoadScales(file / "inner.csv", warnings);
     ASSERT_TRUE(notAFolder.failure.has_value());
-    EXPECT_FALSE(notAFolder.failure->FileMissing());
+    EXPECT_TRUE(notAFolder.failure->FileMissing());
     EXPECT_EQ(notAFolder.failure->Reason(), std::strerror(ENOTDIR));
+
+    // Only a regular file is read: a pipe with no writer, a device that never
+    // ends. Links are followed.
+    const auto fifo = folder.Path() / "pipe.csv";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::filesystem::path& special :
+         std::vector<std::filesystem::path>{fifo, "/dev/zero"}) {
+        const auto link = folder.Path() / ("link to " + special.filename().string());
+        std::filesystem::create_symlink(special, link);
+        for (const auto& path : std::vector<std::filesystem::path>{special, link}) {
+            const ScaleLoad load = LoadScales(path, warnings);
+            ASSERT_TRUE(load.failure.has_value()) << path;
+            EXPECT_EQ(load.failure->Reason(), "not a regular file") << path;
+        }
+    }
+    std::filesystem::create_symlink(file, folder.Path() / "link.csv");
+    EXPECT_EQ(LoadScales(folder.Path() / "link.csv", warnings).scales.size(), 1u);
     EXPECT_EQ(warnings.str(), "");
 }
 

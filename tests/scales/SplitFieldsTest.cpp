@@ -24,6 +24,16 @@ TEST(SplitFields, EverySeparatorSeparates) {
               (std::vector<std::string>{std::string("a\0b", 3), "c"}));
 }
 
+TEST(SplitFields, StopsAfterTheFieldsAsked) {
+    std::vector<std::string_view> fields;
+    SplitFields("a,b,c,d", ',', fields, 2);
+    EXPECT_EQ(fields, (std::vector<std::string_view>{"a", "b"}));
+    SplitFields("a", ',', fields, 2);
+    EXPECT_EQ(fields, (std::vector<std::string_view>{"a"}));
+    SplitFields(std::string(1'000'000, ','), ',', fields, 14);
+    EXPECT_EQ(fields.size(), 14u);
+}
+
 TEST(SplitFields, ReplacesEarlierFields) {
     std::vector<std::string_view> fields;
     SplitFields("a,b,c", ',', fields);
