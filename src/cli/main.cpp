@@ -1,6 +1,8 @@
 // orvel-match: the scale matching of Orvel Modalune from the command line.
 // Run with --help for its arguments.
 
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <vector>
 
@@ -16,6 +18,18 @@ namespace {
 
 constexpr int kFileError = 1;
 constexpr int kUsageError = 2;
+constexpr int kOutputError = 3;
+
+// Everything written goes out now; a full disk or a closed pipe is said, not
+// passed over as success.
+int Finish() {
+    std::cout.flush();
+    if (std::cout) {
+        return 0;
+    }
+    std::cerr << "orvel-match: cannot write the output: " << std::strerror(errno) << "\n";
+    return kOutputError;
+}
 
 int Match(const orvel::cli::MatchRequest& request) {
     const std::filesystem::path catalogue =
@@ -41,8 +55,7 @@ int Match(const orvel::cli::MatchRequest& request) {
     } else {
         orvel::cli::WriteTabSeparated(result, std::cout);
     }
-    std::cout.flush();
-    return std::cout ? 0 : kFileError;
+    return Finish();
 }
 
 }  // namespace
@@ -56,11 +69,11 @@ int main(int argc, char** argv) {
     }
     if (const auto* help = std::get_if<orvel::cli::ShowHelp>(&command)) {
         std::cout << help->text;
-        return 0;
+        return Finish();
     }
     if (std::holds_alternative<orvel::cli::ShowVersion>(command)) {
         std::cout << "orvel-match " << orvel::version::kShort << "\n";
-        return 0;
+        return Finish();
     }
     return Match(std::get<orvel::cli::MatchRequest>(command));
 }

@@ -200,6 +200,17 @@ TEST_F(OrvelMatch, CatalogueProblems) {
     EXPECT_NE(shortLine.err.find(":3: skipped: 2 fields"), std::string::npos) << shortLine.err;
 }
 
+TEST_F(OrvelMatch, OutputThatCannotBeWrittenIsAFailure) {
+    for (const std::string arguments : {"C E G", "--help", "--version"}) {
+        const Outcome run =
+            Shell("sh -c " + Quote(Quote(ORVEL_MATCH_PROGRAM) + " " + arguments + " >/dev/full"));
+        EXPECT_EQ(run.exitCode, 3) << arguments;
+        EXPECT_NE(run.err.find("cannot write the output: No space left on device"),
+                  std::string::npos)
+            << run.err;
+    }
+}
+
 TEST_F(OrvelMatch, NoResultsIsStillSuccess) {
     const Outcome run = MatchOn({kTriad}, {"C#", "D"});
     EXPECT_EQ(run.exitCode, 0);
