@@ -16,6 +16,12 @@ xvfb_pid=$!
 read -r display_number <"$fifo"
 rm -f "$fifo"
 export DISPLAY=":$display_number"
+# Seen on a loaded machine: the program could not yet connect although the
+# server had reported its display. Wait until the server answers.
+for _ in $(seq 100); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    sleep 0.1
+done
 
 "$program" &
 pid=$!
