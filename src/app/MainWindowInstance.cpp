@@ -9,8 +9,19 @@
 namespace orvel {
 
 wdwMain::Services ProgramServices() {
-    return {[] { return LoadScales(ProgramFolder() / kCatalogueFileName, std::cerr); },
-            [](const QString& message, const TIOError&) { ShowMessageBox(nullptr, message); }};
+    return {[] {
+                const auto file = ProgramFolder() / kCatalogueFileName;
+                ScaleLoad load = LoadScales(file, std::cerr);
+                // The window opens quietly without its catalogue; a user
+                // who started it from a terminal learns where it looked.
+                if (load.failure && load.failure->FileMissing()) {
+                    std::cerr << "Orvel Modalune: no catalogue at " << load.failure->what() << "\n";
+                }
+                return load;
+            },
+            [](const QString& message, const TIOError& cause) {
+                ShowMessageBox(nullptr, message, QString::fromStdString(cause.what()));
+            }};
 }
 
 wdwMain& MainWindowInstance(const wdwMain::Services& services) {

@@ -45,7 +45,10 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid()) {
         return {};
     }
-    return Cell(static_cast<std::size_t>(index.row()), index.column());
+    const QString text = Cell(static_cast<std::size_t>(index.row()), index.column());
+    // Laying out a huge text on every repaint would freeze the window; no
+    // column shows more than this anyway.
+    return text.size() <= kShownCharacters ? text : text.left(kShownCharacters) + QChar(0x2026);
 }
 
 void ListModel::SetColumnCount(int columnCount) {

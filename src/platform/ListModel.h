@@ -3,7 +3,8 @@
 // The thin table model under a ListBox. Its rows come from one row source:
 // either bulk ListRows handed over whole, or the rows added one at a time,
 // kept as their texts. Texts are looked up on demand; no item object exists
-// per row. A new source replaces the old one inside one model reset.
+// per row. A new source replaces the old one inside one model reset. A cell
+// shows at most kShownCharacters of its text; Cell gives all of it.
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -15,6 +16,8 @@ namespace orvel {
 
 class ListModel final : public QAbstractTableModel {
   public:
+    static constexpr qsizetype kShownCharacters = 300;
+
     explicit ListModel(int columnCount, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;

@@ -6,6 +6,7 @@
 #include <exception>
 #include <fstream>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string_view>
 #include <system_error>
@@ -21,14 +22,82 @@ constexpr long kHeaderLines = 2;
 // Skipped lines named one by one; the rest are counted.
 constexpr long kWarnedLines = 20;
 
+void AppendUtf8(char32_t c, std::string& utf8) {
+    const auto byte = [&](char32_t bits) { utf8 += static_cast<char>(bits); };
+    if (c < 0x80) {
+        byte(c);
+    } else if (c < 0x800) {
+        byte(0xC0 | c >> 6);
+        byte(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        byte(0xE0 | c >> 12);
+        byte(0x80 | (c >> 6 & 0x3F));
+        byte(0x80 | (c & 0x3F));
+    } else {
+        byte(0xF0 | c >> 18);
+        byte(0x80 | (c >> 12 & 0x3F));
+        byte(0x80 | (c >> 6 & 0x3F));
+        byte(0x80 | (c & 0x3F));
+    }
+}
+
+// UTF-16 text, as spreadsheets write "Unicode text", turned into UTF-8 piece
+// by piece: a code unit may be split between two pieces, a surrogate pair
+// between two units. A surrogate without its partner becomes U+FFFD.
+class Utf16Decoder {
+  public:
+    explicit Utf16Decoder(bool bigEndian) : bigEndian_(bigEndian) {}
+
+    void Decode(std::string_view bytes, std::string& utf8) {
+        for (const char c : bytes) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (!firstByte_) {
+                firstByte_ = byte;
+                continue;
+            }
+            const char32_t unit =
+                bigEndian_ ? (*firstByte_ << 8 | byte) : (byte << 8 | *firstByte_);
+            firstByte_.reset();
+            Take(unit, utf8);
+        }
+    }
+
+  private:
+    static constexpr char32_t kReplacement = 0xFFFD;
+
+    void Take(char32_t unit, std::string& utf8) {
+        const bool high = unit >= 0xD800 && unit <= 0xDBFF;
+        const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
+        if (highSurrogate_ != 0) {
+            if (low) {
+                AppendUtf8(0x10000 + ((highSurrogate_ - 0xD800) << 10) + (unit - 0xDC00), utf8);
+                highSurrogate_ = 0;
+                return;
+            }
+            AppendUtf8(kReplacement, utf8);
+            highSurrogate_ = 0;
+        }
+        if (high) {
+            highSurrogate_ = unit;
+        } else {
+            AppendUtf8(low ? kReplacement : unit, utf8);
+        }
+    }
+
+    bool bigEndian_;
+    std::optional<unsigned char> firstByte_;  // of a unit whose second byte is still to come
+    char32_t highSurrogate_ = 0;              // waiting for its low surrogate
+};
+
 // The lines of a text, whichever of LF, CR LF or a lone CR ends them, each
-// cut at kMaxLineBytes. The text is taken from the stream's buffer only as far
-// as the buffer already holds it, and more is asked for only once that is
-// used up: a read fault then never takes bytes already read with it, and the
+// cut at kMaxLineBytes. The text is UTF-8, or UTF-16 when it opens with a
+// UTF-16 byte-order mark. It is taken from the stream's buffer only as far as
+// the buffer already holds it, and more is asked for only once that is used
+// up: a read fault then never takes bytes already read with it, and the
 // lines ended before it are all handed out before it is thrown.
 class Lines {
   public:
-    explicit Lines(std::istream& text) : bytes_(*text.rdbuf()), block_(kBlockBytes) {}
+    explicit Lines(std::istream& text) : bytes_(*text.rdbuf()) {}
 
     // The next line, valid until the next call; false at the end of the text.
     // `cut` says whether the line went on past kMaxLineBytes.
@@ -37,20 +106,20 @@ class Lines {
         cut = false;
         bool started = false;
         for (;;) {
-            if (position_ == length_ && !Refill()) {
+            if (position_ == text_.size() && !Refill()) {
                 line = line_;
                 return started;
             }
             if (skipLf_) {
                 skipLf_ = false;
-                if (block_[position_] == '\n') {
+                if (text_[position_] == '\n') {
                     ++position_;
                     continue;
                 }
             }
             started = true;
-            const char* begin = block_.data() + position_;
-            const std::size_t available = length_ - position_;
+            const char* begin = text_.data() + position_;
+            const std::size_t available = text_.size() - position_;
             const auto* lf = static_cast<const char*>(std::memchr(begin, '\n', available));
             const auto* cr = static_cast<const char*>(
                 std::memchr(begin, '\r', lf != nullptr ? lf - begin : available));
@@ -70,26 +139,62 @@ class Lines {
     }
 
   private:
-    static constexpr std::size_t kBlockBytes = 1 << 16;
+    static constexpr std::streamsize kBlockBytes = 1 << 16;
+
+    // Puts the next piece of the text, as UTF-8, in text_; false at the end.
+    bool Refill() {
+        while (ReadHeld(raw_)) {
+            if (atStart_) {
+                atStart_ = false;
+                TakeByteOrderMark();
+            }
+            if (utf16_) {
+                text_.clear();
+                utf16_->Decode(raw_, text_);
+            } else {
+                text_.swap(raw_);
+            }
+            position_ = 0;
+            if (!text_.empty()) {
+                return true;
+            }
+        }
+        return false;
+    }
 
     // Takes what the stream's buffer holds, asking it for more first when it
     // is empty; false at the end of the text.
-    bool Refill() {
+    bool ReadHeld(std::string& into) {
         if (bytes_.sgetc() == std::char_traits<char>::eof()) {
             return false;
         }
-        const std::streamsize held = std::min<std::streamsize>(
-            bytes_.in_avail(), static_cast<std::streamsize>(block_.size()));
-        length_ = static_cast<std::size_t>(bytes_.sgetn(block_.data(), held));
-        position_ = 0;
-        return length_ > 0;
+        const std::streamsize held = std::min(bytes_.in_avail(), kBlockBytes);
+        into.resize(static_cast<std::size_t>(held));
+        into.resize(static_cast<std::size_t>(bytes_.sgetn(into.data(), held)));
+        return !into.empty();
+    }
+
+    // A UTF-16 mark switches to decoding; its two bytes may come in two reads.
+    void TakeByteOrderMark() {
+        if (raw_.size() == 1 && (raw_[0] == '\xFF' || raw_[0] == '\xFE')) {
+            std::string more;
+            if (ReadHeld(more)) {
+                raw_ += more;
+            }
+        }
+        if (raw_.starts_with("\xFF\xFE") || raw_.starts_with("\xFE\xFF")) {
+            utf16_.emplace(raw_[0] == '\xFE');
+            raw_.erase(0, 2);
+        }
     }
 
     std::streambuf& bytes_;
-    std::vector<char> block_;
-    std::size_t position_ = 0;  // first byte of block_ not yet handed out
-    std::size_t length_ = 0;    // bytes of block_ that hold text
+    std::string raw_;           // the bytes read last
+    std::string text_;          // the text read last, as UTF-8
+    std::size_t position_ = 0;  // first byte of text_ not yet handed out
+    bool atStart_ = true;       // nothing read yet
     bool skipLf_ = false;       // the last line ended in a CR: an LF after it is part of that end
+    std::optional<Utf16Decoder> utf16_;
     std::string line_;
 };
 
@@ -136,6 +241,9 @@ ScaleLoad ParseCatalogue(std::istream& text, const std::string& source, std::ost
     }
     if (skipped > kWarnedLines) {
         warnings << source << ": " << skipped - kWarnedLines << " more lines skipped\n";
+    }
+    if (load.scales.empty() && !load.failure) {
+        warnings << source << ": no scales in the catalogue\n";
     }
     return load;
 }

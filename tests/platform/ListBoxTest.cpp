@@ -152,6 +152,11 @@ TEST_F(ListBoxTest, CopyPutsTheSelectedRowsVisibleCellsOnTheClipboard) {
     window.Open();
     QApplication::setActiveWindow(&window);
     list.AddRow({"Diatonic", "Major", "C", "2773"});
+    const QString longName(100'000, 'n');
+    list.AddRow({"Long", longName, "C", "1"});
+    EXPECT_EQ(list.model()->index(1, 1).data().toString(),
+              longName.left(ListModel::kShownCharacters) + QChar(0x2026))
+        << "a huge cell shows only its start";
     list.setFocus();
     QCoreApplication::processEvents();
     bar.RefreshEditCommands();
@@ -164,6 +169,9 @@ TEST_F(ListBoxTest, CopyPutsTheSelectedRowsVisibleCellsOnTheClipboard) {
     QApplication::clipboard()->clear();
     bar.Entry("EditCopy")->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), "Diatonic\tMajor\tC");
+    list.SetListIndex(1);
+    bar.Entry("EditCopy")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "Long\t" + longName + "\tC") << "copied in full";
 }
 
 }  // namespace
