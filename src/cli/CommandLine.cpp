@@ -19,7 +19,8 @@ constexpr const char* kFooter =
     "With neither notes nor --set, nothing is ticked: every scale is listed.\n"
     "Tab-separated output writes a tab, a line end or a backslash inside a field\n"
     "as \\t, \\n, \\r or \\\\.\n"
-    "Exit codes: 0 results (even none), 1 catalogue not readable, 2 usage error,\n"
+    "Exit codes: 0 results (even none), 1 catalogue not readable (or too large for\n"
+    "the memory), 2 usage error,\n"
     "3 output not written (a full disk, a closed pipe).";
 
 std::optional<PitchClassSet> ParseSet(std::string_view text) {

@@ -75,5 +75,12 @@ int main(int argc, char** argv) {
         std::cout << "orvel-match " << orvel::version::kShort << "\n";
         return Finish();
     }
-    return Match(std::get<orvel::cli::MatchRequest>(command));
+    try {
+        return Match(std::get<orvel::cli::MatchRequest>(command));
+    } catch (const std::bad_alloc&) {
+        // Loading reports its own; this is the matching of a catalogue too
+        // large for the memory the process may take.
+        std::cerr << "orvel-match: not enough memory to match this catalogue\n";
+        return kFileError;
+    }
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <exception>
 #include <fstream>
+#include <new>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -199,6 +200,9 @@ class Lines {
 };
 
 std::string ReasonOf(const std::exception& failure) {
+    if (dynamic_cast<const std::bad_alloc*>(&failure) != nullptr) {
+        return "not enough memory";
+    }
     if (const auto* system = dynamic_cast<const std::system_error*>(&failure)) {
         return system->code().message();
     }

@@ -200,6 +200,70 @@ TEST_F(OrvelMatch, CatalogueProblems) {
     EXPECT_NE(shortLine.err.find(":3: skipped: 2 fields"), std::string::npos) << shortLine.err;
 }
 
+// Catalogues that broke the program once. Each runs with its address space
+// limited, so one that needs memory out of proportion fails here.
+struct HostileCase {
+    const char* name;
+    std::string bytes;
+    int exitCode;
+    std::string out;          // exactly
+    std::string errContains;  // a piece of standard error
+};
+
+std::vector<HostileCase> HostileCases() {
+    const std::string header = "Title\nBank,Scale,1,b2,2,b3,3,4,b5,5,b6,6,b7,7\n";
+    const std::string triadRow = "exact\tChords\tMajor Triad\tC\n";
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : header + kTriad) {
+        utf16 += std::string{c, '\0'};
+    }
+    return {
+        {"FiftyMegabytesOfCommas", header + std::string(50'000'000, ',') + "\n" + kTriad, 0,
+         triadRow, ":3: skipped: longer than 65536 bytes"},
+        {"TenMegabyteName",
+         header + "B," + std::string(10'000'000, 'n') + kTriad.substr(kTriad.find(",TRUE")) + "\n" +
+             kTriad,
+         0, triadRow, ":3: skipped: longer than"},
+        {"AMillionBlankLines", header + std::string(1'000'000, '\n') + kTriad, 0, triadRow,
+         ": 999980 more lines skipped\n"},
+        {"Utf16WithItsMark", utf16, 0, triadRow, ""},
+        {"NoScales", header, 0, "", ": no scales in the catalogue"},
+    };
+}
+
+TEST_F(OrvelMatch, HostileCataloguesEndAsTheyShould) {
+#ifdef ORVEL_ADDRESS_SANITIZER
+    const std::string limit;  // the sanitizer reserves far more address space
+#else
+    const std::string limit = "ulimit -v 300000; ";
+#endif
+    for (const HostileCase& row : HostileCases()) {
+        const auto file = folder.Write("hostile.csv", row.bytes);
+        const Outcome run = Shell(limit + Quote(ORVEL_MATCH_PROGRAM) + " --catalogue " +
+                                  Quote(file.string()) + " C E G");
+        EXPECT_EQ(run.exitCode, row.exitCode) << row.name << ": " << run.err.substr(0, 300);
+        EXPECT_EQ(run.out, row.out) << row.name;
+        EXPECT_NE(run.err.find(row.errContains), std::string::npos)
+            << row.name << ": " << run.err.substr(0, 300);
+        EXPECT_LE(std::count(run.err.begin(), run.err.end(), '\n'), 21) << row.name;
+    }
+}
+
+TEST_F(OrvelMatch, RunningOutOfMemoryIsReportedNotACrash) {
+#ifdef ORVEL_ADDRESS_SANITIZER
+    GTEST_SKIP() << "the sanitizer reserves far more address space than the limit";
+#endif
+    std::string text = "Title\nBank,Scale,1,b2,2,b3,3,4,b5,5,b6,6,b7,7\n";
+    for (int i = 0; i < 300'000; ++i) {
+        text += kTriad + "\n";
+    }
+    const auto file = folder.Write("large.csv", text);
+    const Outcome run = Shell("ulimit -v 30000; " + Quote(ORVEL_MATCH_PROGRAM) +
+                              " --other-roots --catalogue " + Quote(file.string()));
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    EXPECT_EQ(run.err, "Error accessing file. " + file.string() + ": not enough memory\n");
+}
+
 TEST_F(OrvelMatch, OutputThatCannotBeWrittenIsAFailure) {
     for (const std::string arguments : {"C E G", "--help", "--version"}) {
         const Outcome run =
