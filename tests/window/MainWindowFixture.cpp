@@ -33,8 +33,9 @@ void MainWindowFixture::MakeWindow(const std::vector<std::string>& dataLines, bo
 
 void MainWindowFixture::MakeWindowLoading(std::function<ScaleLoad()> load) {
     window = std::make_unique<wdwMain>(
-        wdwMain::Services{std::move(load), [this](const QString& message, const TIOError&) {
+        wdwMain::Services{std::move(load), [this](const QString& message, const TIOError& cause) {
                               messages.push_back(message.toStdString());
+                              causes.push_back(cause.what());
                           }});
 }
 

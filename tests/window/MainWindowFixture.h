@@ -37,6 +37,7 @@ class MainWindowFixture : public testing::Test {
     std::vector<std::vector<QString>> RowsOf(const ListBox& list) const;
 
     std::vector<std::string> messages;
+    std::vector<std::string> causes;  // what each message's failure said
     std::unique_ptr<wdwMain> window;
 };
 
