@@ -11,7 +11,11 @@
 namespace orvel {
 
 Control::Control(QWidget& widget, Window& window, std::int64_t index)
-    : widget_(widget), window_(window), index_(index) {}
+    : widget_(widget),
+      window_(window),
+      index_(index),
+      platformFont_(widget.font()),
+      requestedFont_(platformFont_) {}
 
 void Control::Apply(const PropertyList& properties) {
     for (const Property& property : properties) {
@@ -38,6 +42,7 @@ void Control::PlaceWidget() {
     const bool hidden = widget_.isHidden();
     if (widget_.parentWidget() != &host) {
         widget_.setParent(&host);
+        ShowRequestedFont();
     }
     widget_.setGeometry(QRect(geometry_.topLeft() - origin, ShownSize(geometry_.size())));
     widget_.setHidden(hidden);
@@ -121,7 +126,7 @@ bool Control::ApplyCommon(const Property& property) {
 }
 
 void Control::ApplyFont(const Property& property) {
-    QFont font = widget_.font();
+    QFont font = requestedFont_;
     switch (property.name) {
         case PropertyName::TextFont: {
             // "System" is the platform's own font.
@@ -153,13 +158,24 @@ void Control::ApplyFont(const Property& property) {
             font.setUnderline(BooleanOf(property));
             break;
     }
-    // Setting an equal font still makes Qt resolve it again: skip it, so
-    // that controls at the system font cost nothing at start-up.
-    if (font == widget_.font()) {
-        return;
+    requestedFont_ = font;
+    if (ShowRequestedFont()) {
+        PlaceWidget();  // a caption's room depends on its font
     }
-    widget_.setFont(font);
-    PlaceWidget();
+}
+
+bool Control::ShowRequestedFont() {
+    // A widget without a font of its own shows its parent's. A font other than
+    // the platform's is therefore always set, so that it stays whatever the
+    // parent is: a star nested in a star once showed 30 px only while nested.
+    // A control at the platform's font is left to inherit it (setting an equal
+    // font makes Qt resolve it again, a cost at start-up) unless its parent
+    // shows another.
+    if (requestedFont_ == platformFont_ && widget_.font() == requestedFont_) {
+        return false;
+    }
+    widget_.setFont(requestedFont_);
+    return true;
 }
 
 }  // namespace orvel

@@ -11,6 +11,7 @@
 // std::function members the window binds after applying them, so initial
 // values never run a handler.
 
+#include <QFont>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -50,6 +51,7 @@ class Control {
     void SetVisible(bool visible) { widget_.setVisible(visible); }
 
     QString HelpTag() const { return widget_.toolTip(); }
+    // As laid out; the window orders the Tab key by position instead.
     std::int64_t TabIndex() const { return tabIndex_; }
 
     // Applies each property in order; std::invalid_argument for one this
@@ -80,6 +82,8 @@ class Control {
   private:
     bool ApplyCommon(const Property& property);
     void ApplyFont(const Property& property);
+    // Gives the widget the requested font where it would not show it; true when it set one.
+    bool ShowRequestedFont();
 
     QWidget& widget_;
     Window& window_;
@@ -88,6 +92,8 @@ class Control {
     std::int64_t tabIndex_ = 0;
     QRect geometry_;
     Control* parent_ = nullptr;
+    const QFont platformFont_;  // the widget's font before any property
+    QFont requestedFont_;       // what the font properties asked for
 };
 
 }  // namespace orvel

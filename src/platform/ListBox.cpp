@@ -3,12 +3,28 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QStyledItemDelegate>
+#include <QToolTip>
 #include <stdexcept>
 
 #include "platform/TextConversions.h"
 #include "platform/Window.h"
 
 namespace orvel {
+
+// Draws a row's cells as one selected row: no focus frame round one cell.
+class ListBox::RowDelegate final : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->state &= ~QStyle::State_HasFocus;
+    }
+};
 
 ListBox::ListBox(Window& window, std::int64_t index)
     : QTableView(&window.ContentArea()),
@@ -32,7 +48,55 @@ ListBox::ListBox(Window& window, std::int64_t index)
     ApplyScrollBars();
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { FollowSelection(); });
-    connect(model_, &QAbstractItemModel::modelReset, this, [this] { FollowSelection(); });
+    // New rows are read from the top.
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        scrollToTop();
+        FollowSelection();
+    });
+    setItemDelegate(new RowDelegate(this));
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event) {
+    // Qt's own copy takes the current cell; the list copies its row.
+    if (event->matches(QKeySequence::Copy)) {
+        Edit(EditCommand::Copy);
+        return;
+    }
+    const std::size_t rows = RowCount();
+    if (rows > 0) {
+        // The first arrow press into a list with nothing selected selects the
+        // first row (Qt would step past it); Home and End go to the first and
+        // last row, not column.
+        const bool arrow = event->key() == Qt::Key_Down || event->key() == Qt::Key_Up;
+        if ((arrow && listIndex_ < 0) || event->key() == Qt::Key_Home) {
+            SetListIndex(0);
+            return;
+        }
+        if (event->key() == Qt::Key_End) {
+            SetListIndex(static_cast<std::int64_t>(rows) - 1);
+            return;
+        }
+    }
+    QTableView::keyPressEvent(event);
+}
+
+bool ListBox::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QModelIndex index = indexAt(help->pos());
+        if (index.isValid()) {
+            const QString text = Cell(static_cast<std::size_t>(index.row()), index.column());
+            const QRect cell = visualRect(index);
+            const int margin =
+                style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+            if (fontMetrics().horizontalAdvance(text) > cell.width() - 2 * margin) {
+                QToolTip::showText(help->globalPos(), text, viewport(), cell);
+                return true;
+            }
+        }
+    }
+    // Elsewhere the list's help tag.
+    return QTableView::viewportEvent(event);
 }
 
 void ListBox::SetListIndex(std::int64_t row) {
@@ -44,6 +108,7 @@ void ListBox::SetListIndex(std::int64_t row) {
         throw std::out_of_range("the list has no row " + std::to_string(row));
     }
     selectRow(static_cast<int>(row));
+    scrollTo(model_->index(static_cast<int>(row), 0));
 }
 
 void ListBox::AddRow(const QStringList& cells) {
@@ -163,8 +228,11 @@ bool ListBox::ApplyOwn(const Property& property) {
         case PropertyName::Border:
             // A style sheet border: the style's own panel frame loses its
             // top and bottom lines at fractional screen scales such as 150 %.
-            setStyleSheet(BooleanOf(property) ? "QTableView { border: 1px solid palette(mid); }"
-                                              : "QTableView { border: none; }");
+            // Its colour turns to the highlight while the list has the focus.
+            setStyleSheet(BooleanOf(property)
+                              ? "QTableView { border: 1px solid palette(mid); }"
+                                "QTableView:focus { border-color: palette(highlight); }"
+                              : "QTableView { border: none; }");
             return true;
         case PropertyName::ScrollBarVertical:
             verticalScrollBar_ = BooleanOf(property);
@@ -200,7 +268,7 @@ bool ListBox::ApplyOwn(const Property& property) {
             RequireSupported(property, !BooleanOf(property), "false");
             return true;
         case PropertyName::UseFocusRing:
-            setAttribute(Qt::WA_MacShowFocusRect, BooleanOf(property));
+            RequireSupported(property, BooleanOf(property), "true (the border shows the focus)");
             return true;
         default:
             return false;

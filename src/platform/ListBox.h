@@ -7,8 +7,11 @@
 // (AddRow) or in bulk from one ListRows source (SetRows), whose texts are
 // read only for the rows on screen. Change is raised whenever the selected
 // row changes, to another row or to none, emptying the list included.
-// Copy (the Edit menu) puts the selected row's visible cells on the
-// clipboard, separated by tabs.
+// Copy (the Edit menu, or Ctrl+C in the list) puts the selected row's visible
+// cells on the clipboard, separated by tabs. From the keyboard, the first
+// arrow press selects the first row, Home and End the first and last; a list
+// scrolls to its top when its rows are replaced. A cell too narrow for its
+// text shows the text in full as its tooltip.
 
 #include <QStringList>
 #include <QTableView>
@@ -53,8 +56,13 @@ class ListBox : public QTableView, public Control, public EditTarget {
     bool ApplyOwn(const Property& property) override;
     QString KindName() const override { return "ListBox"; }
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // A cell whose text does not fit shows it in full as its tooltip.
+    bool viewportEvent(QEvent* event) override;
 
   private:
+    class RowDelegate;
+
     void SetColumnWidths(const QString& widths);
     void LayOutColumns();
     void FollowSelection();

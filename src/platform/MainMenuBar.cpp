@@ -45,7 +45,7 @@ constexpr std::array<EditEntry, 8> kEditEntries = {{
 MenuItem* MakeEntry(const char* name, const char* text) {
     auto* entry = new MenuItem(name);
     entry->SetAutoEnable(true);
-    entry->setText(text);
+    entry->SetText(text);
     entry->setVisible(true);
     return entry;
 }
@@ -108,7 +108,7 @@ void MainMenuBar::EditMenu() {
                 }
             });
         } else {
-            entry->setSeparator(true);
+            entry->SetSeparator();
         }
         Entry("EditMenu")->Append(entry);
     }

@@ -8,6 +8,16 @@ MenuItem::MenuItem(const QString& name, QObject* parent) : QAction(parent) {
     setObjectName(name);
 }
 
+void MenuItem::SetText(const QString& text) {
+    text_ = text;
+    setText(isSeparator() ? QString() : text);
+}
+
+void MenuItem::SetSeparator() {
+    setSeparator(true);
+    setText(QString());
+}
+
 void MenuItem::SetKeyboardShortcut(const QString& shortcut) {
     shortcutText_ = shortcut;
     setShortcut(QKeySequence(shortcut, QKeySequence::PortableText));

@@ -15,6 +15,12 @@ class MenuItem : public QAction {
   public:
     explicit MenuItem(const QString& name, QObject* parent = nullptr);
 
+    // The entry's text as given; a separator keeps "-" here but shows a
+    // plain line (a style such as Fusion would draw its text beside it).
+    const QString& Text() const { return text_; }
+    void SetText(const QString& text);
+    void SetSeparator();
+
     bool AutoEnable() const { return autoEnable_; }
     void SetAutoEnable(bool autoEnable) { autoEnable_ = autoEnable; }
 
@@ -25,6 +31,7 @@ class MenuItem : public QAction {
     void Append(MenuItem* entry);
 
   private:
+    QString text_;
     bool autoEnable_ = false;
     std::optional<QString> shortcutText_;
 };

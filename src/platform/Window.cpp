@@ -120,9 +120,13 @@ void Window::ApplySettings(const PropertyList& settings) {
 }
 
 void Window::ArrangeTabOrder() {
+    // The order a reader meets the controls in: column by column from the
+    // left, each from the top.
     std::vector<Control*> order = controls_;
     std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
-        return a->TabIndex() < b->TabIndex();
+        const QPoint first = a->WindowGeometry().topLeft();
+        const QPoint second = b->WindowGeometry().topLeft();
+        return std::pair(first.x(), first.y()) < std::pair(second.x(), second.y());
     });
     QWidget* previous = nullptr;
     for (Control* control : order) {

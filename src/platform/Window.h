@@ -6,7 +6,9 @@
 // The window owns its controls through Qt's parent ownership; it registers
 // them by name (and index, for control arrays) in creation order. Open()
 // shows the window and raises each control's Open event in creation order,
-// then the window's own Open event (Event_Open), once.
+// then the window's own Open event (Event_Open), once. The Tab key visits the
+// controls as they stand on screen: column by column from the left, each from
+// the top (a control's TabIndex is kept as laid out but does not decide it).
 
 #include <QMainWindow>
 #include <QMenuBar>

@@ -16,6 +16,15 @@ wdwMain::wdwMain(Services services) : services_(std::move(services)) {
     setObjectName("wdwMain");
     Layout();
     CreateControls();
+    // Screen readers name the lists and the popup by the captions above
+    // them: as names, and as the label relation (a popup's name on Linux is
+    // its current item).
+    for (auto [caption, control] : {std::pair<Label*, QWidget*>{Label2(), lbExact()},
+                                    {Label3(), lbContaining()},
+                                    {Label4(), pmRoot()}}) {
+        caption->setBuddy(control);
+        control->setAccessibleName(caption->Caption());
+    }
 }
 
 void wdwMain::Layout() {
@@ -224,7 +233,7 @@ void wdwMain::lbContaining_Change(ListBox& list) {
     const std::int64_t notes = Val(list.Cell(static_cast<std::size_t>(list.ListIndex()), 3));
     lbScale()->SetCaption(Bin(notes));
     for (const int position : PositionsOf(notes)) {
-        lbStar(position)->SetVisible(true);
+        ShowStar(position, true);
     }
 }
 
@@ -256,8 +265,14 @@ void wdwMain::CompareScales() {
 
 void wdwMain::NormaliseCBs() {
     for (int i = 0; i < kPositionCount; ++i) {
-        lbStar(i)->SetVisible(false);
+        ShowStar(i, false);
     }
+}
+
+void wdwMain::ShowStar(int position, bool shown) {
+    lbStar(position)->SetVisible(shown);
+    // A screen reader cannot see the star; its check box says it.
+    cbScale(position)->setAccessibleDescription(shown ? "in the selected scale" : "");
 }
 
 PitchClassSet wdwMain::Rotate12(PitchClassSet value, std::int64_t n) {

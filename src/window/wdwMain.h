@@ -101,6 +101,7 @@ class wdwMain : public Window {
     void CreateControls();
     void Bind(Control& control, Handler handler);
     void CaptionCheckBoxes();
+    void ShowStar(int position, bool shown);
     MenuItem* MenuEntry(const char* name) const;
 
     Services services_;

@@ -28,7 +28,7 @@ TEST(MainMenuBar, FileAndEditMenusInOrder) {
     auto* quit = dynamic_cast<MenuItem*>(file[0]);
     ASSERT_NE(quit, nullptr);
     EXPECT_EQ(quit->objectName(), "FileQuit");
-    EXPECT_EQ(quit->text(), "E&xit");
+    EXPECT_EQ(quit->Text(), "E&xit");
     EXPECT_EQ(quit->KeyboardShortcut(), QString("")) << "Exit carries the empty shortcut";
     EXPECT_EQ(quit->menuRole(), QAction::QuitRole);
 
@@ -45,7 +45,8 @@ TEST(MainMenuBar, FileAndEditMenusInOrder) {
         auto* item = dynamic_cast<MenuItem*>(edit[i]);
         ASSERT_NE(item, nullptr);
         EXPECT_EQ(item->objectName(), expected[i].first);
-        EXPECT_EQ(item->text(), expected[i].second);
+        EXPECT_EQ(item->Text(), expected[i].second);
+        EXPECT_EQ(item->text().isEmpty(), item->isSeparator()) << "a separator draws no text";
         EXPECT_EQ(item->KeyboardShortcut(), shortcuts[i]) << i;
         EXPECT_EQ(item->isSeparator(), expected[i].second == "-");
         EXPECT_TRUE(item->AutoEnable());

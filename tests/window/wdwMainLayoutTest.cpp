@@ -247,17 +247,17 @@ TEST_F(wdwMainLayout, WindowSettingsAndMenuBar) {
     EXPECT_EQ(window->ContentArea().maximumSize(), QSize(32000, 32000));
     EXPECT_EQ(window->menuWidget(), &MainMenuBar::Instance());
     EXPECT_TRUE(window->menuWidget()->isVisible());
-    EXPECT_EQ(window->FileQuit()->text(), "E&xit");
-    EXPECT_EQ(window->EditMenu()->text(), "&Edit");
-    EXPECT_EQ(window->EditSelectAll()->text(), "Select &All");
-    EXPECT_EQ(window->EditSeparator1()->text(), "-");
-    EXPECT_EQ(window->EditSeparator2()->text(), "-");
-    EXPECT_EQ(window->EditClear()->text(), "&Delete");
-    EXPECT_EQ(window->EditPaste()->text(), "&Paste");
-    EXPECT_EQ(window->EditCopy()->text(), "&Copy");
-    EXPECT_EQ(window->EditCut()->text(), "Cu&t");
-    EXPECT_EQ(window->EditUndo()->text(), "&Undo");
-    EXPECT_EQ(window->FileMenu()->text(), "&File");
+    EXPECT_EQ(window->FileQuit()->Text(), "E&xit");
+    EXPECT_EQ(window->EditMenu()->Text(), "&Edit");
+    EXPECT_EQ(window->EditSelectAll()->Text(), "Select &All");
+    EXPECT_EQ(window->EditSeparator1()->Text(), "-");
+    EXPECT_EQ(window->EditSeparator2()->Text(), "-");
+    EXPECT_EQ(window->EditClear()->Text(), "&Delete");
+    EXPECT_EQ(window->EditPaste()->Text(), "&Paste");
+    EXPECT_EQ(window->EditCopy()->Text(), "&Copy");
+    EXPECT_EQ(window->EditCut()->Text(), "Cu&t");
+    EXPECT_EQ(window->EditUndo()->Text(), "&Undo");
+    EXPECT_EQ(window->FileMenu()->Text(), "&File");
 }
 
 TEST_F(wdwMainLayout, ResizingLeavesEveryControlInPlace) {

@@ -1,0 +1,173 @@
+// The main window as a user meets it: opened, shown and exposed, then used
+// with the mouse, the keyboard and a screen reader.
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QHelpEvent>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolTip>
+
+#include "MainWindowFixture.h"
+
+namespace orvel {
+namespace {
+
+using testing_support::CatalogueLine;
+using testing_support::MainWindowFixture;
+
+const QString kLongBank = "Harmonic Minor Modes and a Few More";
+
+class OpenedWindow : public MainWindowFixture {
+  protected:
+    void SetUp() override {
+        MakeWindow(
+            {CatalogueLine("Chromatic", "Chromatic", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}),
+             CatalogueLine(kLongBank.toStdString(), "Phrygian Dominant", {0, 1, 4, 5, 7, 8, 10}),
+             CatalogueLine("Chords", "Major Triad", {0, 4, 7}),
+             CatalogueLine("Empty", "Nothing", {})});
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    // Ticks the root and selects the chromatic row: all twelve stars show.
+    void ShowAllStars() {
+        Click(*window->cbScale(0));
+        ClickRow(*window->lbContaining(), 0);
+        ASSERT_EQ(window->lbContaining()->Cell(0, 1), "Chromatic");
+        ASSERT_EQ(Stars().size(), 12u);
+    }
+
+    QString ToolTipAt(ListBox& list, int row, int column) {
+        QToolTip::hideText();
+        const QPoint at = list.visualRect(list.model()->index(row, column)).center();
+        QHelpEvent event(QEvent::ToolTip, at, list.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(list.viewport(), &event);
+        return QToolTip::text();
+    }
+};
+
+// The green pixels of a star as drawn in the window: their bounding box.
+QRect GreenGlyph(const QImage& image, const QRect& area) {
+    QRect glyph;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (pixel.green() > 2 * (pixel.red() + pixel.blue()) + 40) {
+                glyph |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return glyph;
+}
+
+TEST_F(OpenedWindow, AllTwelveStarsDrawTheSameLargeGreenGlyph) {
+    ShowAllStars();
+    const QImage image = window->grab().toImage();
+    const qreal scale = image.devicePixelRatio();
+    std::vector<QRect> glyphs;
+    for (int i = 0; i < 12; ++i) {
+        const StarLabel& star = *window->lbStar(i);
+        const QRect area(star.mapTo(window.get(), QPoint(0, 0)) * scale, star.size() * scale);
+        glyphs.push_back(GreenGlyph(image, area));
+        EXPECT_GE(glyphs.back().height(), 8 * scale) << "star " << i << " draws a large glyph";
+        EXPECT_EQ(image.pixelColor(glyphs.back().center()), QColor(0, 129, 0)) << "star " << i;
+    }
+    for (int i = 1; i < 12; ++i) {
+        EXPECT_EQ(glyphs[i].size(), glyphs[0].size()) << "star " << i << " is drawn like star 0";
+    }
+}
+
+TEST_F(OpenedWindow, RefilledListsStartAtTheTop) {
+    Click(*window->cbOther());
+    ListBox& list = *window->lbContaining();
+    list.scrollToBottom();
+    ASSERT_GT(list.verticalScrollBar()->value(), 0);
+    Click(*window->cbRinL());
+    EXPECT_EQ(list.verticalScrollBar()->value(), 0);
+}
+
+TEST_F(OpenedWindow, ListsFromTheKeyboard) {
+    ListBox& exact = *window->lbExact();
+    Click(*window->cbOther());
+    Click(*window->cbOther());
+    ASSERT_EQ(exact.RowCount(), 1u) << "only the empty scale has nothing ticked";
+    exact.setFocus();
+    QTest::keyClick(&exact, Qt::Key_Down);
+    EXPECT_EQ(exact.ListIndex(), 0) << "the first Down selects the one row";
+
+    ListBox& containing = *window->lbContaining();
+    containing.setFocus();
+    QTest::keyClick(&containing, Qt::Key_End);
+    EXPECT_EQ(containing.ListIndex(), static_cast<std::int64_t>(containing.RowCount()) - 1);
+    QTest::keyClick(&containing, Qt::Key_Home);
+    EXPECT_EQ(containing.ListIndex(), 0);
+
+    QApplication::clipboard()->clear();
+    QTest::keyClick(&containing, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "Chromatic\tChromatic\tC") << "the whole row";
+}
+
+TEST_F(OpenedWindow, TabFollowsTheScreen) {
+    window->pmRoot()->setFocus();
+    QStringList visited;
+    for (int press = 0; press < 18; ++press) {
+        auto* control = dynamic_cast<Control*>(QApplication::focusWidget());
+        ASSERT_NE(control, nullptr);
+        visited << control->Name() + (control->Index() == Control::kNoIndex
+                                          ? ""
+                                          : QString::number(control->Index()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QStringList expected = {"pmRoot", "cbOther", "cbRinL"};
+    for (int i = 0; i < 12; ++i) {
+        expected << "cbScale" + QString::number(i);
+    }
+    expected << "lbExact"
+             << "lbContaining"
+             << "pmRoot";
+    EXPECT_EQ(visited, expected);
+}
+
+TEST_F(OpenedWindow, CutOffCellsShowTheirTextAsTooltip) {
+    Click(*window->cbOther());
+    ListBox& list = *window->lbContaining();
+    ASSERT_EQ(list.Cell(1, 0), kLongBank);
+    EXPECT_EQ(ToolTipAt(list, 1, 0), kLongBank);
+    EXPECT_EQ(ToolTipAt(list, 1, 2), list.HelpTag()) << "a cell that fits shows the help tag";
+}
+
+TEST_F(OpenedWindow, ScreenReadersNameEveryControl) {
+    const auto name = [](QWidget* widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).toStdString();
+    };
+    EXPECT_EQ(name(window->lbExact()), "Exact Match");
+    EXPECT_EQ(name(window->lbContaining()), "Containing All Notes");
+    EXPECT_EQ(name(window->cbScale(1)), "C# / Db");
+    // On Linux a popup's name is its item; its label comes as a relation.
+    const auto labels =
+        QAccessible::queryAccessibleInterface(window->pmRoot())->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels[0].first->text(QAccessible::Name), "Root Note");
+
+    ShowAllStars();
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(window->lbContaining());
+    ASSERT_NE(list->tableInterface(), nullptr);
+    EXPECT_EQ(list->tableInterface()->rowCount(),
+              static_cast<int>(window->lbContaining()->RowCount()));
+    const auto description = [](QWidget* widget) {
+        return QAccessible::queryAccessibleInterface(widget)
+            ->text(QAccessible::Description)
+            .toStdString();
+    };
+    EXPECT_EQ(description(window->cbScale(10)), "in the selected scale");
+    Click(*window->cbScale(4));
+    EXPECT_EQ(description(window->cbScale(10)), window->cbScale(10)->HelpTag().toStdString())
+        << "the stars are gone: back to the help tag";
+}
+
+}  // namespace
+}  // namespace orvel
