@@ -50,10 +50,6 @@ MenuItem* MakeEntry(const char* name, const char* text) {
     return entry;
 }
 
-EditTarget* FocusedEditTarget() {
-    return dynamic_cast<EditTarget*>(QApplication::focusWidget());
-}
-
 }  // namespace
 
 MainMenuBar& MainMenuBar::Instance() {
@@ -101,9 +97,8 @@ void MainMenuBar::EditMenu() {
         MenuItem* entry = MakeEntry(description.name, description.text);
         if (const auto* command = std::get_if<Command>(&description.kind)) {
             entry->SetKeyboardShortcut(command->shortcut);
-            connect(entry, &QAction::triggered, this, [edit = command->command] {
-                if (EditTarget* target = FocusedEditTarget();
-                    target != nullptr && target->CanEdit(edit)) {
+            connect(entry, &QAction::triggered, this, [this, edit = command->command] {
+                if (EditTarget* target = Target(); target != nullptr && target->CanEdit(edit)) {
                     target->Edit(edit);
                 }
             });
@@ -128,8 +123,12 @@ QList<MenuItem*> MainMenuBar::Menus() const {
     return menus;
 }
 
+EditTarget* MainMenuBar::Target() const {
+    return dynamic_cast<EditTarget*>(watchedWidget_.data());
+}
+
 void MainMenuBar::RefreshEditCommands() {
-    EditTarget* target = FocusedEditTarget();
+    EditTarget* target = Target();
     for (const EditEntry& description : kEditEntries) {
         const auto* command = std::get_if<Command>(&description.kind);
         MenuItem* entry = Entry(description.name);
@@ -141,6 +140,11 @@ void MainMenuBar::RefreshEditCommands() {
 }
 
 void MainMenuBar::FollowFocus(QWidget* focused) {
+    // Opening a menu from the keyboard (Alt+E) gives the bar or the menu the
+    // focus: the commands still act on the control that had it before.
+    if (focused == this || qobject_cast<QMenu*>(focused) != nullptr) {
+        return;
+    }
     if (auto* previous = dynamic_cast<EditTarget*>(watchedWidget_.data())) {
         previous->WatchEditState({});
     }

@@ -6,7 +6,8 @@
 // One shared instance per process, built on the first call to Instance()
 // and deleted when the application object goes; windows show it without
 // owning it. Exit is the platform's quit command: it ends the event loop.
-// The Edit commands act on the focused control when it is an EditTarget and
+// The Edit commands act on the focused control when it is an EditTarget (the
+// one focused before the menu, while a menu is open from the keyboard) and
 // are greyed out while it has nothing for them to act on.
 
 #include <QMenuBar>
@@ -37,7 +38,11 @@ class MainMenuBar : public QMenuBar {
     void AppendToBar(MenuItem* menu);
     void FollowFocus(QWidget* focused);
 
-    QPointer<QWidget> watchedWidget_;  // the focused control, while the bar watches it
+    // The control the Edit commands act on: the focused one, or the one that
+    // had the focus before the bar or one of its menus took it.
+    EditTarget* Target() const;
+
+    QPointer<QWidget> watchedWidget_;  // that control
 };
 
 }  // namespace orvel

@@ -170,6 +170,10 @@ TEST_F(ListBoxTest, CopyPutsTheSelectedRowsVisibleCellsOnTheClipboard) {
     bar.Entry("EditCopy")->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), "Diatonic\tMajor\tC");
     list.SetListIndex(1);
+    bar.setFocus();  // as Alt+E gives it, opening the menu from the keyboard
+    QCoreApplication::processEvents();
+    bar.RefreshEditCommands();
+    ASSERT_TRUE(bar.Entry("EditCopy")->isEnabled()) << "still the list's command";
     bar.Entry("EditCopy")->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), "Long\t" + longName + "\tC") << "copied in full";
 }
