@@ -1,0 +1,28 @@
+#pragma once
+
+// A spelled note: a letter and its accidentals, as a musician writes it
+// (B♭, E♯, F𝄪 as F♯♯). Pitch classes count semitones above C.
+
+#include <string>
+
+namespace orvel {
+
+struct NoteName {
+    int letter = 0;      // 0 C, 1 D, 2 E, 3 F, 4 G, 5 A, 6 B
+    int accidental = 0;  // sharps above zero, flats below
+
+    // The pitch class it sounds, 0 (C) to 11 (B).
+    int PitchClass() const;
+
+    // With "#" and "b" ("Bb", "F##"), for the command line and the clipboard.
+    std::string Ascii() const;
+    // With "♯" and "♭", for the window.
+    std::string Display() const;
+
+    friend bool operator==(const NoteName&, const NoteName&) = default;
+};
+
+// The pitch class above C of a natural letter (0 C ... 6 B).
+int NaturalPitchClass(int letter);
+
+}  // namespace orvel
