@@ -42,6 +42,7 @@ struct RawArguments {
     bool otherRoots = false;
     bool rootsInListOnly = false;
     bool json = false;
+    bool spell = false;
 };
 
 void Describe(CLI::App& app, RawArguments& raw) {
@@ -57,6 +58,8 @@ void Describe(CLI::App& app, RawArguments& raw) {
     app.add_flag("--roots-in-list-only", raw.rootsInListOnly,
                  "try only the given notes as other roots");
     app.add_flag("--json", raw.json, "one JSON object instead of tab-separated lines");
+    app.add_flag("--spell", raw.spell,
+                 "add each scale's notes spelled from the row's root, and their intervals");
     app.add_option("--set", raw.set,
                    "the notes as a set, 0 to 4095 (bit 11 - p for p semitones above the root)")
         ->type_name("N");
@@ -88,6 +91,7 @@ Command Check(const RawArguments& raw, const std::vector<std::string>& unknown, 
     request.otherRoots = raw.otherRoots;
     request.rootsInListOnly = raw.rootsInListOnly;
     request.json = raw.json;
+    request.spell = raw.spell;
     for (const std::string& note : raw.notes) {
         const auto index = ParseNote(note);
         if (!index) {

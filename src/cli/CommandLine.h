@@ -3,7 +3,7 @@
 // The command line of orvel-match:
 //
 //   orvel-match [--catalogue FILE] [--root NOTE] [--other-roots]
-//               [--roots-in-list-only] [--json] (NOTE... | --set N)
+//               [--roots-in-list-only] [--json] [--spell] (NOTE... | --set N)
 //
 // A NOTE is a letter A to G with an optional "#" or "b" (any letter case),
 // or one of the window's twelve note names as they stand ("C# / Db").
@@ -27,6 +27,7 @@ struct MatchRequest {
     bool otherRoots = false;
     bool rootsInListOnly = false;
     bool json = false;
+    bool spell = false;
 };
 
 struct ShowHelp {

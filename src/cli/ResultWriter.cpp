@@ -2,6 +2,10 @@
 
 #include <nlohmann/json.hpp>
 #include <string_view>
+#include <vector>
+
+#include "matching/NoteNameTable.h"
+#include "theory/SpelledScale.h"
 
 namespace orvel::cli {
 
@@ -34,15 +38,31 @@ void WriteJsonString(std::string_view text, std::ostream& out) {
     out << nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
-template <std::size_t N>
-void WriteJsonRows(const TMatchResult& result, const TMatchRows& rows, std::ostream& out) {
+// A row's fields: its cells, then with `spell` its spelled notes and intervals.
+std::vector<std::string> Fields(const TMatchResult& result, const TMatchRow& row, int cells,
+                                bool spell) {
+    std::vector<std::string> fields;
+    for (int column = 0; column < cells; ++column) {
+        fields.push_back(result.Cell(row, column));
+    }
+    if (spell) {
+        const SpelledScale scale =
+            SpellScale(result.EntryNotes(row), PitchClassAboveC(result.RootIndex(row)));
+        fields.push_back(scale.AsciiNotes());
+        fields.push_back(scale.IntervalsText());
+    }
+    return fields;
+}
+
+void WriteJsonRows(const TMatchResult& result, const TMatchRows& rows, int cells, bool spell,
+                   std::ostream& out) {
     out << '[';
     for (std::size_t k = 0; k < rows.size(); ++k) {
-        const TMatchRow row = rows[k];
         out << (k == 0 ? "" : ", ") << '[';
-        for (std::size_t column = 0; column < N; ++column) {
-            out << (column == 0 ? "" : ", ");
-            WriteJsonString(result.Cell(row, static_cast<int>(column)), out);
+        const std::vector<std::string> fields = Fields(result, rows[k], cells, spell);
+        for (std::size_t field = 0; field < fields.size(); ++field) {
+            out << (field == 0 ? "" : ", ");
+            WriteJsonString(fields[field], out);
         }
         out << ']';
     }
@@ -51,13 +71,13 @@ void WriteJsonRows(const TMatchResult& result, const TMatchRows& rows, std::ostr
 
 }  // namespace
 
-void WriteTabSeparated(const TMatchResult& result, std::ostream& out) {
+void WriteTabSeparated(const TMatchResult& result, std::ostream& out, bool spell) {
     const auto writeRows = [&](const TMatchRows& rows, std::string_view kind, int cells) {
         for (std::size_t k = 0; k < rows.size(); ++k) {
             out << kind;
-            for (int column = 0; column < cells; ++column) {
+            for (const std::string& field : Fields(result, rows[k], cells, spell)) {
                 out << '\t';
-                WriteTabField(result.Cell(rows[k], column), out);
+                WriteTabField(field, out);
             }
             out << '\n';
         }
@@ -66,13 +86,13 @@ void WriteTabSeparated(const TMatchResult& result, std::ostream& out) {
     writeRows(result.ContainingRows, "containing", TMatchResult::kContainingCellCount);
 }
 
-void WriteJson(const TMatchResult& result, std::ostream& out) {
+void WriteJson(const TMatchResult& result, std::ostream& out, bool spell) {
     out << "{\"value\": ";
     WriteJsonString(result.ValueText, out);
     out << ", \"exact\": ";
-    WriteJsonRows<TMatchResult::kExactCellCount>(result, result.ExactRows, out);
+    WriteJsonRows(result, result.ExactRows, TMatchResult::kExactCellCount, spell, out);
     out << ", \"containing\": ";
-    WriteJsonRows<TMatchResult::kContainingCellCount>(result, result.ContainingRows, out);
+    WriteJsonRows(result, result.ContainingRows, TMatchResult::kContainingCellCount, spell, out);
     out << "}\n";
 }
 

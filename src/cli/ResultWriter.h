@@ -9,6 +9,9 @@
 // JSON: {"value": ..., "exact": [[bank, scale, root], ...],
 // "containing": [[bank, scale, root, notes], ...]}, UTF-8, with every field
 // escaped; bytes that are not valid UTF-8 become U+FFFD.
+// With `spell`, every row gains two fields after these: the scale's notes
+// spelled from the row's root and their intervals, each space-separated, in
+// ASCII ("F G A Bb C D E", "1 2 3 4 5 6 7").
 
 #include <ostream>
 
@@ -16,7 +19,7 @@
 
 namespace orvel::cli {
 
-void WriteTabSeparated(const TMatchResult& result, std::ostream& out);
-void WriteJson(const TMatchResult& result, std::ostream& out);
+void WriteTabSeparated(const TMatchResult& result, std::ostream& out, bool spell = false);
+void WriteJson(const TMatchResult& result, std::ostream& out, bool spell = false);
 
 }  // namespace orvel::cli

@@ -51,9 +51,9 @@ int Match(const orvel::cli::MatchRequest& request) {
 
     std::ios::sync_with_stdio(false);
     if (request.json) {
-        orvel::cli::WriteJson(result, std::cout);
+        orvel::cli::WriteJson(result, std::cout, request.spell);
     } else {
-        orvel::cli::WriteTabSeparated(result, std::cout);
+        orvel::cli::WriteTabSeparated(result, std::cout, request.spell);
     }
     return Finish();
 }

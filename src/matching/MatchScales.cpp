@@ -121,7 +121,7 @@ TMatchResult MatchScales(const TScaleQuery& query, std::span<const TScale> catal
     if (catalogue.size() > std::numeric_limits<std::uint32_t>::max()) {
         throw std::length_error("catalogue too large to match");
     }
-    TMatchResult result(catalogue, PassRootNames(query));
+    TMatchResult result(catalogue, PassRootNames(query), query.RootIndex);
     result.ValueText = BinaryText(query.QueryNotes);
 
     const std::vector<Pass> passes = AdmittedPasses(query);

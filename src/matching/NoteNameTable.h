@@ -13,6 +13,11 @@ namespace orvel {
 inline constexpr std::array<std::string_view, 12> kNoteNameTable = {
     "A", "A# / Bb", "B", "C", "C# / Db", "D", "D# / Eb", "E", "F", "F# / Gb", "G", "G# / Ab"};
 
+// The pitch class above C of the note at an index of the table (A is 9).
+constexpr int PitchClassAboveC(int tableIndex) {
+    return (tableIndex + 9) % 12;
+}
+
 // The table as the matching's note names (TScaleQuery::Labels).
 inline NoteNames StandardNoteNames() {
     NoteNames names;

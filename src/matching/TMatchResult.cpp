@@ -7,8 +7,9 @@
 
 namespace orvel {
 
-TMatchResult::TMatchResult(std::span<const TScale> catalogue, NoteNames passRootNames)
-    : catalogue_(catalogue), passRootNames_(std::move(passRootNames)) {}
+TMatchResult::TMatchResult(std::span<const TScale> catalogue, NoteNames passRootNames,
+                           int rootIndex)
+    : catalogue_(catalogue), passRootNames_(std::move(passRootNames)), rootIndex_(rootIndex) {}
 
 std::string TMatchResult::Cell(const TMatchRow& row, int column) const {
     switch (column) {

@@ -32,7 +32,7 @@ class TMatchResult {
     static constexpr int kContainingCellCount = 4;
 
     TMatchResult() = default;
-    TMatchResult(std::span<const TScale> catalogue, NoteNames passRootNames);
+    TMatchResult(std::span<const TScale> catalogue, NoteNames passRootNames, int rootIndex);
 
     std::string ValueText;
     TMatchRows ExactRows;
@@ -45,6 +45,10 @@ class TMatchResult {
     std::string_view ScaleName(const TMatchRow& row) const { return Entry(row).Scale; }
     std::string_view RootName(const TMatchRow& row) const { return passRootNames_[row.Pass]; }
     PitchClassSet EntryNotes(const TMatchRow& row) const { return Entry(row).Notes; }
+    // The root the row was found under, as an index into the note-name table.
+    int RootIndex(const TMatchRow& row) const {
+        return (rootIndex_ + static_cast<int>(row.Pass)) % kPositionCount;
+    }
 
     // All cells of one row, as the lists show them.
     std::array<std::string, kExactCellCount> ExactCells(std::size_t index) const;
@@ -55,6 +59,7 @@ class TMatchResult {
 
     std::span<const TScale> catalogue_;
     NoteNames passRootNames_;  // index = pass
+    int rootIndex_ = 0;        // of the chosen root, in the note-name table
 };
 
 }  // namespace orvel

@@ -147,6 +147,20 @@ TEST_F(OrvelMatch, OtherRootsAndRootsInListOnly) {
         << "two scales, twelve roots each";
 }
 
+TEST_F(OrvelMatch, SpellAddsEachRowsNotesFromItsOwnRoot) {
+    const Outcome run = MatchOn({kMajor, kTriad}, {"--spell", "--other-roots", "F", "A", "C"});
+    EXPECT_EQ(run.out,
+              "exact\tChords\tMajor Triad\tF\tF A C\t1 3 5\n"
+              "containing\tDiatonic\tMajor\tC\t2773\tC D E F G A B\t1 2 3 4 5 6 7\n"
+              "containing\tDiatonic\tMajor\tF\t2773\tF G A Bb C D E\t1 2 3 4 5 6 7\n"
+              "containing\tDiatonic\tMajor\tA# / Bb\t2773\tBb C D Eb F G A\t1 2 3 4 5 6 7\n");
+    const Outcome json = MatchOn({kTriad}, {"--spell", "--json", "--root", "Db", "Db", "F"});
+    EXPECT_EQ(json.out,
+              "{\"value\": \"100010000000\", \"exact\": [], \"containing\": "
+              "[[\"Chords\", \"Major Triad\", \"C# / Db\", \"2192\", \"Db F Ab\", "
+              "\"1 3 5\"]]}\n");
+}
+
 TEST_F(OrvelMatch, AwkwardFieldsInTabSeparatedOutput) {
     const std::string awkward =
         "Bank \"quoted\",back\\slash\ttab "
