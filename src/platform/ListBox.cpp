@@ -54,6 +54,19 @@ ListBox::ListBox(Window& window, std::int64_t index)
         FollowSelection();
     });
     setItemDelegate(new RowDelegate(this));
+    connect(this, &QAbstractItemView::activated, this, [this] {
+        if (Activate && listIndex_ >= 0) {
+            Activate(*this);
+        }
+    });
+}
+
+void ListBox::AddContextEntry(const QString& text, std::function<void(ListBox&)> triggered) {
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* entry = new QAction(text, this);
+    connect(entry, &QAction::triggered, this,
+            [this, triggered = std::move(triggered)] { triggered(*this); });
+    addAction(entry);
 }
 
 void ListBox::keyPressEvent(QKeyEvent* event) {

@@ -51,6 +51,12 @@ class ListBox : public QTableView, public Control, public EditTarget {
     void Edit(EditCommand command) override;
 
     std::function<void(ListBox&)> Change;
+    // Raised when the user opens the selected row: a double-click or Enter.
+    std::function<void(ListBox&)> Activate;
+
+    // Adds an entry to the list's context menu. A right click selects the row
+    // under it first, so the entry acts on the selected row.
+    void AddContextEntry(const QString& text, std::function<void(ListBox&)> triggered);
 
   protected:
     bool ApplyOwn(const Property& property) override;

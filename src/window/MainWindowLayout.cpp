@@ -35,7 +35,8 @@ const char* const kPitchClassHelp = "Select which pitch classes must appear in t
 // The handlers each kind of row raises.
 using Handlers = std::vector<Handler>;
 const Handlers kNoHandlers;
-const Handlers kContainingChange = {Handler::lbContaining_Change};
+const Handlers kContainingChange = {Handler::lbContaining_Change, Handler::lbContaining_Activate};
+const Handlers kExactActivate = {Handler::lbExact_Activate};
 const Handlers kScaleBoxActionOpen = {Handler::cbScale_Action, Handler::cbScale_Open};
 const Handlers kStarOpen = {Handler::lbStar_Open};
 const Handlers kRootChange = {Handler::pmRoot_Change};
@@ -154,7 +155,7 @@ const std::array<ControlRow, kControlCount>& MainWindowControls() {
          kScaleBoxActionOpen, "", CheckBoxOwn("B")},
         {K::Label, "lbValue", kNone, 30, 563, 121, 20, 7, kHidden, "", kNoHandlers, "",
          CaptionOwn(" ")},
-        {K::ListBox, "lbExact", kNone, 208, 52, 387, 95, 8, kShown, kExactHelp, kNoHandlers, "",
+        {K::ListBox, "lbExact", kNone, 208, 52, 387, 95, 8, kShown, kExactHelp, kExactActivate, "",
          ListOwn(3)},
         {K::Label, "Label1", kNone, 30, 158, 100, 20, 9, kShown, "", kNoHandlers, "",
          CaptionOwn("Notes in Scale")},

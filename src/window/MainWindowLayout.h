@@ -30,6 +30,8 @@ enum class ControlKind {
 // bound there fails the build.
 enum class Handler {
     lbContaining_Change,
+    lbContaining_Activate,
+    lbExact_Activate,
     cbScale_Action,
     cbScale_Open,
     lbStar_Open,

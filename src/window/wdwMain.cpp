@@ -1,5 +1,7 @@
 #include "window/wdwMain.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <stdexcept>
 
 #include "matching/MatchScales.h"
@@ -16,6 +18,11 @@ wdwMain::wdwMain(Services services) : services_(std::move(services)) {
     setObjectName("wdwMain");
     Layout();
     CreateControls();
+    for (ListBox* list : {lbExact(), lbContaining()}) {
+        list->AddContextEntry("Show Details", [this](ListBox& from) { ShowDetails(from); });
+        list->AddContextEntry("Copy", [](ListBox& from) { from.Edit(EditCommand::Copy); });
+        list->AddContextEntry("Copy Notes", [this](ListBox& from) { CopyNotes(from); });
+    }
     // Screen readers name the lists and the popup by the captions above
     // them: as names, and as the label relation (a popup's name on Linux is
     // its current item).
@@ -91,6 +98,12 @@ void wdwMain::Bind(Control& control, Handler handler) {
             As<StarLabel>(control).Open = [this](Control& star) {
                 lbStar_Open(As<StarLabel>(star));
             };
+            return;
+        case Handler::lbContaining_Activate:
+            As<ListBox>(control).Activate = [this](ListBox& list) { lbContaining_Activate(list); };
+            return;
+        case Handler::lbExact_Activate:
+            As<ListBox>(control).Activate = [this](ListBox& list) { lbExact_Activate(list); };
             return;
         case Handler::pmRoot_Change:
             As<PopupMenu>(control).Change = [this](PopupMenu& popup) { pmRoot_Change(popup); };
@@ -256,11 +269,58 @@ void wdwMain::CompareScales() {
     match.IncludeOtherRoots = cbOther()->Value();
     match.RootsInListOnly = cbRinL()->Value();
 
-    const auto result = std::make_shared<const TMatchResult>(MatchScales(match, Scale));
-    lbValue()->SetCaption(QString::fromStdString(result->ValueText));
-    lbExact()->SetRows(std::make_shared<MatchListRows>(result, MatchListRows::Which::Exact));
+    result_ = std::make_shared<const TMatchResult>(MatchScales(match, Scale));
+    query_ = match;
+    lbValue()->SetCaption(QString::fromStdString(result_->ValueText));
+    lbExact()->SetRows(std::make_shared<MatchListRows>(result_, MatchListRows::Which::Exact));
     lbContaining()->SetRows(
-        std::make_shared<MatchListRows>(result, MatchListRows::Which::Containing));
+        std::make_shared<MatchListRows>(result_, MatchListRows::Which::Containing));
+}
+
+void wdwMain::lbContaining_Activate(ListBox& list) {
+    ShowDetails(list);
+}
+
+void wdwMain::lbExact_Activate(ListBox& list) {
+    ShowDetails(list);
+}
+
+std::optional<wdwDetails::Row> wdwMain::SelectedRow(const ListBox& list) const {
+    if (!result_ || list.ListIndex() < 0) {
+        return std::nullopt;
+    }
+    const TMatchRows& rows = &list == lbExact() ? result_->ExactRows : result_->ContainingRows;
+    const TMatchRow row = rows.at(static_cast<std::size_t>(list.ListIndex()));
+    wdwDetails::Row details;
+    details.bank = QString::fromStdString(std::string(result_->Bank(row)));
+    details.scale = QString::fromStdString(std::string(result_->ScaleName(row)));
+    details.notes = result_->EntryNotes(row);
+    details.root = PitchClassAboveC(result_->RootIndex(row));
+    const int chosenRoot = PitchClassAboveC(query_.RootIndex);
+    for (const int position : PositionsOf(query_.QueryNotes)) {
+        details.ticked.set(static_cast<std::size_t>((chosenRoot + position) % kPositionCount));
+    }
+    return details;
+}
+
+void wdwMain::ShowDetails(const ListBox& list) {
+    const auto row = SelectedRow(list);
+    if (!row) {
+        return;
+    }
+    if (details_ == nullptr) {
+        details_ = new wdwDetails(this);
+        // Beside the main window, not over its lists.
+        details_->move(frameGeometry().topRight() + QPoint(12, 0));
+    }
+    details_->Show(*row);
+}
+
+void wdwMain::CopyNotes(const ListBox& list) {
+    if (const auto row = SelectedRow(list)) {
+        QApplication::clipboard()->setText(
+            QString::fromStdString(SpellScale(row->notes, row->root).AsciiNotes()));
+    }
 }
 
 void wdwMain::NormaliseCBs() {

@@ -13,9 +13,12 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "matching/TMatchResult.h"
 #include "platform/CheckBox.h"
 #include "platform/Label.h"
 #include "platform/ListBox.h"
@@ -27,6 +30,7 @@
 #include "window/MainWindowLayout.h"
 #include "window/ScaleCheckBox.h"
 #include "window/StarLabel.h"
+#include "window/wdwDetails.h"
 
 namespace orvel {
 
@@ -85,6 +89,8 @@ class wdwMain : public Window {
     void pmRoot_Change(PopupMenu& popup);
     void cbOther_Action(CheckBox& box);
     void cbRinL_Action(CheckBox& box);
+    void lbContaining_Activate(ListBox& list);
+    void lbExact_Activate(ListBox& list);
 
     // Matches the catalogue against the controls' state and refills the
     // hidden readout and both lists.
@@ -92,6 +98,13 @@ class wdwMain : public Window {
     // Hides all twelve stars.
     void NormaliseCBs();
     static PitchClassSet Rotate12(PitchClassSet value, std::int64_t n);
+
+    // The selected row of a list in the details window (made on first use),
+    // and its spelled notes on the clipboard.
+    void ShowDetails(const ListBox& list);
+    void CopyNotes(const ListBox& list);
+    // The details window, once a row has been opened; else nullptr.
+    wdwDetails* Details() const { return details_; }
 
   protected:
     void Event_Open() override;
@@ -103,8 +116,12 @@ class wdwMain : public Window {
     void CaptionCheckBoxes();
     void ShowStar(int position, bool shown);
     MenuItem* MenuEntry(const char* name) const;
+    std::optional<wdwDetails::Row> SelectedRow(const ListBox& list) const;
 
     Services services_;
+    std::shared_ptr<const TMatchResult> result_;  // what the lists show
+    TScaleQuery query_;                           // what it answers
+    wdwDetails* details_ = nullptr;               // owned by Qt, as a child window
 };
 
 }  // namespace orvel

@@ -12,6 +12,7 @@
 #include <QToolTip>
 
 #include "MainWindowFixture.h"
+#include "window/PianoKeyboard.h"
 
 namespace orvel {
 namespace {
@@ -167,6 +168,57 @@ TEST_F(OpenedWindow, ScreenReadersNameEveryControl) {
     Click(*window->cbScale(4));
     EXPECT_EQ(description(window->cbScale(10)), window->cbScale(10)->HelpTag().toStdString())
         << "the stars are gone: back to the help tag";
+}
+
+TEST_F(OpenedWindow, RowsOpenTheirDetailsSpelledFromTheirOwnRoot) {
+    for (const int position : {0, 4, 7}) {
+        Click(*window->cbScale(position));
+    }
+    ListBox& containing = *window->lbContaining();
+    ASSERT_EQ(containing.Cell(1, 1), "Phrygian Dominant");
+    const QPoint row = containing.visualRect(containing.model()->index(1, 1)).center();
+    QTest::mouseClick(containing.viewport(), Qt::LeftButton, {}, row);  // a double-click's first
+    QTest::mouseDClick(containing.viewport(), Qt::LeftButton, {}, row);
+    ASSERT_NE(window->Details(), nullptr);
+    EXPECT_TRUE(window->Details()->isVisible());
+    EXPECT_EQ(window->Details()->NotesText(), "C D\u266D E F G A\u266D B\u266D");
+
+    // Enter on the other list's row shows it in the same window.
+    ListBox& exact = *window->lbExact();
+    exact.setFocus();
+    QTest::keyClick(&exact, Qt::Key_Down);
+    QTest::keyClick(&exact, Qt::Key_Return);
+    EXPECT_EQ(window->Details()->NotesText(), "C E G");
+
+    QAction* copyNotes = nullptr;
+    for (QAction* entry : containing.actions()) {
+        copyNotes = entry->text() == "Copy Notes" ? entry : copyNotes;
+    }
+    ASSERT_NE(copyNotes, nullptr);
+    copyNotes->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "C Db E F G Ab Bb");
+}
+
+TEST_F(OpenedWindow, TheDetailsKeyboardMarksTheScaleAndTheTickedNotes) {
+    Click(*window->cbScale(0));
+    Click(*window->cbScale(4));
+    ClickRow(*window->lbContaining(), 1);  // Phrygian Dominant from C
+    window->ShowDetails(*window->lbContaining());
+    PianoKeyboard& keys = window->Details()->Keyboard();
+    const QImage image = keys.grab().toImage();
+    const auto colourAt = [&](QPoint at) {
+        return image.pixelColor(at * image.devicePixelRatio());
+    };
+    const auto bodyOf = [&](int key) { return keys.KeyRect(key).center() - QPoint(0, 10); };
+    for (const int key : {0, 12, 24}) {
+        EXPECT_EQ(colourAt(keys.DotRect(key).center()), PianoKeyboard::kTicked) << "C " << key;
+    }
+    EXPECT_EQ(colourAt(keys.DotRect(4).center()), PianoKeyboard::kTicked) << "E is ticked";
+    EXPECT_EQ(colourAt(bodyOf(5)), PianoKeyboard::kScaleWhite) << "F is in the scale";
+    EXPECT_EQ(colourAt(keys.DotRect(5).center()), PianoKeyboard::kScaleWhite) << "not ticked";
+    EXPECT_EQ(colourAt(bodyOf(1)), PianoKeyboard::kScaleBlack) << "Db is in the scale";
+    EXPECT_EQ(colourAt(bodyOf(2)), QColor(Qt::white)) << "D is not";
+    EXPECT_EQ(colourAt(bodyOf(3)), QColor(Qt::black)) << "Eb is not";
 }
 
 }  // namespace

@@ -1,0 +1,106 @@
+#include "window/PianoKeyboard.h"
+
+#include <QPainter>
+
+namespace orvel {
+
+namespace {
+
+bool IsBlackPitchClass(int pitchClass) {
+    switch (pitchClass % 12) {
+        case 1:
+        case 3:
+        case 6:
+        case 8:
+        case 10:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+PianoKeyboard::PianoKeyboard(QWidget* parent) : QWidget(parent) {
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+void PianoKeyboard::Show(int root, PitchClasses scale, PitchClasses ticked) {
+    root_ = root;
+    scale_ = scale;
+    ticked_ = ticked;
+    updateGeometry();
+    update();
+}
+
+int PianoKeyboard::Lead() const {
+    return IsBlackPitchClass(root_) ? 1 : 0;
+}
+
+int PianoKeyboard::DrawnKeys() const {
+    const int last = Lead() + kKeys - 1;
+    return last + 1 + (IsBlack(last) ? 1 : 0);
+}
+
+bool PianoKeyboard::IsBlack(int drawn) const {
+    return IsBlackPitchClass(root_ - Lead() + drawn + 12);
+}
+
+QRect PianoKeyboard::DrawnKeyRect(int drawn) const {
+    int whitesBefore = 0;
+    for (int k = 0; k < drawn; ++k) {
+        whitesBefore += IsBlack(k) ? 0 : 1;
+    }
+    if (!IsBlack(drawn)) {
+        return {whitesBefore * kWhiteWidth, 0, kWhiteWidth, kWhiteHeight};
+    }
+    return {whitesBefore * kWhiteWidth - kBlackWidth / 2, 0, kBlackWidth, kBlackHeight};
+}
+
+QRect PianoKeyboard::KeyRect(int key) const {
+    return DrawnKeyRect(key + Lead());
+}
+
+QRect PianoKeyboard::DotRect(int key) const {
+    const QRect rect = KeyRect(key);
+    const int size = kBlackWidth - 6;
+    return {rect.center().x() - size / 2, rect.bottom() - size - 6, size, size};
+}
+
+QSize PianoKeyboard::sizeHint() const {
+    const QRect last = DrawnKeyRect(DrawnKeys() - 1);
+    return {last.right() + 1, kWhiteHeight};
+}
+
+void PianoKeyboard::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QPen outline(palette().color(QPalette::WindowText));
+    outline.setCosmetic(true);  // one device pixel at any scale
+    painter.setPen(outline);
+    const auto draw = [&](bool black) {
+        for (int drawn = 0; drawn < DrawnKeys(); ++drawn) {
+            if (IsBlack(drawn) != black) {
+                continue;
+            }
+            const int key = drawn - Lead();
+            const bool inRange = key >= 0 && key < kKeys;
+            const auto pitchClass = static_cast<std::size_t>((root_ + key + 12) % 12);
+            const bool inScale = inRange && scale_[pitchClass];
+            const QColor plain = black ? QColor(Qt::black) : QColor(Qt::white);
+            painter.setBrush(inScale ? (black ? kScaleBlack : kScaleWhite) : plain);
+            painter.drawRect(DrawnKeyRect(drawn).adjusted(0, 0, -1, -1));
+            if (inRange && ticked_[pitchClass]) {
+                painter.save();
+                painter.setRenderHint(QPainter::Antialiasing);
+                painter.setPen(Qt::NoPen);
+                painter.setBrush(kTicked);
+                painter.drawEllipse(DotRect(key));
+                painter.restore();
+            }
+        }
+    };
+    draw(false);
+    draw(true);
+}
+
+}  // namespace orvel

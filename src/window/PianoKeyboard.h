@@ -1,0 +1,56 @@
+#pragma once
+
+// A piano keyboard of two octaves from a root, drawn in vector form so it is
+// crisp at any screen scale. The keys of a scale are coloured; the keys of
+// the ticked notes also carry a dot, in another colour.
+
+#include <QColor>
+#include <QRect>
+#include <QWidget>
+#include <bitset>
+
+namespace orvel {
+
+class PianoKeyboard : public QWidget {
+  public:
+    // Pitch classes above C.
+    using PitchClasses = std::bitset<12>;
+
+    static constexpr int kKeys = 25;  // two octaves from the root, and the root above
+    static inline const QColor kScaleWhite{150, 205, 150};
+    static inline const QColor kScaleBlack{40, 110, 40};
+    static inline const QColor kTicked{225, 110, 0};
+
+    explicit PianoKeyboard(QWidget* parent = nullptr);
+
+    void Show(int root, PitchClasses scale, PitchClasses ticked);
+
+    // Where key k (0 the root, 24 two octaves up) is drawn, and the dot that
+    // marks it as ticked.
+    QRect KeyRect(int key) const;
+    QRect DotRect(int key) const;
+
+    QSize sizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    static constexpr int kWhiteWidth = 22;
+    static constexpr int kWhiteHeight = 110;
+    static constexpr int kBlackWidth = 14;
+    static constexpr int kBlackHeight = 68;
+
+    // Semitones from the first key drawn (a white key at or below the root)
+    // to the root, and the number of keys drawn.
+    int Lead() const;
+    int DrawnKeys() const;
+    QRect DrawnKeyRect(int drawn) const;  // counted from the first key drawn
+    bool IsBlack(int drawn) const;
+
+    int root_ = 0;
+    PitchClasses scale_;
+    PitchClasses ticked_;
+};
+
+}  // namespace orvel
