@@ -17,6 +17,7 @@
 #include "matching/MatchScales.h"
 #include "matching/NoteNameTable.h"
 #include "scales/LoadScales.h"
+#include "theory/SpelledScale.h"
 
 namespace orvel::bench {
 namespace {
@@ -122,6 +123,31 @@ void BM_BareLineLoop(benchmark::State& state) {
 }
 BENCHMARK(BM_BareLineLoop)
     ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Spelling every row of a result, as orvel-match --spell does; the window
+// spells only the row it opens.
+void BM_SpellEveryRow(benchmark::State& state) {
+    const auto catalogue = SyntheticCatalogue(static_cast<std::size_t>(state.range(0)));
+    const TMatchResult result = MatchScales(WorstCaseQuery(), catalogue);
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        rows = 0;
+        for (const TMatchRows* list : {&result.ExactRows, &result.ContainingRows}) {
+            for (std::size_t k = 0; k < list->size(); ++k) {
+                const TMatchRow row = (*list)[k];
+                benchmark::DoNotOptimize(
+                    SpellScale(result.EntryNotes(row), PitchClassAboveC(result.RootIndex(row))));
+                ++rows;
+            }
+        }
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+BENCHMARK(BM_SpellEveryRow)
+    ->Arg(10'000)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

@@ -56,6 +56,37 @@ BENCHMARK(BM_ClickRefillsBothLists)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
+// From a double-click on a row to the details window's first paint, the
+// window made on that first open as a user meets it.
+void BM_DoubleClickOpensDetails(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = std::make_unique<wdwMain>(
+            wdwMain::Services{[] {
+                                  return ScaleLoad{SyntheticCatalogue(1'000), std::nullopt};
+                              },
+                              [](const QString&, const TIOError&) {}});
+        window->Open();
+        Click(*window->cbScale(0));
+        QCoreApplication::processEvents();
+        ListBox& list = *window->lbContaining();
+        const QPoint row = list.visualRect(list.model()->index(0, 1)).center();
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, row);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, row);
+        window->Details()->repaint();
+        state.PauseTiming();
+        window.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_DoubleClickOpensDetails)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
 }  // namespace
 }  // namespace orvel::bench
 

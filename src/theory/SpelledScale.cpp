@@ -1,5 +1,7 @@
 #include "theory/SpelledScale.h"
 
+#include <bit>
+#include <cstdint>
 #include <cstdlib>
 
 namespace orvel {
@@ -96,10 +98,16 @@ std::string SpelledScale::IntervalsText() const {
 
 SpelledScale SpellScale(PitchClassSet set, NoteName root) {
     SpelledScale scale{root, {}, {}};
-    const std::vector<int> positions = PositionsOf(set);
-    const bool sevenNotes = positions.size() == kLetters;
-    for (std::size_t i = 0; i < positions.size(); ++i) {
-        const int semitones = positions[i];
+    const auto size =
+        static_cast<std::size_t>(std::popcount(static_cast<std::uint64_t>(set & kAllPositions)));
+    scale.notes.reserve(size);
+    scale.intervals.reserve(size);
+    const bool sevenNotes = size == kLetters;
+    std::size_t i = 0;
+    for (int semitones = 0; semitones < kPositionCount; ++semitones) {
+        if (!HasPosition(set, semitones)) {
+            continue;
+        }
         Interval interval = sevenNotes
                                 ? Interval{static_cast<int>(i) + 1,
                                            semitones - NaturalPitchClass(static_cast<int>(i))}
@@ -111,6 +119,7 @@ SpelledScale SpellScale(PitchClassSet set, NoteName root) {
         }
         scale.intervals.push_back(interval);
         scale.notes.push_back(note);
+        ++i;
     }
     return scale;
 }
