@@ -67,9 +67,9 @@ MODE_FAMILIES = [
     ("Melodic Minor Modes", MELODIC_MINOR, [
         ["Melodic Minor", "Jazz Minor"], ["Dorian b2", "Phrygian #6"], ["Lydian Augmented"],
         ["Lydian Dominant", "Overtone", "Acoustic"], ["Mixolydian b6", "Aeolian Dominant"],
-        ["Locrian #2", "Half-Diminished"], ["Altered", "Super Locrian"]]),
+        ["Locrian #2", "Half-Diminished"], ["Altered", "Super Locrian", "Diminished Whole Tone"]]),
     ("Harmonic Minor Modes", HARMONIC_MINOR, [
-        ["Harmonic Minor"], ["Locrian #6"], ["Ionian #5", "Ionian Augmented"], ["Dorian #4"],
+        ["Harmonic Minor"], ["Locrian #6"], ["Ionian #5", "Ionian Augmented", "Major Augmented"], ["Dorian #4"],
         ["Phrygian Dominant", "Spanish Gypsy"], ["Lydian #2"], ["Super Locrian bb7", "Ultralocrian"]]),
     ("Harmonic Major Modes", HARMONIC_MAJOR, [
         ["Harmonic Major"], ["Dorian b5"], ["Phrygian b4"], ["Lydian b3"], ["Mixolydian b2"],
@@ -90,15 +90,29 @@ PENTATONIC = family(MAJOR_PENTATONIC, [
     ["Ritsusen", "Blues Major Pentatonic"], ["Minor Pentatonic"]]) + [
     ("Yo", (0, 2, 5, 7, 9)),
     ("In", (0, 1, 5, 7, 8)),
+    ("Kumoijoshi", (0, 1, 5, 7, 8)),
     ("Insen", (0, 1, 5, 7, 10)),
     ("Hirajoshi", (0, 2, 3, 7, 8)),
     ("Iwato", (0, 1, 5, 6, 10)),
     ("Kumoi", (0, 2, 3, 7, 9)),
+    ("Flat Three Pentatonic", (0, 2, 3, 7, 9)),
     ("Ryukyu", (0, 4, 5, 7, 11)),
+    ("Ionian Pentatonic", (0, 4, 5, 7, 11)),
     ("Dominant Pentatonic", (0, 2, 4, 7, 10)),
     ("Minor Six Pentatonic", (0, 3, 5, 7, 9)),
     ("Major b6 Pentatonic", (0, 2, 4, 7, 8)),
+    ("Flat Six Pentatonic", (0, 2, 4, 7, 8)),
     ("Lydian Pentatonic", (0, 4, 6, 7, 11)),
+    ("Chinese", (0, 4, 6, 7, 11)),
+    ("Mixolydian Pentatonic", (0, 4, 5, 7, 10)),
+    ("Lydian Dominant Pentatonic", (0, 4, 6, 7, 10)),
+    ("Locrian Pentatonic", (0, 3, 5, 6, 10)),
+    ("Super Locrian Pentatonic", (0, 3, 4, 6, 10)),
+    ("Minor #7 Pentatonic", (0, 3, 5, 7, 11)),
+    ("Whole Tone Pentatonic", (0, 4, 6, 8, 10)),
+    ("Pelog", (0, 1, 3, 7, 8)),
+    ("Balinese", (0, 1, 3, 7, 8)),
+    ("Scriabin", (0, 1, 4, 7, 9)),
 ]
 
 HEXATONIC = [
@@ -113,13 +127,19 @@ HEXATONIC = [
     ("Minor Hexatonic", (0, 2, 3, 5, 7, 10)),
     ("Dominant Hexatonic", (0, 2, 4, 7, 9, 10)),
     ("Istrian", (0, 1, 3, 4, 6, 7)),
+    ("Piongio", (0, 2, 5, 7, 9, 10)),
+    ("Prometheus Neapolitan", (0, 1, 4, 6, 9, 10)),
 ]
 
 BEBOP = [
     ("Bebop Dominant", (0, 2, 4, 5, 7, 9, 10, 11)),
     ("Bebop Major", (0, 2, 4, 5, 7, 8, 9, 11)),
+    # Sources give bebop minor either passing tone: each is listed by both names.
     ("Bebop Minor", (0, 2, 3, 5, 7, 9, 10, 11)),
+    ("Bebop Minor (with major 7th)", (0, 2, 3, 5, 7, 9, 10, 11)),
     ("Bebop Dorian", (0, 2, 3, 4, 5, 7, 9, 10)),
+    ("Bebop Minor (with major 3rd)", (0, 2, 3, 4, 5, 7, 9, 10)),
+    ("Bebop Locrian", (0, 1, 3, 5, 6, 7, 8, 10)),
     ("Bebop Melodic Minor", (0, 2, 3, 5, 7, 8, 9, 11)),
     ("Bebop Harmonic Minor", (0, 2, 3, 5, 7, 8, 10, 11)),
 ]
@@ -146,6 +166,8 @@ def symmetric():
     rows += [
         ("Octatonic Half-Whole", (0, 1, 3, 4, 6, 7, 9, 10)),
         ("Octatonic Whole-Half", (0, 2, 3, 5, 6, 8, 9, 11)),
+        ("Diminished", (0, 2, 3, 5, 6, 8, 9, 11)),
+        ("Dominant Diminished", (0, 1, 3, 4, 6, 7, 9, 10)),
         ("Whole Tone", (0, 2, 4, 6, 8, 10)),
         ("Augmented", (0, 3, 4, 7, 8, 11)),
         ("Augmented Inverse", (0, 1, 4, 5, 8, 9)),
@@ -259,7 +281,11 @@ EXOTIC = [
     ("Byzantine", (0, 1, 4, 5, 7, 8, 11)),
     ("Arabian", (0, 2, 4, 5, 6, 8, 10)),
     ("Spanish Eight-Tone", (0, 1, 3, 4, 5, 6, 8, 10)),
+    # Flamenco and gypsy scales are defined two ways: each definition is
+    # listed under a qualified name beside the plain one.
     ("Flamenco", (0, 1, 3, 4, 5, 7, 8, 10)),
+    ("Flamenco (eight-tone)", (0, 1, 3, 4, 5, 7, 8, 10)),
+    ("Flamenco (Phrygian dominant)", (0, 1, 4, 5, 7, 8, 10)),
     ("Oriental", (0, 1, 4, 5, 6, 9, 10)),
     ("Leading Whole Tone", (0, 2, 4, 6, 8, 10, 11)),
     ("Hindu", (0, 2, 4, 5, 7, 8, 10)),
@@ -268,8 +294,16 @@ EXOTIC = [
     ("Algerian", (0, 2, 3, 5, 6, 7, 8, 11)),
     ("Six-Tone Symmetrical", (0, 1, 4, 5, 8, 9)),
     ("Gypsy", (0, 2, 3, 6, 7, 8, 10)),
+    ("Gypsy (Hungarian)", (0, 2, 3, 6, 7, 8, 10)),
+    ("Gypsy (Phrygian dominant)", (0, 1, 4, 5, 7, 8, 10)),
     ("Spanish Gypsy", (0, 1, 4, 5, 7, 8, 10)),
     ("Composite Blues", (0, 2, 3, 4, 5, 6, 7, 9, 10)),
+    ("Augmented Heptatonic", (0, 3, 4, 5, 7, 8, 11)),
+    ("Lydian Diminished", (0, 2, 3, 6, 7, 9, 11)),
+    ("Minor Six Diminished", (0, 2, 3, 5, 7, 8, 9, 11)),
+    ("Ichikosucho", (0, 2, 4, 5, 6, 7, 9, 11)),
+    ("Kafi Raga", (0, 3, 4, 5, 7, 9, 10, 11)),
+    ("Purvi Raga", (0, 1, 4, 5, 6, 7, 8, 11)),
 ]
 
 CHORDS = [

@@ -47,6 +47,8 @@ wdwDetails::wdwDetails(QWidget* parent)
     layout->addWidget(title_);
     layout->addLayout(facts);
     layout->addWidget(keyboard_);
+    layout->addWidget(
+        new QLabel("Green keys: the scale.   Orange dots: the notes you ticked.", this));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
