@@ -31,7 +31,7 @@ void BM_ClickRefillsBothLists(benchmark::State& state) {
         wdwMain::Services{[entries] {
                               return ScaleLoad{SyntheticCatalogue(entries), std::nullopt};
                           },
-                          [](const QString&, const TIOError&) {}});
+                          [](const QString&, const QString&) {}});
     window.Open();
     QCoreApplication::processEvents();
     Click(*window.cbOther());
@@ -65,7 +65,7 @@ void BM_DoubleClickOpensDetails(benchmark::State& state) {
             wdwMain::Services{[] {
                                   return ScaleLoad{SyntheticCatalogue(1'000), std::nullopt};
                               },
-                              [](const QString&, const TIOError&) {}});
+                              [](const QString&, const QString&) {}});
         window->Open();
         Click(*window->cbScale(0));
         QCoreApplication::processEvents();

@@ -19,8 +19,8 @@ wdwMain::Services ProgramServices() {
                 }
                 return load;
             },
-            [](const QString& message, const TIOError& cause) {
-                ShowMessageBox(nullptr, message, QString::fromStdString(cause.what()));
+            [](const QString& message, const QString& detail) {
+                ShowMessageBox(nullptr, message, detail);
             }};
 }
 

@@ -21,7 +21,8 @@ constexpr const char* kFooter =
     "as \\t, \\n, \\r or \\\\.\n"
     "Exit codes: 0 results (even none), 1 catalogue not readable (or too large for\n"
     "the memory), 2 usage error,\n"
-    "3 output not written (a full disk, a closed pipe).";
+    "3 output not written (a full disk, a closed pipe), 4 no sound made (no sound\n"
+    "server or device, no soundfont, or the WAV file not written).";
 
 std::optional<PitchClassSet> ParseSet(std::string_view text) {
     PitchClassSet value = 0;
@@ -43,6 +44,9 @@ struct RawArguments {
     bool rootsInListOnly = false;
     bool json = false;
     bool spell = false;
+    bool play = false;
+    std::string wav;
+    double tempo = 120;
 };
 
 void Describe(CLI::App& app, RawArguments& raw) {
@@ -60,6 +64,12 @@ void Describe(CLI::App& app, RawArguments& raw) {
     app.add_flag("--json", raw.json, "one JSON object instead of tab-separated lines");
     app.add_flag("--spell", raw.spell,
                  "add each scale's notes spelled from the row's root, and their intervals");
+    app.add_flag("--play", raw.play,
+                 "play the first row's scale up and down from its root, then exit");
+    app.add_option("--wav", raw.wav, "write that playing to a WAV file instead")->type_name("FILE");
+    app.add_option("--tempo", raw.tempo, "beats per minute of the eighth notes (default: 120)")
+        ->type_name("BPM")
+        ->check(CLI::Range(30.0, 300.0));
     app.add_option("--set", raw.set,
                    "the notes as a set, 0 to 4095 (bit 11 - p for p semitones above the root)")
         ->type_name("N");
@@ -92,6 +102,14 @@ Command Check(const RawArguments& raw, const std::vector<std::string>& unknown, 
     request.rootsInListOnly = raw.rootsInListOnly;
     request.json = raw.json;
     request.spell = raw.spell;
+    request.play = raw.play;
+    request.tempo = raw.tempo;
+    if (!raw.wav.empty()) {
+        request.wav = std::filesystem::path(raw.wav);
+    }
+    if (request.play && request.wav) {
+        return UsageError{"give --play or --wav, not both"};
+    }
     for (const std::string& note : raw.notes) {
         const auto index = ParseNote(note);
         if (!index) {

@@ -3,7 +3,8 @@
 // The command line of orvel-match:
 //
 //   orvel-match [--catalogue FILE] [--root NOTE] [--other-roots]
-//               [--roots-in-list-only] [--json] [--spell] (NOTE... | --set N)
+//               [--roots-in-list-only] [--json] [--spell]
+//               [--play | --wav FILE] [--tempo BPM] (NOTE... | --set N)
 //
 // A NOTE is a letter A to G with an optional "#" or "b" (any letter case),
 // or one of the window's twelve note names as they stand ("C# / Db").
@@ -28,6 +29,9 @@ struct MatchRequest {
     bool rootsInListOnly = false;
     bool json = false;
     bool spell = false;
+    bool play = false;                         // play the first row's scale
+    std::optional<std::filesystem::path> wav;  // or write it to this file
+    double tempo = 120;                        // beats per minute, eighth notes
 };
 
 struct ShowHelp {

@@ -2,10 +2,16 @@
 // Run with --help for its arguments.
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <iostream>
+#include <thread>
 #include <vector>
 
+#include "audio/AudioError.h"
+#include "audio/Player.h"
+#include "audio/Renderer.h"
+#include "audio/WavFile.h"
 #include "cli/CommandLine.h"
 #include "cli/ResultWriter.h"
 #include "matching/MatchScales.h"
@@ -19,6 +25,7 @@ namespace {
 constexpr int kFileError = 1;
 constexpr int kUsageError = 2;
 constexpr int kOutputError = 3;
+constexpr int kSoundError = 4;
 
 // Everything written goes out now; a full disk or a closed pipe is said, not
 // passed over as success.
@@ -29,6 +36,40 @@ int Finish() {
     }
     std::cerr << "orvel-match: cannot write the output: " << std::strerror(errno) << "\n";
     return kOutputError;
+}
+
+// Plays, or writes to a WAV file, the scale of the first row printed (exact
+// rows come first) up and down from that row's root.
+int PlayFirstRow(const orvel::TMatchResult& result, const orvel::cli::MatchRequest& request) {
+    const orvel::TMatchRows& rows =
+        result.ExactRows.empty() ? result.ContainingRows : result.ExactRows;
+    if (rows.empty()) {
+        std::cerr << "orvel-match: no scale to play\n";
+        return 0;
+    }
+    const orvel::TMatchRow row = rows[0];
+    const auto notes = orvel::ScaleRun(
+        result.EntryNotes(row),
+        orvel::KeyNearMiddleC(orvel::PitchClassAboveC(result.RootIndex(row))), request.tempo);
+    try {
+        if (request.wav) {
+            orvel::Renderer renderer(orvel::Player::DefaultSoundfont());
+            orvel::WriteWavFile(*request.wav, renderer.RenderAll(notes),
+                                orvel::Renderer::kSampleRate);
+            return 0;
+        }
+        orvel::Player player;
+        if (const auto missing = player.Play(notes)) {
+            throw orvel::AudioError(*missing);
+        }
+        while (player.IsPlaying()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return 0;
+    } catch (const orvel::AudioError& error) {
+        std::cerr << "orvel-match: " << error.what() << "\n";
+        return kSoundError;
+    }
 }
 
 int Match(const orvel::cli::MatchRequest& request) {
@@ -55,7 +96,11 @@ int Match(const orvel::cli::MatchRequest& request) {
     } else {
         orvel::cli::WriteTabSeparated(result, std::cout, request.spell);
     }
-    return Finish();
+    const int written = Finish();
+    if (written != 0 || (!request.play && !request.wav)) {
+        return written;
+    }
+    return PlayFirstRow(result, request);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "platform/ListBox.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
@@ -61,9 +62,12 @@ ListBox::ListBox(Window& window, std::int64_t index)
     });
 }
 
-void ListBox::AddContextEntry(const QString& text, std::function<void(ListBox&)> triggered) {
+void ListBox::AddContextEntry(const QString& text, std::function<void(ListBox&)> triggered,
+                              const QKeySequence& shortcut) {
     setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* entry = new QAction(text, this);
+    entry->setShortcut(shortcut);
+    entry->setShortcutContext(Qt::WidgetShortcut);
     connect(entry, &QAction::triggered, this,
             [this, triggered = std::move(triggered)] { triggered(*this); });
     addAction(entry);

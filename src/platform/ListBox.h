@@ -56,7 +56,9 @@ class ListBox : public QTableView, public Control, public EditTarget {
 
     // Adds an entry to the list's context menu. A right click selects the row
     // under it first, so the entry acts on the selected row.
-    void AddContextEntry(const QString& text, std::function<void(ListBox&)> triggered);
+    // A `shortcut` works while the list has the focus.
+    void AddContextEntry(const QString& text, std::function<void(ListBox&)> triggered,
+                         const QKeySequence& shortcut = {});
 
   protected:
     bool ApplyOwn(const Property& property) override;

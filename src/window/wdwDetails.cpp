@@ -1,6 +1,7 @@
 #include "window/wdwDetails.h"
 
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "theory/Triad.h"
@@ -28,7 +29,10 @@ wdwDetails::wdwDetails(QWidget* parent)
       triadsCaption_(new QLabel("Triads:", this)),
       triads_(new QLabel(this)),
       added_(new QLabel(this)),
-      keyboard_(new PianoKeyboard(this)) {
+      keyboard_(new PianoKeyboard(this)),
+      play_(new QPushButton("&Play", this)),
+      playChord_(new QPushButton("Play C&hord", this)),
+      tempo_(new QSpinBox(this)) {
     setObjectName("wdwDetails");
     setWindowTitle("Scale Details");
     QFont large = title_->font();
@@ -49,10 +53,46 @@ wdwDetails::wdwDetails(QWidget* parent)
     layout->addWidget(keyboard_);
     layout->addWidget(
         new QLabel("Green keys: the scale.   Orange dots: the notes you ticked.", this));
+    tempo_->setRange(30, 300);
+    tempo_->setValue(120);
+    tempo_->setSuffix(" BPM");
+    tempo_->setAccessibleName("Tempo");
+    play_->setCheckable(true);
+    connect(play_, &QPushButton::clicked, this, [this] {
+        if (PlayPressed) {
+            PlayPressed();
+        }
+    });
+    connect(playChord_, &QPushButton::clicked, this, [this] {
+        if (PlayChordPressed) {
+            PlayChordPressed();
+        }
+    });
+    auto* sound = new QHBoxLayout;
+    sound->addWidget(play_);
+    sound->addWidget(playChord_);
+    sound->addStretch();
+    auto* tempoCaption = new QLabel("&Tempo:", this);
+    tempoCaption->setBuddy(tempo_);
+    sound->addWidget(tempoCaption);
+    sound->addWidget(tempo_);
+    layout->addLayout(sound);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+void wdwDetails::SetPlaying(bool playing) {
+    play_->setChecked(playing);
+}
+
+void wdwDetails::closeEvent(QCloseEvent* event) {
+    if (Closed) {
+        Closed();
+    }
+    QWidget::closeEvent(event);
+}
+
 void wdwDetails::Show(const Row& row) {
+    row_ = row;
     spelled_ = SpellScale(row.notes, row.root);
     title_->setText(row.scale + "  \u00B7  " + row.bank + "  \u00B7  root " +
                     Text(spelled_.root.Display()));

@@ -5,10 +5,15 @@
 // for seven-note scales the triad on each degree, the notes it adds beyond
 // the ticked ones, and a keyboard of two octaves with the scale's keys and
 // the ticked notes marked. One window, not modal; opening another row
-// replaces what it shows.
+// replaces what it shows. "Play" plays the scale up and down at the tempo
+// set here, "Play Chord" the ticked notes together; what they do is the main
+// window's (the callbacks below), and so is stopping when this one closes.
 
 #include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QWidget>
+#include <functional>
 
 #include "scales/PitchClassSet.h"
 #include "theory/SpelledScale.h"
@@ -32,10 +37,23 @@ class wdwDetails : public QWidget {
     void Show(const Row& row);
 
     const SpelledScale& Spelled() const { return spelled_; }
+    const Row& Shown() const { return row_; }
+    // Beats per minute; each note of a scale lasts an eighth.
+    int Tempo() const { return tempo_->value(); }
+    // Shows whether something plays, on the Play button.
+    void SetPlaying(bool playing);
+
+    std::function<void()> PlayPressed;
+    std::function<void()> PlayChordPressed;
+    std::function<void()> Closed;
     QString NotesText() const { return notes_->text(); }
     PianoKeyboard& Keyboard() const { return *keyboard_; }
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
   private:
+    Row row_;
     SpelledScale spelled_;
     QLabel* title_;
     QLabel* notes_;
@@ -44,6 +62,9 @@ class wdwDetails : public QWidget {
     QLabel* triads_;
     QLabel* added_;
     PianoKeyboard* keyboard_;
+    QPushButton* play_;
+    QPushButton* playChord_;
+    QSpinBox* tempo_;
 };
 
 }  // namespace orvel

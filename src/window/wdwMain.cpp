@@ -22,6 +22,14 @@ wdwMain::wdwMain(Services services) : services_(std::move(services)) {
         list->AddContextEntry("Show Details", [this](ListBox& from) { ShowDetails(from); });
         list->AddContextEntry("Copy", [](ListBox& from) { from.Edit(EditCommand::Copy); });
         list->AddContextEntry("Copy Notes", [this](ListBox& from) { CopyNotes(from); });
+        list->AddContextEntry(
+            "Play",
+            [this](ListBox& from) {
+                if (const auto row = SelectedRow(from)) {
+                    PlayScale(*row);
+                }
+            },
+            QKeySequence(Qt::Key_Space));
     }
     // Screen readers name the lists and the popup by the captions above
     // them: as names, and as the label relation (a popup's name on Linux is
@@ -203,7 +211,7 @@ void wdwMain::Event_Open() {
     Scale = std::move(load.scales);
     // A missing catalogue is no fault: the window opens with empty lists.
     if (load.failure && !load.failure->FileMissing()) {
-        services_.showMessage(kFileErrorMessage, *load.failure);
+        services_.showMessage(kFileErrorMessage, QString::fromStdString(load.failure->what()));
     }
     for (const std::string_view name : kNoteNameTable) {
         Labels.emplace_back(name);
@@ -310,10 +318,65 @@ void wdwMain::ShowDetails(const ListBox& list) {
     }
     if (details_ == nullptr) {
         details_ = new wdwDetails(this);
+        details_->PlayPressed = [this] { PlayScale(details_->Shown()); };
+        details_->PlayChordPressed = [this] { PlayChord(); };
+        details_->Closed = [this] { StopPlaying(); };
         // Beside the main window, not over its lists.
         details_->move(frameGeometry().topRight() + QPoint(12, 0));
     }
     details_->Show(*row);
+}
+
+void wdwMain::PlayScale(const wdwDetails::Row& row) {
+    if (player_ && player_->IsPlaying()) {
+        StopPlaying();
+        return;
+    }
+    const int tempo = details_ != nullptr ? details_->Tempo() : kDefaultTempo;
+    Play(ScaleRun(row.notes, KeyNearMiddleC(row.root), tempo));
+}
+
+void wdwMain::PlayChord() {
+    if (player_ && player_->IsPlaying()) {
+        StopPlaying();
+        return;
+    }
+    if (query_.QueryNotes != 0) {
+        Play(Chord(query_.QueryNotes, KeyNearMiddleC(PitchClassAboveC(query_.RootIndex))));
+    }
+}
+
+void wdwMain::Play(const std::vector<TimedNote>& notes) {
+    if (!player_) {
+        player_ = std::make_unique<Player>();
+        playing_ = new QTimer(this);
+        // The output stays open until the player is stopped: close it once
+        // the last note has rung out.
+        connect(playing_, &QTimer::timeout, this, [this] {
+            if (!player_->IsPlaying()) {
+                StopPlaying();
+            }
+        });
+    }
+    if (const auto missing = player_->Play(notes)) {
+        StopPlaying();
+        services_.showMessage(QString::fromStdString(*missing), {});
+        return;
+    }
+    playing_->start(100);
+    if (details_ != nullptr) {
+        details_->SetPlaying(true);
+    }
+}
+
+void wdwMain::StopPlaying() {
+    if (player_) {
+        player_->Stop();
+        playing_->stop();
+    }
+    if (details_ != nullptr) {
+        details_->SetPlaying(false);
+    }
 }
 
 void wdwMain::CopyNotes(const ListBox& list) {

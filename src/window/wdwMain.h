@@ -12,12 +12,14 @@
 // and Scale; the lists read their rows from the latest match result.
 
 #include <QString>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "audio/Player.h"
 #include "matching/TMatchResult.h"
 #include "platform/CheckBox.h"
 #include "platform/Label.h"
@@ -41,9 +43,12 @@ class wdwMain : public Window {
         // Loads the catalogue; called once, when the window opens.
         std::function<ScaleLoad()> loadCatalogue;
         // Shows a message to the user and returns once it is dismissed;
-        // `cause` says what failed and where.
-        std::function<void(const QString& message, const TIOError& cause)> showMessage;
+        // `detail` says what failed and where, for those who ask.
+        std::function<void(const QString& message, const QString& detail)> showMessage;
     };
+
+    static constexpr int kDefaultTempo =
+        120;  // beats per minute, before the details window sets one
 
     explicit wdwMain(Services services);
 
@@ -105,6 +110,11 @@ class wdwMain : public Window {
     void CopyNotes(const ListBox& list);
     // The details window, once a row has been opened; else nullptr.
     wdwDetails* Details() const { return details_; }
+    // Plays the selected row's scale up and down from its root (or stops
+    // what plays); a missing sound server or soundfont is said in a message.
+    void PlayScale(const wdwDetails::Row& row);
+    // Plays the ticked notes together from the chosen root, or stops.
+    void PlayChord();
 
   protected:
     void Event_Open() override;
@@ -117,11 +127,15 @@ class wdwMain : public Window {
     void ShowStar(int position, bool shown);
     MenuItem* MenuEntry(const char* name) const;
     std::optional<wdwDetails::Row> SelectedRow(const ListBox& list) const;
+    void Play(const std::vector<TimedNote>& notes);
+    void StopPlaying();
 
     Services services_;
     std::shared_ptr<const TMatchResult> result_;  // what the lists show
     TScaleQuery query_;                           // what it answers
     wdwDetails* details_ = nullptr;               // owned by Qt, as a child window
+    std::unique_ptr<Player> player_;              // made on the first play
+    QTimer* playing_ = nullptr;                   // watches the player while it plays
 };
 
 }  // namespace orvel

@@ -18,7 +18,7 @@ using testing_support::TempFolder;
 // The program's loading from a folder of the test's, messages counted.
 wdwMain::Services QuietServices(const TempFolder& folder, int& messages) {
     return {[file = folder.Path() / kCatalogueFileName] { return LoadScales(file, std::cerr); },
-            [&messages](const QString&, const TIOError&) { ++messages; }};
+            [&messages](const QString&, const QString&) { ++messages; }};
 }
 
 TEST(App, VersionData) {

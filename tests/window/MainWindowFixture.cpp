@@ -33,9 +33,9 @@ void MainWindowFixture::MakeWindow(const std::vector<std::string>& dataLines, bo
 
 void MainWindowFixture::MakeWindowLoading(std::function<ScaleLoad()> load) {
     window = std::make_unique<wdwMain>(
-        wdwMain::Services{std::move(load), [this](const QString& message, const TIOError& cause) {
+        wdwMain::Services{std::move(load), [this](const QString& message, const QString& detail) {
                               messages.push_back(message.toStdString());
-                              causes.push_back(cause.what());
+                              causes.push_back(detail.toStdString());
                           }});
 }
 

@@ -1,0 +1,36 @@
+#pragma once
+
+// What is played, as timed notes: a scale up one octave from its root and
+// back down in eighth notes, or a set of notes sounded together.
+
+#include <vector>
+
+#include "scales/PitchClassSet.h"
+
+namespace orvel {
+
+struct TimedNote {
+    int key = 60;     // MIDI key: 60 is middle C, 69 the A at 440 Hz
+    int startMs = 0;  // from the start of the performance
+    int lengthMs = 0;
+    int velocity = 90;  // 1 to 127
+
+    friend bool operator==(const TimedNote&, const TimedNote&) = default;
+};
+
+// The MIDI key of a pitch class above C in the octave of middle C.
+constexpr int KeyNearMiddleC(int pitchClass) {
+    return 60 + pitchClass;
+}
+
+// The set's notes (positions above the root) from `rootKey` up to the root
+// an octave higher and back down, one eighth note each at `beatsPerMinute`.
+std::vector<TimedNote> ScaleRun(PitchClassSet set, int rootKey, double beatsPerMinute);
+
+// The set's notes above `rootKey`, all at once, for two seconds.
+std::vector<TimedNote> Chord(PitchClassSet set, int rootKey);
+
+// When the last note ends.
+int EndMs(const std::vector<TimedNote>& notes);
+
+}  // namespace orvel

@@ -1,0 +1,58 @@
+#pragma once
+
+// Plays performances through the desktop's sound server (PulseAudio, or
+// PipeWire's PulseAudio service), ALSA as the fallback, one at a time.
+//
+// Nothing is loaded until the first play: the soundfont then loads (well
+// under half a second for the small General MIDI soundfont), and an output
+// is opened for each play and closed when it stops. Without a soundfont or
+// an output, Play says what is missing and the player stays usable, so a
+// later Play can succeed. Stopping, or destroying the player, fades the
+// sound out and ends the output's thread before it returns.
+
+#include <atomic>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "audio/Performance.h"
+#include "audio/Renderer.h"
+
+typedef struct _fluid_audio_driver_t fluid_audio_driver_t;
+
+namespace orvel {
+
+class Player {
+  public:
+    // The General MIDI soundfont Debian installs with timgm6mb-soundfont.
+    static std::filesystem::path DefaultSoundfont();
+
+    explicit Player(std::filesystem::path soundfont = DefaultSoundfont());
+    ~Player();
+    Player(const Player&) = delete;
+    Player& operator=(const Player&) = delete;
+
+    // Starts playing `notes`, stopping what played before; the message says
+    // what is missing when it cannot ("No audio output: ...").
+    std::optional<std::string> Play(const std::vector<TimedNote>& notes);
+    void Stop();
+    // Until the last note and its release have sounded, or Stop.
+    bool IsPlaying() const;
+
+  private:
+    static int Fill(void* player, int frames, int effects, float* effectBuffers[], int outputs,
+                    float* outputBuffers[]);
+
+    std::filesystem::path soundfont_;
+    std::unique_ptr<Renderer> renderer_;
+    fluid_settings_t* outputSettings_ = nullptr;
+    fluid_audio_driver_t* output_ = nullptr;
+    std::atomic<bool> sounding_ = false;  // cleared by the output's thread at the end
+    std::atomic<bool> fading_ = false;    // set by Stop: the output fades to silence
+    std::atomic<bool> silent_ = false;    // the fade is done
+    float gain_ = 1.0F;                   // the fade's level, on the output's thread
+};
+
+}  // namespace orvel

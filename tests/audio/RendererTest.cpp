@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include "audio/Player.h"
+#include "audio/Renderer.h"
+#include "support/Pitch.h"
+
+namespace orvel {
+namespace {
+
+using testing_support::HearNote;
+
+std::vector<float> Left(const std::vector<std::int16_t>& interleaved) {
+    std::vector<float> left;
+    for (std::size_t i = 0; i < interleaved.size(); i += 2) {
+        left.push_back(interleaved[i] / 32768.0F);
+    }
+    return left;
+}
+
+TEST(Renderer, AScaleRunSoundsEachNoteInTurnInTuneAndInTime) {
+    Renderer renderer(Player::DefaultSoundfont());
+    const PitchClassSet dorian = SetOfPositions(
+        [](int p) { return p == 0 || p == 2 || p == 3 || p == 5 || p == 7 || p == 9 || p == 10; });
+    const double bpm = 150;
+    const auto notes = ScaleRun(dorian, KeyNearMiddleC(2), bpm);  // D4 dorian
+    const std::vector<float> sound = Left(renderer.RenderAll(notes));
+    const auto eighth = static_cast<std::size_t>(Renderer::kSampleRate * 30.0 / bpm);
+    EXPECT_GE(sound.size(), notes.size() * eighth) << "every note and its release";
+    const std::vector<int> expected = {62, 64, 65, 67, 69, 71, 72, 74, 72, 71, 69, 67, 65, 64, 62};
+    ASSERT_EQ(notes.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        // The middle of each eighth note, where it alone should sound.
+        const auto heard =
+            HearNote(sound, i * eighth + eighth / 8, eighth * 3 / 4, Renderer::kSampleRate);
+        EXPECT_EQ(heard.key, expected[i]) << "note " << i;
+        EXPECT_LE(std::abs(heard.cents), 5) << "note " << i;
+    }
+}
+
+}  // namespace
+}  // namespace orvel
