@@ -268,11 +268,12 @@ TEST_F(OrvelMatch, RunningOutOfMemoryIsReportedNotACrash) {
     GTEST_SKIP() << "the sanitizer reserves far more address space than the limit";
 #endif
     std::string text = "Title\nBank,Scale,1,b2,2,b3,3,4,b5,5,b6,6,b7,7\n";
-    for (int i = 0; i < 300'000; ++i) {
+    for (int i = 0; i < 1'000'000; ++i) {
         text += kTriad + "\n";
     }
     const auto file = folder.Write("large.csv", text);
-    const Outcome run = Shell("ulimit -v 30000; " + Quote(ORVEL_MATCH_PROGRAM) +
+    // 100 MB: the program with its libraries takes about 40 MB.
+    const Outcome run = Shell("ulimit -v 100000; " + Quote(ORVEL_MATCH_PROGRAM) +
                               " --other-roots --catalogue " + Quote(file.string()));
     EXPECT_EQ(run.exitCode, 1) << run.err;
     EXPECT_EQ(run.err, "Error accessing file. " + file.string() + ": not enough memory\n");
