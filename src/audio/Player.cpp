@@ -66,6 +66,7 @@ std::optional<std::string> Player::Play(const std::vector<TimedNote>& notes) {
         fluid_settings_setstr(outputSettings_, "audio.pulseaudio.media-role", "music");
     }
     renderer_->Start(notes);
+    firstBlock_ = 0;
     gain_ = 1.0F;
     fading_ = false;
     silent_ = false;
@@ -100,6 +101,9 @@ bool Player::IsPlaying() const {
 
 int Player::Fill(void* data, int frames, int, float*[], int outputs, float* buffers[]) {
     auto& player = *static_cast<Player*>(data);
+    if (player.firstBlock_ == 0) {
+        player.firstBlock_ = std::chrono::steady_clock::now().time_since_epoch().count();
+    }
     if (outputs < 2 || player.silent_) {
         for (int channel = 0; channel < outputs; ++channel) {
             std::fill(buffers[channel], buffers[channel] + frames, 0.0F);

@@ -11,6 +11,7 @@
 // sound out and ends the output's thread before it returns.
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -41,6 +42,13 @@ class Player {
     // Until the last note and its release have sounded, or Stop.
     bool IsPlaying() const;
 
+    // When the output last took its first block of a play, for measuring
+    // how soon sound starts; the epoch until then.
+    std::chrono::steady_clock::time_point FirstBlockTime() const {
+        return std::chrono::steady_clock::time_point(
+            std::chrono::steady_clock::duration(firstBlock_.load()));
+    }
+
   private:
     static int Fill(void* player, int frames, int effects, float* effectBuffers[], int outputs,
                     float* outputBuffers[]);
@@ -52,7 +60,8 @@ class Player {
     std::atomic<bool> sounding_ = false;  // cleared by the output's thread at the end
     std::atomic<bool> fading_ = false;    // set by Stop: the output fades to silence
     std::atomic<bool> silent_ = false;    // the fade is done
-    float gain_ = 1.0F;                   // the fade's level, on the output's thread
+    std::atomic<std::chrono::steady_clock::rep> firstBlock_ = 0;
+    float gain_ = 1.0F;  // the fade's level, on the output's thread
 };
 
 }  // namespace orvel

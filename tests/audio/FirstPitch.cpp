@@ -40,8 +40,7 @@ bool Read(const char* path, Wav& wav) {
         } else if (std::memcmp(id, "data", 4) == 0) {
             // A recording cut short may give no size: read to the end.
             std::int16_t frame[8] = {};
-            while (wav.channels > 0 &&
-                   in.read(reinterpret_cast<char*>(frame), 2 * wav.channels)) {
+            while (wav.channels > 0 && in.read(reinterpret_cast<char*>(frame), 2 * wav.channels)) {
                 wav.mono.push_back(frame[0] / 32768.0F);
             }
             return wav.sampleRate > 0;
@@ -69,8 +68,8 @@ int main(int argc, char** argv) {
         std::cout << "silence\n";
         return 0;
     }
-    const auto heard = orvel::testing_support::HearNote(wav.mono, onset + window / 3, window,
-                                                        wav.sampleRate);
+    const auto heard =
+        orvel::testing_support::HearNote(wav.mono, onset + window / 3, window, wav.sampleRate);
     std::cout << heard.key << "\n";
     return 0;
 }

@@ -37,5 +37,24 @@ TEST(Renderer, AScaleRunSoundsEachNoteInTurnInTuneAndInTime) {
     }
 }
 
+TEST(Player, SaysWhatIsMissingAndCanBeTriedAgain) {
+    const auto notes = ScaleRun(SetOfPositions([](int p) { return p % 4 == 0; }), 60, 120);
+    Player withoutSoundfont("/nonexistent/GM.sf2");
+    const auto noSoundfont = withoutSoundfont.Play(notes);
+    ASSERT_TRUE(noSoundfont.has_value());
+    EXPECT_TRUE(noSoundfont->starts_with("No soundfont: /nonexistent/GM.sf2")) << *noSoundfont;
+
+    // The tests' environment names a sound server that is not there.
+    Player player;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const auto noOutput = player.Play(notes);
+        if (!noOutput) {
+            GTEST_SKIP() << "a sound device answers on this machine";
+        }
+        EXPECT_TRUE(noOutput->starts_with("No audio output:")) << *noOutput;
+        EXPECT_FALSE(player.IsPlaying());
+    }
+}
+
 }  // namespace
 }  // namespace orvel

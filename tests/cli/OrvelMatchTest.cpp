@@ -161,6 +161,20 @@ TEST_F(OrvelMatch, SpellAddsEachRowsNotesFromItsOwnRoot) {
               "\"1 3 5\"]]}\n");
 }
 
+TEST_F(OrvelMatch, WavHoldsTheFirstRowsScaleAndPlayWithoutAServerSaysSo) {
+    const auto wav = folder.Path() / "scale.wav";
+    const Outcome written =
+        MatchOn({kMajor, kTriad}, {"--wav", wav.string(), "--tempo=200", "--root", "D", "D", "F#"});
+    ASSERT_EQ(written.exitCode, 0) << written.err;
+    EXPECT_EQ(Shell(Quote(ORVEL_FIRST_PITCH) + " " + Quote(wav.string())).out, "62\n")
+        << "D major from D4, the first row";
+
+    const Outcome played = MatchOn({kTriad}, {"--play", "C", "E", "G"});
+    EXPECT_EQ(played.exitCode, 4);
+    EXPECT_NE(played.err.find("orvel-match: No audio output:"), std::string::npos) << played.err;
+    EXPECT_EQ(MatchOn({kTriad}, {"--play", "--wav", wav.string(), "C"}).exitCode, 2);
+}
+
 TEST_F(OrvelMatch, AwkwardFieldsInTabSeparatedOutput) {
     const std::string awkward =
         "Bank \"quoted\",back\\slash\ttab "

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHelpEvent>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolTip>
@@ -197,6 +198,22 @@ TEST_F(OpenedWindow, RowsOpenTheirDetailsSpelledFromTheirOwnRoot) {
     ASSERT_NE(copyNotes, nullptr);
     copyNotes->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), "C Db E F G Ab Bb");
+}
+
+TEST_F(OpenedWindow, PlayWithoutASoundServerSaysSoAndTheWindowGoesOn) {
+    Click(*window->cbScale(0));
+    ClickRow(*window->lbContaining(), 0);
+    window->ShowDetails(*window->lbContaining());
+    QPushButton* play = nullptr;
+    for (QPushButton* button : window->Details()->findChildren<QPushButton*>()) {
+        play = button->text() == "&Play" ? button : play;
+    }
+    ASSERT_NE(play, nullptr);
+    QTest::mouseClick(play, Qt::LeftButton);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].starts_with("No audio output:")) << messages[0];
+    Click(*window->cbScale(4));
+    EXPECT_GT(window->lbContaining()->RowCount(), 0u) << "the window still works";
 }
 
 TEST_F(OpenedWindow, TheDetailsKeyboardMarksTheScaleAndTheTickedNotes) {
