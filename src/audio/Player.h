@@ -20,27 +20,26 @@
 
 #include "audio/Performance.h"
 #include "audio/Renderer.h"
+#include "audio/SoundPlayer.h"
 
 typedef struct _fluid_audio_driver_t fluid_audio_driver_t;
 
 namespace orvel {
 
-class Player {
+class Player final : public SoundPlayer {
   public:
     // The General MIDI soundfont Debian installs with timgm6mb-soundfont.
     static std::filesystem::path DefaultSoundfont();
 
     explicit Player(std::filesystem::path soundfont = DefaultSoundfont());
-    ~Player();
+    ~Player() override;
     Player(const Player&) = delete;
     Player& operator=(const Player&) = delete;
 
-    // Starts playing `notes`, stopping what played before; the message says
-    // what is missing when it cannot ("No audio output: ...").
-    std::optional<std::string> Play(const std::vector<TimedNote>& notes);
-    void Stop();
+    std::optional<std::string> Play(const std::vector<TimedNote>& notes) override;
+    void Stop() override;
     // Until the last note and its release have sounded, or Stop.
-    bool IsPlaying() const;
+    bool IsPlaying() const override;
 
     // When the output last took its first block of a play, for measuring
     // how soon sound starts; the epoch until then.

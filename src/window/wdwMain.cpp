@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <stdexcept>
 
+#include "audio/LoadedPlayer.h"
 #include "matching/MatchScales.h"
 #include "matching/NoteNameTable.h"
 #include "matching/Rotate12.h"
@@ -348,7 +349,7 @@ void wdwMain::PlayChord() {
 
 void wdwMain::Play(const std::vector<TimedNote>& notes) {
     if (!player_) {
-        player_ = std::make_unique<Player>();
+        player_ = std::make_unique<LoadedPlayer>();
         playing_ = new QTimer(this);
         // The output stays open until the player is stopped: close it once
         // the last note has rung out.

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "audio/Player.h"
+#include "audio/SoundPlayer.h"
 #include "matching/TMatchResult.h"
 #include "platform/CheckBox.h"
 #include "platform/Label.h"
@@ -134,7 +134,7 @@ class wdwMain : public Window {
     std::shared_ptr<const TMatchResult> result_;  // what the lists show
     TScaleQuery query_;                           // what it answers
     wdwDetails* details_ = nullptr;               // owned by Qt, as a child window
-    std::unique_ptr<Player> player_;              // made on the first play
+    std::unique_ptr<SoundPlayer> player_;         // made on the first play
     QTimer* playing_ = nullptr;                   // watches the player while it plays
 };
 

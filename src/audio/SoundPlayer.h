@@ -1,0 +1,27 @@
+#pragma once
+
+// What plays sound, as its users see it: play a performance, stop it, ask
+// whether it still sounds. Player is the real one; LoadedPlayer brings it in
+// from its module on the first play.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "audio/Performance.h"
+
+namespace orvel {
+
+class SoundPlayer {
+  public:
+    virtual ~SoundPlayer() = default;
+
+    // Starts playing `notes`, stopping what played before; the message says
+    // what is missing when it cannot ("No audio output: ...").
+    virtual std::optional<std::string> Play(const std::vector<TimedNote>& notes) = 0;
+    virtual void Stop() = 0;
+    // Until the last note and its release have sounded, or Stop.
+    virtual bool IsPlaying() const = 0;
+};
+
+}  // namespace orvel
