@@ -20,6 +20,7 @@ listing=$(dpkg-deb -c "$package" | awk '{ $1=$2=$3=$4=$5=""; sub(/^ +/, ""); pri
 for expected in "./usr/bin/orvel-modalune -> ../lib/orvel-modalune/orvel-modalune" \
                 "./usr/bin/orvel-match -> ../lib/orvel-modalune/orvel-match" \
                 "./usr/lib/orvel-modalune/orvel-modalune" "./usr/lib/orvel-modalune/orvel-match" \
+                "./usr/lib/orvel-modalune/liborvel-player.so" \
                 "./usr/lib/orvel-modalune/Orvel Scales.csv" \
                 "./usr/share/applications/org.orvel.Modalune.desktop" \
                 "./usr/share/metainfo/org.orvel.Modalune.metainfo.xml" \
