@@ -63,14 +63,21 @@ for _ in $(seq 100); do
     xdotool getdisplaygeometry >/dev/null 2>&1 && break
     sleep 0.1
 done
+# The id of the visible window of that title, once it appears; empty
+# after 30 s.
+window_named() {
+    local id=""
+    for _ in $(seq 300); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+        [ -n "$id" ] && break
+        sleep 0.1
+    done
+    echo "$id"
+}
+
 "$program" 2>/dev/null &
 pids+=($!)
-window=""
-for _ in $(seq 300); do
-    window=$(xdotool search --onlyvisible --name '^Orvel Modalune$' 2>/dev/null | head -n 1)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
+window=$(window_named "Orvel Modalune")
 [ -n "$window" ] || { echo "the window did not appear"; exit 1; }
 sleep 1
 xdotool windowfocus --sync "$window"
@@ -84,12 +91,7 @@ done
 xdotool mousemove --sync $(( X + 300 )) $(( Y + menu + 62 )) click 1
 sleep 0.3
 xdotool key Return
-details=""
-for _ in $(seq 50); do
-    details=$(xdotool search --onlyvisible --name '^Scale Details$' 2>/dev/null | head -n 1)
-    [ -n "$details" ] && break
-    sleep 0.1
-done
+details=$(window_named "Scale Details")
 [ -n "$details" ] || { echo "Enter did not open the details window"; exit 1; }
 xdotool windowfocus --sync "$details"
 sleep 0.5
