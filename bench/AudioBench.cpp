@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound: loading the soundfont on the first play, and from a Play press to
 // the first block the sound server takes (once the soundfont is loaded).
 //

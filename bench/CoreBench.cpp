@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Matching and loading over generated catalogues.
 //
 //   build/default/bin/orvel_core_bench

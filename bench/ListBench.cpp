@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Handing rows to a list in bulk and showing them, first paint included,
 // offscreen:
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real start-up, exactly as the program's main runs it, ending after the
 // main window's first paint. Timed as a process by bench/startup.sh.
 

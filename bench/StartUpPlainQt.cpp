@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for start-up: a window built directly with Qt classes, holding
 // the same kinds of widgets at the same places as the main window (a menu bar
 // with File and Edit, 14 check boxes, 18 labels with the 12 green stars

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // From a click on a check box to both lists refilled and painted, in the real
 // main window over a generated catalogue, offscreen:
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up to the first painted window, timed as whole processes, offscreen:
 # the real application (with the catalogue beside it) against the same kinds
 # of widgets at the same places built directly with Qt (StartUpPlainQt.cpp),

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang and libFuzzer and runs each for the given
 # number of seconds (default 60) from its seed corpus in tests/fuzz/corpus/,
 # which it reads but never changes. Fails on any finding; the crashing input

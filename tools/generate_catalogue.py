@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the scale catalogue "Orvel Scales.csv" from interval formulas.
 
 A parent scale's modes are made by rotating the parent, so a family can never

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the default build, checks its file list and
 # dependencies, installs it with apt-get, and uses the installed programs:
 # orvel-match from /usr/bin, and the window in a virtual X display.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the icon's PNG sizes from its hand-drawn SVGs: 16 and 32 px from
 # their own pixel-grid drawings, 48 and 256 px from the full drawing. The PNGs
 # are committed; run this after changing an SVG (needs librsvg2-bin).

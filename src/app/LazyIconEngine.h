@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // An icon drawn from PNG files of known sizes, decoded only when a size is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Orvel Modalune: which scales of a catalogue fit a set of notes.
 //
 // How the parts meet, in the order data flows:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound module the program loads on its first play (LoadedPlayer).
 
 #include "audio/Player.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A 16-bit PCM WAV file of interleaved stereo samples.

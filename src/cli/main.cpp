@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvel-match: the scale matching of Orvel Modalune from the command line.
 // Run with --help for its arguments.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The scale matching: which catalogue entries hold exactly the ticked pitch

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Rows handed to a ListBox in bulk. The list asks for a cell's text only when

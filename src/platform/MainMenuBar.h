@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The application's one menu bar: File (Exit) and Edit (Undo, Cut, Copy,

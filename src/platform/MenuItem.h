@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // One entry of the menu bar: a menu, a command or a separator ("-"), with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // One entry of the scale catalogue: the bank (group) it belongs to, its name,

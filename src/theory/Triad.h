@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The triad built on a degree of a seven-note scale by stacking its thirds:

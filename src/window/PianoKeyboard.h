@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A piano keyboard of two octaves from a root, drawn in vector form so it is

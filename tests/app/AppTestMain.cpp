@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application tests run inside the real application object, on Qt's
 // offscreen platform.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the given program in a virtual X display of its own (Xvfb), ticks a
 # check box with a real mouse click, opens the File menu from the keyboard and
 # chooses Exit. Passes when the program ends by itself with exit code 0 within

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the MIDI key of the first note heard in a 16-bit PCM WAV file (a
 // recording of the sound server's output), or "silence"; the end-to-end
 // sound tests compare it with the note they played.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sound through a real PulseAudio server with a null sink, its monitor
 # recorded while the real programs play: orvel-match --play, then the window
 # in a virtual X display driven by real key presses (Enter on a row, then

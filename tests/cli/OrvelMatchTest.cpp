@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvel-match run as a process, as a user or a script runs it.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue shipped beside the program: it loads cleanly, and its sets
 // are the standard ones, checked against facts known independently of the
 // generator that writes it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as a catalogue text, through the loader's parser, then the matching for a few
 // queries drawn from the same bytes. Checks what must hold whatever the file says:
 //   - every line after the two header lines with at least 14 fields becomes

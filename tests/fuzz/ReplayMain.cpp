@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target's LLVMFuzzerTestOneInput once on every file of the
 // folders given, so that each test run replays the seed corpus without a
 // fuzzing engine. Exits non-zero if a folder is empty or missing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes through the window's text conversions: Split must give back
 // its text when joined again, Val must read exactly the leading decimal
 // number, and Bin must write a number that reads back as itself.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a fresh prefix and uses it as a user would: runs the
 # installed orvel-match through its link in bin/ from another working folder,
 # and validates the desktop entry and the AppStream metainfo.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What note sounds in a stretch of audio: the tests' ear for rendered and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GoogleTest main for tests that need Qt widgets: runs them on the offscreen
 // platform, so that no display is needed, with one application object for
 // the whole run.

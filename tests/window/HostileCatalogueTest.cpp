@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Catalogues that people's editors, spreadsheets and scripts can produce, as
 // the window meets them. How such bytes load is the parser's tests' subject;
 // these check what the window does with the result.

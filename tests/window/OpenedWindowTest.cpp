@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a user meets it: opened, shown and exposed, then used
 // with the mouse, the keyboard and a screen reader.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ten thousand random user actions on the main window: ticking and unticking,
 // choosing roots, toggling both options, selecting and deselecting rows in
 // both lists. After every action the window must show exactly what the

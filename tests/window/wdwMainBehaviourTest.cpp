@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window does when it opens and when the user ticks notes,
 // chooses a root, changes an option or selects a row, driven with real
 // mouse clicks and key presses.

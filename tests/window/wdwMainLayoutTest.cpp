@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as laid out: every control's place, size, text, help tag,
 // visibility, font and colour, the creation order and the initial nesting,
 // checked against the values written out here independently of the layout
