@@ -25,7 +25,8 @@ for expected in "./usr/bin/orvel-modalune -> ../lib/orvel-modalune/orvel-modalun
                 "./usr/lib/orvel-modalune/Orvel Scales.csv" \
                 "./usr/share/applications/org.orvel.Modalune.desktop" \
                 "./usr/share/metainfo/org.orvel.Modalune.metainfo.xml" \
-                "./usr/share/icons/hicolor/256x256/apps/orvel-modalune.png"; do
+                "./usr/share/icons/hicolor/256x256/apps/orvel-modalune.png" \
+                "./usr/share/doc/orvel-modalune/copyright"; do
     grep -qxF "$expected" <<<"$listing" || { echo "the package lacks: $expected"; exit 1; }
 done
 if grep -qE '(test|bench|fuzz)' <<<"$listing"; then
@@ -35,6 +36,8 @@ dpkg-deb -f "$package" Depends | grep -q libqt6widgets6 || { echo "no Qt depende
 
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "./$package" >/dev/null
 trap '"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq orvel-modalune >/dev/null' EXIT
+grep -qxF "License: GPL-3.0-or-later" /usr/share/doc/orvel-modalune/copyright ||
+    { echo "the installed copyright file names no GPL-3.0-or-later licence"; exit 1; }
 (cd / && /usr/bin/orvel-match C E G | grep -q "^exact	Chords	Major Triad	C$")
 tests/app/real_window_test.sh /usr/bin/orvel-modalune
 echo "package installed, both programs ran from /usr/bin"

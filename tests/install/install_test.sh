@@ -15,7 +15,7 @@ for file in "lib/orvel-modalune/orvel-modalune" "lib/orvel-modalune/orvel-match"
             share/applications/org.orvel.Modalune.desktop share/metainfo/org.orvel.Modalune.metainfo.xml \
             share/icons/hicolor/16x16/apps/orvel-modalune.png share/icons/hicolor/32x32/apps/orvel-modalune.png \
             share/icons/hicolor/48x48/apps/orvel-modalune.png share/icons/hicolor/256x256/apps/orvel-modalune.png \
-            share/icons/hicolor/scalable/apps/orvel-modalune.svg; do
+            share/icons/hicolor/scalable/apps/orvel-modalune.svg share/doc/orvel-modalune/copyright; do
     [ -f "$prefix/$file" ] || { echo "missing after install: $file"; exit 1; }
 done
 for program in orvel-modalune orvel-match; do
