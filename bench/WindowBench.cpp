@@ -10,6 +10,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QSignalSpy>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -17,6 +18,7 @@
 #include "QtBenchMain.h"
 #include "SyntheticCatalogue.h"
 #include "scales/LoadScales.h"
+#include "audio/SoundPlayer.h"
 #include "window/wdwMain.h"
 
 namespace orvel::bench {
@@ -26,13 +28,17 @@ void Click(CheckBox& box) {
     QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(8, box.height() / 2));
 }
 
+// The window's services over a synthetic catalogue of `entries` scales; no
+// benchmark here plays, so the playback is never asked for a player.
+wdwMain::Services ServicesOver(std::size_t entries) {
+    static Playback silence([] { return std::unique_ptr<SoundPlayer>(); });
+    return {[entries] { return ScaleLoad{SyntheticCatalogue(entries), std::nullopt}; },
+            [](const QString&, const QString&) {}, &silence};
+}
+
 void BM_ClickRefillsBothLists(benchmark::State& state) {
     const auto entries = static_cast<std::size_t>(state.range(0));
-    wdwMain window(
-        wdwMain::Services{[entries] {
-                              return ScaleLoad{SyntheticCatalogue(entries), std::nullopt};
-                          },
-                          [](const QString&, const QString&) {}});
+    wdwMain window(ServicesOver(entries));
     window.Open();
     QCoreApplication::processEvents();
     Click(*window.cbOther());
@@ -57,16 +63,42 @@ BENCHMARK(BM_ClickRefillsBothLists)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
+// Seven notes from outside (a chord, a MIDI keyboard) through the window's
+// one road for them, against one tick by hand above: the lists refill once.
+void BM_TickNotesRefillsBothListsOnce(benchmark::State& state) {
+    const auto entries = static_cast<std::size_t>(state.range(0));
+    wdwMain window(ServicesOver(entries));
+    window.Open();
+    QCoreApplication::processEvents();
+    Click(*window.cbOther());
+    QSignalSpy refills(window.lbContaining()->model(), &QAbstractItemModel::modelReset);
+    // Bit c for pitch class c, so the strings read from B down to C.
+    const PitchClassesAboveC major("101010110101");  // C D E F G A B
+    const PitchClassesAboveC dorian("011010101101");  // C D Eb F G A Bb
+    bool flip = false;
+    refills.clear();
+    for (auto _ : state) {
+        window.TickNotes((flip = !flip) ? major : dorian);
+        QCoreApplication::processEvents();
+        window.lbExact()->viewport()->repaint();
+        window.lbContaining()->viewport()->repaint();
+    }
+    state.counters["refills per call"] =
+        static_cast<double>(refills.count()) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_TickNotesRefillsBothListsOnce)
+    ->Arg(10'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
 // From a double-click on a row to the details window's first paint, the
 // window made on that first open as a user meets it.
 void BM_DoubleClickOpensDetails(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
-        auto window = std::make_unique<wdwMain>(
-            wdwMain::Services{[] {
-                                  return ScaleLoad{SyntheticCatalogue(1'000), std::nullopt};
-                              },
-                              [](const QString&, const QString&) {}});
+        auto window = std::make_unique<wdwMain>(ServicesOver(1'000));
         window->Open();
         Click(*window->cbScale(0));
         QCoreApplication::processEvents();

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <iostream>
 
+#include "audio/LoadedPlayer.h"
 #include "platform/MessageBox.h"
 #include "scales/ProgramFolder.h"
 
@@ -22,7 +23,9 @@ wdwMain::Services ProgramServices() {
             },
             [](const QString& message, const QString& detail) {
                 ShowMessageBox(nullptr, message, detail);
-            }};
+            },
+            // Lives with the application object, and stops the sound as it goes.
+            new Playback([] { return std::make_unique<LoadedPlayer>(); }, qApp)};
 }
 
 wdwMain& MainWindowInstance(const wdwMain::Services& services) {

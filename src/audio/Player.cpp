@@ -4,6 +4,7 @@
 #include <alsa/asoundlib.h>
 #include <fluidsynth.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -66,7 +67,8 @@ std::optional<std::string> Player::Play(const std::vector<TimedNote>& notes) {
         fluid_settings_setint(outputSettings_, "audio.period-size", 256);
         fluid_settings_setstr(outputSettings_, "audio.pulseaudio.media-role", "music");
     }
-    renderer_->Start(notes);
+    sound_ = renderer_->RenderAll(notes);
+    nextFrame_ = 0;
     firstBlock_ = 0;
     gain_ = 1.0F;
     fading_ = false;
@@ -75,8 +77,7 @@ std::optional<std::string> Player::Play(const std::vector<TimedNote>& notes) {
     output_ = OpenOutput(outputSettings_, &Player::Fill, this);
     if (output_ == nullptr) {
         sounding_ = false;
-        return "No audio output: the sound server is not running, and no sound device "
-               "answers.";
+        return kNoAudioOutput;
     }
     return std::nullopt;
 }
@@ -111,7 +112,14 @@ int Player::Fill(void* data, int frames, int, float*[], int outputs, float* buff
         }
         return FLUID_OK;
     }
-    player.sounding_ = player.renderer_->Render(buffers[0], buffers[1], frames);
+    const std::size_t total = player.sound_.size() / 2;
+    for (int i = 0; i < frames; ++i) {
+        const std::size_t frame = player.nextFrame_ + static_cast<std::size_t>(i);
+        buffers[0][i] = frame < total ? player.sound_[2 * frame] : 0.0F;
+        buffers[1][i] = frame < total ? player.sound_[2 * frame + 1] : 0.0F;
+    }
+    player.nextFrame_ = std::min(total, player.nextFrame_ + static_cast<std::size_t>(frames));
+    player.sounding_ = player.nextFrame_ < total;
     if (player.fading_) {
         for (int i = 0; i < frames; ++i) {
             player.gain_ = std::max(0.0F, player.gain_ - kFadeStep);

@@ -5,11 +5,15 @@
 // PipeWire's PulseAudio service), ALSA as the fallback, one at a time.
 //
 // Nothing is loaded until the first play: the soundfont then loads (well
-// under half a second for the small General MIDI soundfont), and an output
-// is opened for each play and closed when it stops. Without a soundfont or
+// under half a second for the small General MIDI soundfont). Each play
+// renders its performance whole (Renderer), then opens an output that
+// streams it, closed when it stops. Without a soundfont or
 // an output, Play says what is missing and the player stays usable, so a
 // later Play can succeed. Stopping, or destroying the player, fades the
 // sound out and ends the output's thread before it returns.
+//
+// Opening an output waits on the sound server, as long as it takes to
+// answer: callers that must not wait play through a SoundThread.
 
 #include <atomic>
 #include <chrono>
@@ -57,6 +61,8 @@ class Player final : public SoundPlayer {
     std::unique_ptr<Renderer> renderer_;
     fluid_settings_t* outputSettings_ = nullptr;
     fluid_audio_driver_t* output_ = nullptr;
+    std::vector<float> sound_;  // the performance, interleaved stereo
+    std::size_t nextFrame_ = 0;  // the next to stream, on the output's thread
     std::atomic<bool> sounding_ = false;  // cleared by the output's thread at the end
     std::atomic<bool> fading_ = false;    // set by Stop: the output fades to silence
     std::atomic<bool> silent_ = false;    // the fade is done

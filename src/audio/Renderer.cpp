@@ -48,61 +48,49 @@ void Renderer::Release() {
     }
 }
 
-void Renderer::Start(const std::vector<TimedNote>& notes) {
+std::vector<float> Renderer::RenderAll(const std::vector<TimedNote>& notes) {
     fluid_synth_all_sounds_off(synth_, -1);
-    events_.clear();
+    std::vector<Event> events;
     for (const TimedNote& note : notes) {
-        events_.push_back({FrameOf(note.startMs), note.key, note.velocity});
-        events_.push_back({FrameOf(note.startMs + note.lengthMs), note.key, 0});
+        events.push_back({FrameOf(note.startMs), note.key, note.velocity});
+        events.push_back({FrameOf(note.startMs + note.lengthMs), note.key, 0});
     }
     // Ends before starts on the same frame, so a repeated key sounds again.
-    std::stable_sort(events_.begin(), events_.end(), [](const Event& a, const Event& b) {
+    std::stable_sort(events.begin(), events.end(), [](const Event& a, const Event& b) {
         return a.frame < b.frame || (a.frame == b.frame && a.velocity < b.velocity);
     });
-    nextEvent_ = 0;
-    frame_ = 0;
-    endFrame_ = FrameOf(EndMs(notes) + kReleaseMs);
-}
-
-bool Renderer::Render(float* left, float* right, int frames) {
-    int done = 0;
-    while (done < frames) {
-        while (nextEvent_ < events_.size() && events_[nextEvent_].frame <= frame_) {
-            const Event& event = events_[nextEvent_++];
-            if (event.velocity > 0) {
-                fluid_synth_noteon(synth_, 0, event.key, event.velocity);
+    const std::int64_t endFrame = FrameOf(EndMs(notes) + kReleaseMs);
+    std::vector<float> left(static_cast<std::size_t>(endFrame));
+    std::vector<float> right(left.size());
+    std::int64_t frame = 0;
+    auto next = events.begin();
+    while (frame < endFrame) {
+        for (; next != events.end() && next->frame <= frame; ++next) {
+            if (next->velocity > 0) {
+                fluid_synth_noteon(synth_, 0, next->key, next->velocity);
             } else {
-                fluid_synth_noteoff(synth_, 0, event.key);
+                fluid_synth_noteoff(synth_, 0, next->key);
             }
         }
-        const std::int64_t untilEvent =
-            nextEvent_ < events_.size() ? events_[nextEvent_].frame - frame_ : frames - done;
-        const int block = static_cast<int>(std::min<std::int64_t>(untilEvent, frames - done));
-        fluid_synth_write_float(synth_, block, left + done, 0, 1, right + done, 0, 1);
-        done += block;
-        frame_ += block;
+        const std::int64_t until = next != events.end() ? std::min(next->frame, endFrame) : endFrame;
+        const auto block = static_cast<int>(until - frame);
+        fluid_synth_write_float(synth_, block, left.data() + frame, 0, 1, right.data() + frame, 0,
+                                1);
+        frame = until;
     }
-    return frame_ < endFrame_;
-}
 
-std::vector<std::int16_t> Renderer::RenderAll(const std::vector<TimedNote>& notes) {
-    Start(notes);
-    constexpr int kBlock = 512;
-    std::vector<float> left(kBlock);
-    std::vector<float> right(kBlock);
-    std::vector<std::int16_t> samples;
-    const auto sample = [](float value) {
-        return static_cast<std::int16_t>(std::lround(std::clamp(value, -1.0F, 1.0F) * 32767.0F));
-    };
-    bool more = true;
-    while (more) {
-        more = Render(left.data(), right.data(), kBlock);
-        for (int i = 0; i < kBlock; ++i) {
-            samples.push_back(sample(left[static_cast<std::size_t>(i)]));
-            samples.push_back(sample(right[static_cast<std::size_t>(i)]));
-        }
+    float peak = 0.0F;
+    for (std::size_t i = 0; i < left.size(); ++i) {
+        peak = std::max({peak, std::abs(left[i]), std::abs(right[i])});
     }
-    return samples;
+    const float gain = peak > 0.0F ? kPeakLevel / peak : 1.0F;
+    std::vector<float> interleaved;
+    interleaved.reserve(left.size() * 2);
+    for (std::size_t i = 0; i < left.size(); ++i) {
+        interleaved.push_back(left[i] * gain);
+        interleaved.push_back(right[i] * gain);
+    }
+    return interleaved;
 }
 
 }  // namespace orvel

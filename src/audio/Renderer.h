@@ -2,12 +2,15 @@
 #pragma once
 
 // The sound of a performance, made by FluidSynth with the acoustic grand
-// piano of a General MIDI soundfont: block by block, as an audio device asks
-// for it, or all at once for a file or a test. Notes start and stop on the
-// exact sample their times give.
+// piano of a General MIDI soundfont. Notes start and stop on the exact
+// sample their times give.
 //
-// Not thread-safe: one thread at a time renders (the audio device's while it
-// plays).
+// A performance is rendered whole, then scaled so that its loudest sample
+// lies at kPeakLevel: a single note and a twelve-note chord come out equally
+// loud, near full scale and never clipped. The player streams the result;
+// files take it as it is.
+//
+// Not thread-safe: one thread at a time renders.
 
 #include <cstdint>
 #include <filesystem>
@@ -24,6 +27,8 @@ class Renderer {
   public:
     static constexpr int kSampleRate = 44100;
     static constexpr int kReleaseMs = 1500;  // rendered after the last note ends
+    // -3 dBFS: as loud as other programs' music, with headroom to spare.
+    static constexpr float kPeakLevel = 0.708F;
 
     // Loads the soundfont; AudioError when it cannot.
     explicit Renderer(const std::filesystem::path& soundfont);
@@ -31,15 +36,9 @@ class Renderer {
     Renderer(const Renderer&) = delete;
     Renderer& operator=(const Renderer&) = delete;
 
-    // Renders `notes` from the next frame on, every note before it silenced.
-    void Start(const std::vector<TimedNote>& notes);
-
-    // The next `frames` frames into `left` and `right`; false once the
-    // performance and its release are over (the frames are then silence).
-    bool Render(float* left, float* right, int frames);
-
-    // The whole of `notes` as interleaved 16-bit stereo samples.
-    std::vector<std::int16_t> RenderAll(const std::vector<TimedNote>& notes);
+    // The whole of `notes` and their release as interleaved stereo samples,
+    // the loudest at kPeakLevel (silence stays silence).
+    std::vector<float> RenderAll(const std::vector<TimedNote>& notes);
 
   private:
     struct Event {
@@ -52,10 +51,6 @@ class Renderer {
 
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;
-    std::vector<Event> events_;  // in frame order
-    std::size_t nextEvent_ = 0;
-    std::int64_t frame_ = 0;     // frames rendered since Start
-    std::int64_t endFrame_ = 0;  // where the release ends
 };
 
 }  // namespace orvel

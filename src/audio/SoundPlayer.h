@@ -13,6 +13,11 @@
 
 namespace orvel {
 
+// What a play says when no output takes the sound, whether none answered or
+// the sound server kept it waiting too long.
+inline constexpr const char* kNoAudioOutput =
+    "No audio output: the sound server is not running, and no sound device answers.";
+
 class SoundPlayer {
   public:
     virtual ~SoundPlayer() = default;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/WavFile.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <fstream>
 
@@ -20,7 +22,7 @@ void Put(std::ofstream& out, std::uint32_t value, int bytes) {
 
 }  // namespace
 
-void WriteWavFile(const std::filesystem::path& file, const std::vector<std::int16_t>& samples,
+void WriteWavFile(const std::filesystem::path& file, const std::vector<float>& samples,
                   int sampleRate) {
     constexpr int kChannels = 2;
     constexpr int kBytesPerSample = 2;
@@ -38,8 +40,9 @@ void WriteWavFile(const std::filesystem::path& file, const std::vector<std::int1
     Put(out, 8 * kBytesPerSample, 2);
     out.write("data", 4);
     Put(out, dataBytes, 4);
-    for (const std::int16_t sample : samples) {
-        Put(out, static_cast<std::uint16_t>(sample), 2);
+    for (const float sample : samples) {
+        const auto pcm = static_cast<std::int16_t>(std::lround(std::clamp(sample, -1.0F, 1.0F) * 32767.0F));
+        Put(out, static_cast<std::uint16_t>(pcm), 2);
     }
     out.flush();
     if (!out) {

@@ -9,8 +9,10 @@
 
 namespace orvel {
 
-// Writes the file; AudioError naming the file and the reason when it cannot.
-void WriteWavFile(const std::filesystem::path& file, const std::vector<std::int16_t>& samples,
+// Writes `samples`, interleaved stereo in [-1, 1] (beyond it they are held
+// at full scale), as 16-bit samples; AudioError naming the file and the
+// reason when it cannot.
+void WriteWavFile(const std::filesystem::path& file, const std::vector<float>& samples,
                   int sampleRate);
 
 }  // namespace orvel

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "matching/NoteNameTable.h"
+#include "theory/ParseNoteName.h"
 
 namespace orvel::cli {
 
@@ -16,7 +17,8 @@ constexpr const char* kDescription =
     "(\"exact\") and those that hold them and more (\"containing\").";
 
 constexpr const char* kFooter =
-    "NOTE: A to G with an optional # or b (C#, Eb, bb), or a name such as \"C# / Db\".\n"
+    "NOTE: A to G and any accidentals: # or \u266F, b or \u266D, x or ## (C#, Eb, F\u266F, Bbb,\n"
+    "C##), or a name such as \"C# / Db\".\n"
     "With neither notes nor --set, nothing is ticked: every scale is listed.\n"
     "Tab-separated output writes a tab, a line end or a backslash inside a field\n"
     "as \\t, \\n, \\r or \\\\.\n"
@@ -35,10 +37,20 @@ std::optional<PitchClassSet> ParseSet(std::string_view text) {
     return value;
 }
 
+std::optional<double> ParseTempo(std::string_view text) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !(value >= kMinTempo) ||
+        !(value <= kMaxTempo)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 // What CLI11 reads, before it is checked.
 struct RawArguments {
     std::string catalogue;
-    std::string root = "C";
+    std::string root{kNoteNameTable[kDefaultRootIndex]};
     std::string set;
     std::vector<std::string> notes;
     bool otherRoots = false;
@@ -47,7 +59,7 @@ struct RawArguments {
     bool spell = false;
     bool play = false;
     std::string wav;
-    double tempo = 120;
+    std::string tempo;
 };
 
 void Describe(CLI::App& app, RawArguments& raw) {
@@ -68,9 +80,11 @@ void Describe(CLI::App& app, RawArguments& raw) {
     app.add_flag("--play", raw.play,
                  "play the first row's scale up and down from its root, then exit");
     app.add_option("--wav", raw.wav, "write that playing to a WAV file instead")->type_name("FILE");
-    app.add_option("--tempo", raw.tempo, "beats per minute of the eighth notes (default: 120)")
-        ->type_name("BPM")
-        ->check(CLI::Range(30.0, 300.0));
+    app.add_option("--tempo", raw.tempo,
+                   "beats per minute of the eighth notes, " + std::to_string(kMinTempo) + " to " +
+                       std::to_string(kMaxTempo) + " (default: " + std::to_string(kDefaultTempo) +
+                       ")")
+        ->type_name("BPM");
     app.add_option("--set", raw.set,
                    "the notes as a set, 0 to 4095 (bit 11 - p for p semitones above the root)")
         ->type_name("N");
@@ -104,7 +118,14 @@ Command Check(const RawArguments& raw, const std::vector<std::string>& unknown, 
     request.json = raw.json;
     request.spell = raw.spell;
     request.play = raw.play;
-    request.tempo = raw.tempo;
+    if (!raw.tempo.empty()) {
+        const auto tempo = ParseTempo(raw.tempo);
+        if (!tempo) {
+            return UsageError{"--tempo needs beats per minute from " + std::to_string(kMinTempo) +
+                              " to " + std::to_string(kMaxTempo) + ", not: " + raw.tempo};
+        }
+        request.tempo = *tempo;
+    }
     if (!raw.wav.empty()) {
         request.wav = std::filesystem::path(raw.wav);
     }
@@ -139,27 +160,11 @@ std::optional<int> ParseNote(std::string_view text) {
             return static_cast<int>(i);
         }
     }
-    if (text.empty() || text.size() > 2) {
+    try {
+        return TableIndexOf(ParseNoteName(text).PitchClass());
+    } catch (const NoteNameError&) {
         return std::nullopt;
     }
-    // Semitones above A of the natural notes A to G.
-    constexpr int kNaturals[] = {0, 2, 3, 5, 7, 8, 10};
-    const char letter = static_cast<char>(text[0] | 0x20);
-    if (letter < 'a' || letter > 'g') {
-        return std::nullopt;
-    }
-    int index = kNaturals[letter - 'a'];
-    if (text.size() == 2) {
-        const char accidental = text[1];
-        if (accidental == '#') {
-            index += 1;
-        } else if (accidental == 'b' || accidental == 'B') {
-            index += 11;
-        } else {
-            return std::nullopt;
-        }
-    }
-    return index % 12;
 }
 
 Command ParseCommandLine(std::span<const std::string_view> arguments) {

@@ -7,8 +7,8 @@
 //               [--roots-in-list-only] [--json] [--spell]
 //               [--play | --wav FILE] [--tempo BPM] (NOTE... | --set N)
 //
-// A NOTE is a letter A to G with an optional "#" or "b" (any letter case),
-// or one of the window's twelve note names as they stand ("C# / Db").
+// A NOTE is a note name as ParseNoteName reads it (C#, Db, F♯, B♭, Bbb,
+// C##), or one of the window's twelve note names as they stand ("C# / Db").
 // Options take their value as the next argument or after "=" (--root=D).
 
 #include <filesystem>
@@ -18,13 +18,15 @@
 #include <string_view>
 #include <variant>
 
+#include "audio/Tempo.h"
+#include "matching/NoteNameTable.h"
 #include "scales/PitchClassSet.h"
 
 namespace orvel::cli {
 
 struct MatchRequest {
     std::optional<std::filesystem::path> catalogue;  // the program's own when absent
-    int rootIndex = 3;                               // index into the note-name table; C
+    int rootIndex = kDefaultRootIndex;               // index into the note-name table
     PitchClassSet querySet = 0;
     bool otherRoots = false;
     bool rootsInListOnly = false;
@@ -32,7 +34,7 @@ struct MatchRequest {
     bool spell = false;
     bool play = false;                         // play the first row's scale
     std::optional<std::filesystem::path> wav;  // or write it to this file
-    double tempo = 120;                        // beats per minute, eighth notes
+    double tempo = kDefaultTempo;              // beats per minute, eighth notes
 };
 
 struct ShowHelp {

@@ -48,7 +48,7 @@ std::vector<std::string> Fields(const TMatchResult& result, const TMatchRow& row
     }
     if (spell) {
         const SpelledScale scale =
-            SpellScale(result.EntryNotes(row), PitchClassAboveC(result.RootIndex(row)));
+            SpellScale(result.EntryNotes(row), result.RootPitchClass(row));
         fields.push_back(scale.AsciiNotes());
         fields.push_back(scale.IntervalsText());
     }

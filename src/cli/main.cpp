@@ -3,15 +3,16 @@
 // Run with --help for its arguments.
 
 #include <cerrno>
-#include <chrono>
 #include <cstring>
+#include <future>
 #include <iostream>
-#include <thread>
+#include <optional>
 #include <vector>
 
 #include "audio/AudioError.h"
 #include "audio/Player.h"
 #include "audio/Renderer.h"
+#include "audio/SoundThread.h"
 #include "audio/WavFile.h"
 #include "cli/CommandLine.h"
 #include "cli/ResultWriter.h"
@@ -39,6 +40,38 @@ int Finish() {
     return kOutputError;
 }
 
+// Plays the notes through the sound server, giving up when no output has
+// taken them within SoundThread::kStartWithin; the message says why not.
+std::optional<std::string> PlayThrough(const std::vector<orvel::TimedNote>& notes) {
+    std::promise<std::optional<std::string>> started;
+    std::promise<void> finished;
+    orvel::SoundThread sound([] { return std::make_unique<orvel::Player>(); },
+                             [&](int, orvel::SoundThread::Answer answer, const std::string& why) {
+                                 switch (answer) {
+                                     case orvel::SoundThread::Answer::Started:
+                                         started.set_value(std::nullopt);
+                                         return;
+                                     case orvel::SoundThread::Answer::Failed:
+                                         started.set_value(why);
+                                         return;
+                                     case orvel::SoundThread::Answer::Finished:
+                                         finished.set_value();
+                                         return;
+                                 }
+                             });
+    sound.Play(1, notes);
+    auto answer = started.get_future();
+    if (answer.wait_for(orvel::SoundThread::kStartWithin) == std::future_status::timeout) {
+        sound.Abandon();
+        return orvel::kNoAudioOutput;
+    }
+    if (auto missing = answer.get()) {
+        return missing;
+    }
+    finished.get_future().wait();
+    return std::nullopt;
+}
+
 // Plays, or writes to a WAV file, the scale of the first row printed (exact
 // rows come first) up and down from that row's root.
 int PlayFirstRow(const orvel::TMatchResult& result, const orvel::cli::MatchRequest& request) {
@@ -49,9 +82,9 @@ int PlayFirstRow(const orvel::TMatchResult& result, const orvel::cli::MatchReque
         return 0;
     }
     const orvel::TMatchRow row = rows[0];
-    const auto notes = orvel::ScaleRun(
-        result.EntryNotes(row),
-        orvel::KeyNearMiddleC(orvel::PitchClassAboveC(result.RootIndex(row))), request.tempo);
+    const auto notes =
+        orvel::ScaleRun(result.EntryNotes(row), orvel::KeyNearMiddleC(result.RootPitchClass(row)),
+                        request.tempo);
     try {
         if (request.wav) {
             orvel::Renderer renderer(orvel::Player::DefaultSoundfont());
@@ -59,12 +92,8 @@ int PlayFirstRow(const orvel::TMatchResult& result, const orvel::cli::MatchReque
                                 orvel::Renderer::kSampleRate);
             return 0;
         }
-        orvel::Player player;
-        if (const auto missing = player.Play(notes)) {
+        if (const auto missing = PlayThrough(notes)) {
             throw orvel::AudioError(*missing);
-        }
-        while (player.IsPlaying()) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
         return 0;
     } catch (const orvel::AudioError& error) {

@@ -20,6 +20,7 @@
 #include <string>
 #include <string_view>
 
+#include "matching/NoteNameTable.h"
 #include "matching/TMatchRow.h"
 #include "matching/TMatchRows.h"
 #include "matching/TScaleQuery.h"
@@ -50,6 +51,8 @@ class TMatchResult {
     int RootIndex(const TMatchRow& row) const {
         return (rootIndex_ + static_cast<int>(row.Pass)) % kPositionCount;
     }
+    // That root as a pitch class above C: what spelling and playing start from.
+    int RootPitchClass(const TMatchRow& row) const { return PitchClassAboveC(RootIndex(row)); }
 
     // All cells of one row, as the lists show them.
     std::array<std::string, kExactCellCount> ExactCells(std::size_t index) const;

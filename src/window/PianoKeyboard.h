@@ -10,12 +10,13 @@
 #include <QWidget>
 #include <bitset>
 
+#include "scales/PitchClassSet.h"
+
 namespace orvel {
 
 class PianoKeyboard : public QWidget {
   public:
-    // Pitch classes above C.
-    using PitchClasses = std::bitset<12>;
+    using PitchClasses = PitchClassesAboveC;
 
     static constexpr int kKeys = 25;  // two octaves from the root, and the root above
     static inline const QColor kScaleWhite{150, 205, 150};

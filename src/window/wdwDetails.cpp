@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "audio/Tempo.h"
 #include "theory/Triad.h"
 
 namespace orvel {
@@ -22,8 +23,9 @@ QString DisplayIntervals(const SpelledScale& scale) {
 
 }  // namespace
 
-wdwDetails::wdwDetails(QWidget* parent)
+wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
     : QWidget(parent, Qt::Window),
+      playback_(playback),
       title_(new QLabel(this)),
       notes_(new QLabel(this)),
       intervals_(new QLabel(this)),
@@ -54,21 +56,17 @@ wdwDetails::wdwDetails(QWidget* parent)
     layout->addWidget(keyboard_);
     layout->addWidget(
         new QLabel("Green keys: the scale.   Orange dots: the notes you ticked.", this));
-    tempo_->setRange(30, 300);
-    tempo_->setValue(120);
+    tempo_->setRange(kMinTempo, kMaxTempo);
+    tempo_->setValue(playback_.Tempo());
     tempo_->setSuffix(" BPM");
     tempo_->setAccessibleName("Tempo");
+    connect(tempo_, &QSpinBox::valueChanged, &playback_, &Playback::SetTempo);
+    connect(&playback_, &Playback::tempoChanged, tempo_, &QSpinBox::setValue);
     play_->setCheckable(true);
-    connect(play_, &QPushButton::clicked, this, [this] {
-        if (PlayPressed) {
-            PlayPressed();
-        }
-    });
-    connect(playChord_, &QPushButton::clicked, this, [this] {
-        if (PlayChordPressed) {
-            PlayChordPressed();
-        }
-    });
+    play_->setChecked(playback_.IsPlaying());
+    connect(&playback_, &Playback::playingChanged, play_, &QPushButton::setChecked);
+    connect(play_, &QPushButton::clicked, this, &wdwDetails::PlayScale);
+    connect(playChord_, &QPushButton::clicked, this, &wdwDetails::PlayChord);
     auto* sound = new QHBoxLayout;
     sound->addWidget(play_);
     sound->addWidget(playChord_);
@@ -81,14 +79,25 @@ wdwDetails::wdwDetails(QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void wdwDetails::SetPlaying(bool playing) {
-    play_->setChecked(playing);
+std::vector<TimedNote> wdwDetails::ScaleRunOf(const Row& row, int beatsPerMinute) {
+    return ScaleRun(row.notes, KeyNearMiddleC(row.root), beatsPerMinute);
+}
+
+void wdwDetails::PlayScale() {
+    playback_.PlayOrStop(ScaleRunOf(row_, playback_.Tempo()));
+}
+
+void wdwDetails::PlayChord() {
+    const PitchClassSet ticked = SetOfPositions([this](int position) {
+        return row_.ticked[static_cast<std::size_t>((row_.chosenRoot + position) % kPositionCount)];
+    });
+    if (playback_.IsPlaying() || ticked != 0) {
+        playback_.PlayOrStop(Chord(ticked, KeyNearMiddleC(row_.chosenRoot)));
+    }
 }
 
 void wdwDetails::closeEvent(QCloseEvent* event) {
-    if (Closed) {
-        Closed();
-    }
+    playback_.Stop();
     QWidget::closeEvent(event);
 }
 

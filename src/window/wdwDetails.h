@@ -6,16 +6,18 @@
 // for seven-note scales the triad on each degree, the notes it adds beyond
 // the ticked ones, and a keyboard of two octaves with the scale's keys and
 // the ticked notes marked. One window, not modal; opening another row
-// replaces what it shows. "Play" plays the scale up and down at the tempo
-// set here, "Play Chord" the ticked notes together; what they do is the main
-// window's (the callbacks below), and so is stopping when this one closes.
+// replaces what it shows. "Play" plays the scale up and down from its root at
+// the tempo set here, "Play Chord" the ticked notes together from the chosen
+// root; pressed again while anything plays, either stops it, and so does
+// closing the window. The sound goes through the program's Playback, whose
+// tempo the spin box shows and sets.
 
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QWidget>
-#include <functional>
 
+#include "audio/Playback.h"
 #include "scales/PitchClassSet.h"
 #include "theory/SpelledScale.h"
 #include "window/PianoKeyboard.h"
@@ -31,22 +33,18 @@ class wdwDetails : public QWidget {
         PitchClassSet notes = 0;             // from the scale's root, as catalogued
         int root = 0;                        // the row's root, a pitch class above C
         PianoKeyboard::PitchClasses ticked;  // the ticked notes, pitch classes above C
+        int chosenRoot = 0;                  // the root popup's, a pitch class above C
     };
 
-    explicit wdwDetails(QWidget* parent = nullptr);
+    wdwDetails(Playback& playback, QWidget* parent);
 
     void Show(const Row& row);
 
+    // What Play sounds for a row: its scale up and down from its root.
+    static std::vector<TimedNote> ScaleRunOf(const Row& row, int beatsPerMinute);
+
     const SpelledScale& Spelled() const { return spelled_; }
     const Row& Shown() const { return row_; }
-    // Beats per minute; each note of a scale lasts an eighth.
-    int Tempo() const { return tempo_->value(); }
-    // Shows whether something plays, on the Play button.
-    void SetPlaying(bool playing);
-
-    std::function<void()> PlayPressed;
-    std::function<void()> PlayChordPressed;
-    std::function<void()> Closed;
     QString NotesText() const { return notes_->text(); }
     PianoKeyboard& Keyboard() const { return *keyboard_; }
 
@@ -54,6 +52,10 @@ class wdwDetails : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void PlayScale();
+    void PlayChord();
+
+    Playback& playback_;
     Row row_;
     SpelledScale spelled_;
     QLabel* title_;

@@ -3,9 +3,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QSignalBlocker>
 #include <stdexcept>
 
-#include "audio/LoadedPlayer.h"
 #include "matching/MatchScales.h"
 #include "matching/NoteNameTable.h"
 #include "matching/Rotate12.h"
@@ -28,11 +28,14 @@ wdwMain::wdwMain(Services services) : services_(std::move(services)) {
             "Play",
             [this](ListBox& from) {
                 if (const auto row = SelectedRow(from)) {
-                    PlayScale(*row);
+                    Playback& playback = *services_.playback;
+                    playback.PlayOrStop(wdwDetails::ScaleRunOf(*row, playback.Tempo()));
                 }
             },
             QKeySequence(Qt::Key_Space));
     }
+    connect(services_.playback, &Playback::failed, this,
+            [this](const QString& message) { services_.showMessage(message, {}); });
     // Screen readers name the lists and the popup by the captions above
     // them: as names, and as the label relation (a popup's name on Linux is
     // its current item).
@@ -287,6 +290,22 @@ void wdwMain::CompareScales() {
         std::make_shared<MatchListRows>(result_, MatchListRows::Which::Containing));
 }
 
+void wdwMain::TickNotes(PitchClassesAboveC notes, std::optional<int> root) {
+    if (root) {
+        const QSignalBlocker quiet(pmRoot());
+        pmRoot()->SetListIndex(TableIndexOf(*root));
+        CaptionCheckBoxes();
+    }
+    const int rootPitchClass = PitchClassAboveC(pmRoot()->ListIndex());
+    for (int position = 0; position < kPositionCount; ++position) {
+        ScaleCheckBox& box = *cbScale(position);
+        const QSignalBlocker quiet(&box);
+        box.SetValue(notes[static_cast<std::size_t>((rootPitchClass + position) % kPositionCount)]);
+    }
+    CompareScales();
+    NormaliseCBs();
+}
+
 void wdwMain::lbContaining_Activate(ListBox& list) {
     ShowDetails(list);
 }
@@ -305,10 +324,10 @@ std::optional<wdwDetails::Row> wdwMain::SelectedRow(const ListBox& list) const {
     details.bank = QString::fromStdString(std::string(result_->Bank(row)));
     details.scale = QString::fromStdString(std::string(result_->ScaleName(row)));
     details.notes = result_->EntryNotes(row);
-    details.root = PitchClassAboveC(result_->RootIndex(row));
-    const int chosenRoot = PitchClassAboveC(query_.RootIndex);
+    details.root = result_->RootPitchClass(row);
+    details.chosenRoot = PitchClassAboveC(query_.RootIndex);
     for (const int position : PositionsOf(query_.QueryNotes)) {
-        details.ticked.set(static_cast<std::size_t>((chosenRoot + position) % kPositionCount));
+        details.ticked.set(static_cast<std::size_t>((details.chosenRoot + position) % kPositionCount));
     }
     return details;
 }
@@ -319,66 +338,11 @@ void wdwMain::ShowDetails(const ListBox& list) {
         return;
     }
     if (details_ == nullptr) {
-        details_ = new wdwDetails(this);
-        details_->PlayPressed = [this] { PlayScale(details_->Shown()); };
-        details_->PlayChordPressed = [this] { PlayChord(); };
-        details_->Closed = [this] { StopPlaying(); };
+        details_ = new wdwDetails(*services_.playback, this);
         // Beside the main window, not over its lists.
         details_->move(frameGeometry().topRight() + QPoint(12, 0));
     }
     details_->Show(*row);
-}
-
-void wdwMain::PlayScale(const wdwDetails::Row& row) {
-    if (player_ && player_->IsPlaying()) {
-        StopPlaying();
-        return;
-    }
-    const int tempo = details_ != nullptr ? details_->Tempo() : kDefaultTempo;
-    Play(ScaleRun(row.notes, KeyNearMiddleC(row.root), tempo));
-}
-
-void wdwMain::PlayChord() {
-    if (player_ && player_->IsPlaying()) {
-        StopPlaying();
-        return;
-    }
-    if (query_.QueryNotes != 0) {
-        Play(Chord(query_.QueryNotes, KeyNearMiddleC(PitchClassAboveC(query_.RootIndex))));
-    }
-}
-
-void wdwMain::Play(const std::vector<TimedNote>& notes) {
-    if (!player_) {
-        player_ = std::make_unique<LoadedPlayer>();
-        playing_ = new QTimer(this);
-        // The output stays open until the player is stopped: close it once
-        // the last note has rung out.
-        connect(playing_, &QTimer::timeout, this, [this] {
-            if (!player_->IsPlaying()) {
-                StopPlaying();
-            }
-        });
-    }
-    if (const auto missing = player_->Play(notes)) {
-        StopPlaying();
-        services_.showMessage(QString::fromStdString(*missing), {});
-        return;
-    }
-    playing_->start(100);
-    if (details_ != nullptr) {
-        details_->SetPlaying(true);
-    }
-}
-
-void wdwMain::StopPlaying() {
-    if (player_) {
-        player_->Stop();
-        playing_->stop();
-    }
-    if (details_ != nullptr) {
-        details_->SetPlaying(false);
-    }
 }
 
 void wdwMain::CopyNotes(const ListBox& list) {

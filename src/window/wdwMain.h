@@ -13,14 +13,13 @@
 // and Scale; the lists read their rows from the latest match result.
 
 #include <QString>
-#include <QTimer>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "audio/SoundPlayer.h"
+#include "audio/Playback.h"
 #include "matching/TMatchResult.h"
 #include "platform/CheckBox.h"
 #include "platform/Label.h"
@@ -46,10 +45,10 @@ class wdwMain : public Window {
         // Shows a message to the user and returns once it is dismissed;
         // `detail` says what failed and where, for those who ask.
         std::function<void(const QString& message, const QString& detail)> showMessage;
+        // The program's sound, shared by its windows; never null, and it
+        // outlives the window.
+        Playback* playback = nullptr;
     };
-
-    static constexpr int kDefaultTempo =
-        120;  // beats per minute, before the details window sets one
 
     explicit wdwMain(Services services);
 
@@ -101,6 +100,11 @@ class wdwMain : public Window {
     // Matches the catalogue against the controls' state and refills the
     // hidden readout and both lists.
     void CompareScales();
+    // The one road for notes from outside the window (a chord, a fretboard,
+    // a MIDI keyboard): ticks exactly `notes` and no other box under the
+    // root, after choosing `root` (a pitch class above C) in the popup when
+    // one is given, then matches once, as one tick by hand would.
+    void TickNotes(PitchClassesAboveC notes, std::optional<int> root = std::nullopt);
     // Hides all twelve stars.
     void NormaliseCBs();
     static PitchClassSet Rotate12(PitchClassSet value, std::int64_t n);
@@ -111,11 +115,6 @@ class wdwMain : public Window {
     void CopyNotes(const ListBox& list);
     // The details window, once a row has been opened; else nullptr.
     wdwDetails* Details() const { return details_; }
-    // Plays the selected row's scale up and down from its root (or stops
-    // what plays); a missing sound server or soundfont is said in a message.
-    void PlayScale(const wdwDetails::Row& row);
-    // Plays the ticked notes together from the chosen root, or stops.
-    void PlayChord();
 
   protected:
     void Event_Open() override;
@@ -128,15 +127,11 @@ class wdwMain : public Window {
     void ShowStar(int position, bool shown);
     MenuItem* MenuEntry(const char* name) const;
     std::optional<wdwDetails::Row> SelectedRow(const ListBox& list) const;
-    void Play(const std::vector<TimedNote>& notes);
-    void StopPlaying();
 
     Services services_;
     std::shared_ptr<const TMatchResult> result_;  // what the lists show
     TScaleQuery query_;                           // what it answers
     wdwDetails* details_ = nullptr;               // owned by Qt, as a child window
-    std::unique_ptr<SoundPlayer> player_;         // made on the first play
-    QTimer* playing_ = nullptr;                   // watches the player while it plays
 };
 
 }  // namespace orvel

@@ -9,6 +9,7 @@
 #include "app/App.h"
 #include "app/MainWindowInstance.h"
 #include "platform/MainMenuBar.h"
+#include "support/FakePlayer.h"
 #include "support/TempFolder.h"
 
 namespace orvel {
@@ -18,20 +19,24 @@ using testing_support::TempFolder;
 
 // The program's loading from a folder of the test's, messages counted.
 wdwMain::Services QuietServices(const TempFolder& folder, int& messages) {
+    static auto* const playback =
+        new Playback(testing_support::FakePlayers(std::make_shared<testing_support::FakeSound>()));
     return {[file = folder.Path() / kCatalogueFileName] { return LoadScales(file, std::cerr); },
-            [&messages](const QString&, const QString&) { ++messages; }};
+            [&messages](const QString&, const QString&) { ++messages; },
+            playback};
 }
 
 TEST(App, VersionData) {
-    EXPECT_EQ(App::MajorVersion, 1);
-    EXPECT_EQ(App::MinorVersion, 1);
-    EXPECT_EQ(App::BugVersion, 0);
-    EXPECT_EQ(App::NonReleaseVersion, 0);
+    const QString version = QString::number(App::MajorVersion) + "." +
+                            QString::number(App::MinorVersion) + "." +
+                            QString::number(App::BugVersion) + "." +
+                            QString::number(App::NonReleaseVersion);
+    EXPECT_EQ(version, ORVEL_EXPECTED_VERSION);
     EXPECT_EQ(App::StageCode, 0);
-    EXPECT_STREQ(App::ShortVersion, "1.1");
+    EXPECT_STREQ(App::ShortVersion, ORVEL_EXPECTED_SHORT_VERSION);
     EXPECT_STREQ(App::LongVersion, "");
     EXPECT_STREQ(App::PackageInfo, "");
-    EXPECT_EQ(QApplication::applicationVersion(), "1.1");
+    EXPECT_EQ(QApplication::applicationVersion(), ORVEL_EXPECTED_SHORT_VERSION);
     EXPECT_EQ(QApplication::applicationName(), "Orvel Modalune");
 }
 

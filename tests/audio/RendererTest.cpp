@@ -10,10 +10,10 @@ namespace {
 
 using testing_support::HearNote;
 
-std::vector<float> Left(const std::vector<std::int16_t>& interleaved) {
+std::vector<float> Left(const std::vector<float>& interleaved) {
     std::vector<float> left;
     for (std::size_t i = 0; i < interleaved.size(); i += 2) {
-        left.push_back(interleaved[i] / 32768.0F);
+        left.push_back(interleaved[i]);
     }
     return left;
 }

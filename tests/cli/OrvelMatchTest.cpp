@@ -107,7 +107,7 @@ TEST_F(OrvelMatch, HelpAndVersion) {
     EXPECT_NE(help.out.find("Usage: orvel-match"), std::string::npos);
     const Outcome version = Match({"--version"});
     EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out, "orvel-match 1.1\n");
+    EXPECT_EQ(version.out, "orvel-match " ORVEL_EXPECTED_SHORT_VERSION "\n");
 }
 
 TEST_F(OrvelMatch, NotesAreRelativeToTheRoot) {

@@ -3,9 +3,10 @@
 # Installs the build into a fresh prefix and uses it as a user would: runs the
 # installed orvel-match through its link in bin/ from another working folder,
 # and validates the desktop entry and the AppStream metainfo.
-# Usage: install_test.sh BUILD_FOLDER
+# Usage: install_test.sh BUILD_FOLDER SHORT_VERSION
 set -euo pipefail
 build=$1
+version=$2
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
@@ -27,7 +28,7 @@ done
 # From another folder, through the link: the catalogue beside the real program is found.
 output=$(cd / && "$prefix/bin/orvel-match" C E G)
 grep -q "^exact	Chords	Major Triad	C$" <<<"$output" || { echo "unexpected output: $output"; exit 1; }
-[ "$(cd / && "$prefix/bin/orvel-match" --version)" = "orvel-match 1.1" ]
+[ "$(cd / && "$prefix/bin/orvel-match" --version)" = "orvel-match $version" ]
 
 desktop-file-validate "$prefix/share/applications/org.orvel.Modalune.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/org.orvel.Modalune.metainfo.xml" >/dev/null

@@ -33,11 +33,14 @@ void MainWindowFixture::MakeWindow(const std::vector<std::string>& dataLines, bo
 }
 
 void MainWindowFixture::MakeWindowLoading(std::function<ScaleLoad()> load) {
-    window = std::make_unique<wdwMain>(
-        wdwMain::Services{std::move(load), [this](const QString& message, const QString& detail) {
-                              messages.push_back(message.toStdString());
-                              causes.push_back(detail.toStdString());
-                          }});
+    playback = std::make_unique<Playback>(FakePlayers(sound));
+    window = std::make_unique<wdwMain>(wdwMain::Services{
+        std::move(load),
+        [this](const QString& message, const QString& detail) {
+            messages.push_back(message.toStdString());
+            causes.push_back(detail.toStdString());
+        },
+        playback.get()});
 }
 
 void MainWindowFixture::Click(CheckBox& box) {

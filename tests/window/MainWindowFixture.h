@@ -3,7 +3,7 @@
 
 // A main window over a catalogue made for the test, driven with real mouse
 // clicks and key presses on Qt's offscreen platform. Messages the window
-// would show are recorded instead.
+// would show are recorded instead, and its sound goes to fake players.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "support/FakePlayer.h"
 #include "window/wdwMain.h"
 
 namespace orvel::testing_support {
@@ -39,6 +40,8 @@ class MainWindowFixture : public testing::Test {
 
     std::vector<std::string> messages;
     std::vector<std::string> causes;  // what each message's failure said
+    std::shared_ptr<FakeSound> sound = std::make_shared<FakeSound>();
+    std::unique_ptr<Playback> playback;  // handed to the window, as start-up does
     std::unique_ptr<wdwMain> window;
 };
 
