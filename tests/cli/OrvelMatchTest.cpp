@@ -5,12 +5,14 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "support/StalledSoundServer.h"
 #include "support/TempFolder.h"
 
 namespace orvel {
@@ -91,6 +93,10 @@ TEST_F(OrvelMatch, UsageErrorsNameTheBadArgument) {
         {{"--set", "12a"}, "not: 12a"},
         {{"--set", "7", "C"}, "not both"},
         {{"--root=X"}, "unknown note for --root: X"},
+        {{"C", "C#q"}, "unknown note: C#q"},
+        {{"--tempo", "301", "C"}, "--tempo needs beats per minute from 30 to 300, not: 301"},
+        {{"--tempo", "29.9", "C"}, "from 30 to 300, not: 29.9"},
+        {{"--tempo=fast", "C"}, "not: fast"},
     };
     for (const auto& [arguments, message] : cases) {
         const Outcome run = Match(arguments);
@@ -160,6 +166,51 @@ TEST_F(OrvelMatch, SpellAddsEachRowsNotesFromItsOwnRoot) {
               "{\"value\": \"100010000000\", \"exact\": [], \"containing\": "
               "[[\"Chords\", \"Major Triad\", \"C# / Db\", \"2192\", \"Db F Ab\", "
               "\"1 3 5\"]]}\n");
+}
+
+TEST_F(OrvelMatch, ReadsBackTheNoteNamesItWrites) {
+    const std::string expected = MatchOn({kTriad}, {"--root", "A#", "A#", "D", "F"}).out;
+    ASSERT_NE(expected.find("Major Triad"), std::string::npos) << expected;
+    for (const std::vector<std::string>& spelled :
+         {std::vector<std::string>{"--root", "B\u266D", "B\u266D", "D", "F"},
+          {"--root", "Cbb", "A#", "C##", "Gbb"},
+          {"--root", "bb", "Cbb", "Cx", "E#"}}) {
+        const Outcome run = MatchOn({kTriad}, spelled);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(run.out, expected) << spelled[1];
+    }
+}
+
+TEST_F(OrvelMatch, WavPlaysTheFirstExactRowAtTheTempoGiven) {
+    const auto wav = folder.Path() / "scale.wav";
+    // C E G: the triad is exact, the major scale only contains it. The
+    // triad's run is seven eighths, at 60 BPM half a second each: the last
+    // starts at 3 s and sounds 475 ms, then 1.5 s of release.
+    const Outcome written =
+        MatchOn({kMajor, kTriad}, {"--wav", wav.string(), "--tempo", "60", "C", "E", "G"});
+    ASSERT_EQ(written.exitCode, 0) << written.err;
+    const std::string bytes = ReadFile(wav);
+    ASSERT_GT(bytes.size(), 44u);
+    const std::size_t frames = (bytes.size() - 44) / 4;
+    EXPECT_EQ(frames, static_cast<std::size_t>(44100 * 4.975)) << "seconds: " << frames / 44100.0;
+
+    const Outcome full = MatchOn({kTriad}, {"--wav", "/dev/full", "C"});
+    EXPECT_EQ(full.exitCode, 4);
+    EXPECT_NE(full.err.find("orvel-match: Cannot write /dev/full"), std::string::npos) << full.err;
+}
+
+TEST_F(OrvelMatch, PlayGivesUpOnAStalledSoundServer) {
+    testing_support::StalledSoundServer server;
+    const auto started = std::chrono::steady_clock::now();
+    const Outcome played =
+        Shell("PULSE_SERVER=" + Quote(server.Address()) + " " + Quote(ORVEL_MATCH_PROGRAM) +
+              " --catalogue " + Quote(folder.Write("c.csv", "T\nH\n" + kTriad + "\n").string()) +
+              " --play C E G");
+    const auto seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    EXPECT_EQ(played.exitCode, 4);
+    EXPECT_LE(seconds, 3.0);
+    EXPECT_NE(played.err.find("orvel-match: No audio output:"), std::string::npos) << played.err;
 }
 
 TEST_F(OrvelMatch, WavHoldsTheFirstRowsScaleAndPlayWithoutAServerSaysSo) {

@@ -2,11 +2,10 @@
 #pragma once
 
 // Players for tests that make no sound: each play is recorded in a
-// FakeSound the test holds, and the test says how the next plays go (they
-// fail, ring until stopped, or hang as on a stalled sound server until the
-// test releases them).
+// FakeSound the test holds, and the test says how the next plays go: they
+// fail, or they hang as on a stalled sound server until the test releases
+// them; otherwise they ring until stopped.
 
-#include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -21,10 +20,11 @@ namespace orvel::testing_support {
 
 struct FakeSound {
     std::mutex mutex;
-    std::condition_variable released;
+    std::condition_variable releasing;
     // What the test sets.
     std::optional<std::string> failWith;  // every play says this
-    bool hang = false;                    // plays wait until Release()
+    int hangingPlays = 0;                 // the next plays wait until Release()
+    bool released = false;
     // What happened.
     int playersMade = 0;
     std::vector<std::vector<TimedNote>> played;
@@ -33,9 +33,9 @@ struct FakeSound {
     void Release() {
         {
             const std::lock_guard lock(mutex);
-            hang = false;
+            released = true;
         }
-        released.notify_all();
+        releasing.notify_all();
     }
     std::vector<std::vector<TimedNote>> Played() {
         const std::lock_guard lock(mutex);
@@ -53,7 +53,10 @@ class FakePlayer final : public SoundPlayer {
 
     std::optional<std::string> Play(const std::vector<TimedNote>& notes) override {
         std::unique_lock lock(sound_->mutex);
-        sound_->released.wait(lock, [this] { return !sound_->hang; });
+        if (sound_->hangingPlays > 0) {
+            --sound_->hangingPlays;
+            sound_->releasing.wait(lock, [this] { return sound_->released; });
+        }
         sound_->played.push_back(notes);
         playing_ = !sound_->failWith;
         return sound_->failWith;

@@ -33,7 +33,7 @@ void MainWindowFixture::MakeWindow(const std::vector<std::string>& dataLines, bo
 }
 
 void MainWindowFixture::MakeWindowLoading(std::function<ScaleLoad()> load) {
-    playback = std::make_unique<Playback>(FakePlayers(sound));
+    playback = std::make_unique<Playback>(players);
     window = std::make_unique<wdwMain>(wdwMain::Services{
         std::move(load),
         [this](const QString& message, const QString& detail) {

@@ -23,6 +23,8 @@ std::string CatalogueLine(const std::string& bank, const std::string& name,
 
 class MainWindowFixture : public testing::Test {
   protected:
+    ~MainWindowFixture() override { sound->Release(); }
+
     // Makes the window over a catalogue of these data lines (two header
     // lines first), opened unless told otherwise.
     void MakeWindow(const std::vector<std::string>& dataLines, bool open = true);
@@ -41,6 +43,8 @@ class MainWindowFixture : public testing::Test {
     std::vector<std::string> messages;
     std::vector<std::string> causes;  // what each message's failure said
     std::shared_ptr<FakeSound> sound = std::make_shared<FakeSound>();
+    // What the window's playback plays through; set before making the window.
+    SoundThread::MakePlayer players = FakePlayers(sound);
     std::unique_ptr<Playback> playback;  // handed to the window, as start-up does
     std::unique_ptr<wdwMain> window;
 };

@@ -9,11 +9,15 @@
 #include <QClipboard>
 #include <QHelpEvent>
 #include <QPushButton>
+#include <QElapsedTimer>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTest>
 #include <QToolTip>
 
 #include "MainWindowFixture.h"
+#include "audio/LoadedPlayer.h"
+#include "support/StalledSoundServer.h"
 #include "window/PianoKeyboard.h"
 
 namespace orvel {
@@ -201,20 +205,108 @@ TEST_F(OpenedWindow, RowsOpenTheirDetailsSpelledFromTheirOwnRoot) {
     EXPECT_EQ(QApplication::clipboard()->text(), "C Db E F G Ab Bb");
 }
 
-TEST_F(OpenedWindow, PlayWithoutASoundServerSaysSoAndTheWindowGoesOn) {
-    Click(*window->cbScale(0));
-    ClickRow(*window->lbContaining(), 0);
-    window->ShowDetails(*window->lbContaining());
-    QPushButton* play = nullptr;
-    for (QPushButton* button : window->Details()->findChildren<QPushButton*>()) {
-        play = button->text() == "&Play" ? button : play;
+QPushButton* ButtonOf(QWidget& window, const QString& text) {
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+        if (button->text() == text) {
+            return button;
+        }
     }
+    return nullptr;
+}
+
+TEST_F(OpenedWindow, DetailsPlayAtTheirTempoAndStopWhenClosed) {
+    ChooseRoot(5);  // D
+    for (const int position : {0, 4, 7}) {
+        Click(*window->cbScale(position));
+    }
+    ClickRow(*window->lbExact(), 0);  // the major triad
+    window->ShowDetails(*window->lbExact());
+    wdwDetails& details = *window->Details();
+    auto* tempo = details.findChild<QSpinBox*>();
+    ASSERT_NE(tempo, nullptr);
+    tempo->setFocus();
+    tempo->selectAll();
+    QTest::keyClicks(tempo, "60");
+    QTest::keyClick(tempo, Qt::Key_Enter);
+    EXPECT_EQ(playback->Tempo(), 60);
+
+    QPushButton* play = ButtonOf(details, "&Play");
     ASSERT_NE(play, nullptr);
     QTest::mouseClick(play, Qt::LeftButton);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].starts_with("No audio output:")) << messages[0];
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sound->Played().size() == 1; }, 2000));
+    const std::vector<TimedNote> run = sound->Played()[0];
+    ASSERT_EQ(run.size(), 7u);
+    EXPECT_EQ(run[0].key, 62) << "from the row's root, D";
+    EXPECT_EQ(run[1].startMs, 500) << "an eighth at 60 BPM";
+    EXPECT_TRUE(play->isChecked());
+
+    QTest::mouseClick(play, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sound->Stops() == 1; }, 2000));
+    EXPECT_FALSE(play->isChecked());
+
+    QTest::mouseClick(ButtonOf(details, "Play C&hord"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sound->Played().size() == 2; }, 2000));
+    std::vector<int> chord;
+    const auto played = sound->Played();
+    for (const TimedNote& note : played[1]) {
+        chord.push_back(note.key);
+    }
+    EXPECT_EQ(chord, (std::vector<int>{62, 66, 69})) << "the ticked notes from D";
+    details.close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return sound->Stops() == 2; }, 2000))
+        << "closing the window stops its sound";
+}
+
+TEST_F(OpenedWindow, APlayThatFailsSaysWhyAndTheWindowGoesOn) {
+    {
+        const std::lock_guard lock(sound->mutex);
+        sound->failWith = kNoAudioOutput;
+    }
+    Click(*window->cbScale(0));
+    ListBox& list = *window->lbContaining();
+    ClickRow(list, 0);
+    QTest::keyClick(&list, Qt::Key_Space);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.empty(); }, 2000));
+    EXPECT_EQ(messages, (std::vector<std::string>{kNoAudioOutput}));
+    ASSERT_EQ(sound->Played().size(), 1u);
+    EXPECT_EQ(sound->Played()[0].size(), 25u) << "the chromatic row's run, up and down";
     Click(*window->cbScale(4));
-    EXPECT_GT(window->lbContaining()->RowCount(), 0u) << "the window still works";
+    EXPECT_GT(list.RowCount(), 0u) << "the window still works";
+}
+
+// The real player, its sound server stalled: it takes the connection and
+// never answers.
+class StalledSoundServerWindow : public MainWindowFixture {};
+
+TEST_F(StalledSoundServerWindow, KeepsAnsweringAndSaysSoInTime) {
+    testing_support::StalledSoundServer server;
+    const QByteArray before = qgetenv("PULSE_SERVER");
+    qputenv("PULSE_SERVER", QByteArray::fromStdString(server.Address()));
+    players = [] { return std::make_unique<LoadedPlayer>(); };
+    MakeWindow({CatalogueLine("Chords", "Major Triad", {0, 4, 7})});
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    Click(*window->cbScale(0));
+    ListBox& list = *window->lbContaining();
+    ClickRow(list, 0);
+
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 longestGap = 0;
+    QTimer beat;
+    QObject::connect(&beat, &QTimer::timeout, [&] {
+        longestGap = std::max(longestGap, clock.elapsed() - last);
+        last = clock.elapsed();
+    });
+    beat.start(5);
+    clock.start();
+    QTest::keyClick(&list, Qt::Key_Space);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.empty(); }, 5000));
+    const qint64 answered = clock.elapsed();
+    QTest::qWait(20);
+    EXPECT_LT(longestGap, 50) << "ms without an event";
+    EXPECT_LE(answered, 3000) << "ms to the message";
+    EXPECT_EQ(messages, (std::vector<std::string>{kNoAudioOutput}));
+    qputenv("PULSE_SERVER", before);
 }
 
 TEST_F(OpenedWindow, TheDetailsKeyboardMarksTheScaleAndTheTickedNotes) {

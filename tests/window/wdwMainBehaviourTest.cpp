@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QSignalSpy>
 #include <QTest>
+#include <optional>
 
 #include "MainWindowFixture.h"
 
@@ -202,6 +204,69 @@ TEST_F(wdwMainBehaviour, SelectingAnExactRowLeavesTheStarsAlone) {
     ClickRow(*window->lbExact(), 0);
     EXPECT_EQ(window->lbExact()->ListIndex(), 0);
     EXPECT_EQ(Stars(), stars);
+}
+
+TEST_F(wdwMainBehaviour, NotesFromOutsideTickExactlyTheirBoxesAndMatchOnce) {
+    // Pitch classes above C.
+    const auto notes = [](std::initializer_list<int> classes) {
+        PitchClassesAboveC set;
+        for (const int c : classes) {
+            set.set(static_cast<std::size_t>(c));
+        }
+        return set;
+    };
+    const struct {
+        const char* what;
+        int rootBefore;                   // the popup's index
+        std::vector<int> tickedBefore;    // by hand
+        PitchClassesAboveC notes;         // what comes in
+        std::optional<int> root;          // pitch class above C
+        std::vector<int> ticked;          // the boxes afterwards
+        QString rootCaption;              // of cbScale(0) afterwards
+        Table exact;                      // bank, scale, root
+    } calls[] = {
+        {"C E G under C", 3, {0}, notes({0, 4, 7}), {}, {0, 4, 7}, "C", {{"Chords", "Major Triad", "C"}}},
+        {"D F# A with its root", 3, {0}, notes({2, 6, 9}), 2, {0, 4, 7}, "D",
+         {{"Chords", "Major Triad", "D"}}},
+        {"C E G with the root G", 3, {0}, notes({0, 4, 7}), 7, {0, 5, 9}, "G",
+         {{"Chords", "Triad from its fifth", "G"}}},
+        {"the hand's ticks replaced", 3, {1, 3, 11}, notes({0, 5, 9}), {}, {0, 5, 9}, "C",
+         {{"Chords", "Triad from its fifth", "C"}}},
+        {"under another root", 10, {0}, notes({7, 11, 2}), {}, {0, 4, 7}, "G",
+         {{"Chords", "Major Triad", "G"}}},
+        {"nothing", 3, {0, 4}, notes({}), {}, {}, "C", {{"Empty", "Nothing", "C"}}},
+    };
+    for (const auto& call : calls) {
+        SCOPED_TRACE(call.what);
+        MakeWindow(kCatalogue);
+        ChooseRoot(call.rootBefore);
+        for (const int position : call.tickedBefore) {
+            Click(*window->cbScale(position));
+        }
+        ClickRow(*window->lbContaining(), 0);
+        ASSERT_FALSE(Stars().empty());
+        QSignalSpy exactRefills(window->lbExact()->model(), &QAbstractItemModel::modelReset);
+        QSignalSpy containingRefills(window->lbContaining()->model(),
+                                     &QAbstractItemModel::modelReset);
+
+        window->TickNotes(call.notes, call.root);
+
+        std::vector<int> ticked;
+        for (int i = 0; i < 12; ++i) {
+            if (window->cbScale(i)->Value()) {
+                ticked.push_back(i);
+            }
+        }
+        EXPECT_EQ(ticked, call.ticked);
+        EXPECT_EQ(window->cbScale(0)->Caption(), call.rootCaption);
+        EXPECT_EQ(RowsOf(*window->lbExact()), call.exact);
+        EXPECT_EQ(exactRefills.count(), 1);
+        EXPECT_EQ(containingRefills.count(), 1);
+        EXPECT_TRUE(Stars().empty());
+    }
+    // Ticking by hand goes on from there as ever.
+    Click(*window->cbScale(0));
+    EXPECT_EQ(RowsOf(*window->lbExact()), (Table{{"Root", "Root only", "C"}}));
 }
 
 TEST_F(wdwMainBehaviour, RotateIsTheMatchingsRotation) {
