@@ -44,6 +44,16 @@ TEST_F(PlaybackTest, ASecondPressStopsWhatTheFirstStarted) {
     EXPECT_FALSE(playing[1][0].toBool());
 }
 
+TEST_F(PlaybackTest, APlayOverAnotherEndsTheFirstAndGoesOn) {
+    playback.Play(notes);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sound->Played().size() == 1; }, 2000));
+    playback.Play(Chord(1, 60));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sound->Played().size() == 2; }, 2000));
+    QTest::qWait(50);
+    EXPECT_EQ(sound->Stops(), 1) << "the first";
+    EXPECT_TRUE(playback.IsPlaying()) << "the end of the first is not the end of the second";
+}
+
 TEST_F(PlaybackTest, AFailedPlaySaysWhyAndALaterOneTriesAgain) {
     SetFailure("No soundfont: test");
     QSignalSpy failed(&playback, &Playback::failed);
