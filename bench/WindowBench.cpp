@@ -17,8 +17,8 @@
 
 #include "QtBenchMain.h"
 #include "SyntheticCatalogue.h"
-#include "scales/LoadScales.h"
 #include "audio/SoundPlayer.h"
+#include "scales/LoadScales.h"
 #include "window/wdwMain.h"
 
 namespace orvel::bench {
@@ -32,8 +32,10 @@ void Click(CheckBox& box) {
 // benchmark here plays, so the playback is never asked for a player.
 wdwMain::Services ServicesOver(std::size_t entries) {
     static Playback silence([] { return std::unique_ptr<SoundPlayer>(); });
-    return {[entries] { return ScaleLoad{SyntheticCatalogue(entries), std::nullopt}; },
-            [](const QString&, const QString&) {}, &silence};
+    return {[entries] {
+                return ScaleLoad{SyntheticCatalogue(entries), std::nullopt};
+            },
+            [](const QString&, const QString&) {}, &silence, "synthetic catalogue"};
 }
 
 void BM_ClickRefillsBothLists(benchmark::State& state) {
@@ -73,7 +75,7 @@ void BM_TickNotesRefillsBothListsOnce(benchmark::State& state) {
     Click(*window.cbOther());
     QSignalSpy refills(window.lbContaining()->model(), &QAbstractItemModel::modelReset);
     // Bit c for pitch class c, so the strings read from B down to C.
-    const PitchClassesAboveC major("101010110101");  // C D E F G A B
+    const PitchClassesAboveC major("101010110101");   // C D E F G A B
     const PitchClassesAboveC dorian("011010101101");  // C D Eb F G A Bb
     bool flip = false;
     refills.clear();

@@ -11,8 +11,8 @@
 namespace orvel {
 
 wdwMain::Services ProgramServices() {
-    return {[] {
-                const auto file = ProgramFolder() / kCatalogueFileName;
+    const auto file = ProgramFolder() / kCatalogueFileName;
+    return {[file] {
                 ScaleLoad load = LoadScales(file, std::cerr);
                 // The window opens quietly without its catalogue; a user
                 // who started it from a terminal learns where it looked.
@@ -25,7 +25,7 @@ wdwMain::Services ProgramServices() {
                 ShowMessageBox(nullptr, message, detail);
             },
             // Lives with the application object, and stops the sound as it goes.
-            new Playback([] { return std::make_unique<LoadedPlayer>(); }, qApp)};
+            new Playback([] { return std::make_unique<LoadedPlayer>(); }, qApp), file};
 }
 
 wdwMain& MainWindowInstance(const wdwMain::Services& services) {

@@ -64,7 +64,13 @@ std::optional<std::string> Player::Play(const std::vector<TimedNote>& notes) {
     if (outputSettings_ == nullptr) {
         outputSettings_ = new_fluid_settings();
         fluid_settings_setnum(outputSettings_, "synth.sample-rate", Renderer::kSampleRate);
-        fluid_settings_setint(outputSettings_, "audio.period-size", 256);
+        // About 90 ms of sound queued at the server, in blocks of 23 ms: a
+        // busy machine that is late to refill no longer breaks the notes up
+        // (as the server's lowest latency did), and Play still answers at
+        // once to the ear.
+        fluid_settings_setint(outputSettings_, "audio.period-size", 1024);
+        fluid_settings_setint(outputSettings_, "audio.periods", 4);
+        fluid_settings_setint(outputSettings_, "audio.pulseaudio.adjust-latency", 0);
         fluid_settings_setstr(outputSettings_, "audio.pulseaudio.media-role", "music");
     }
     sound_ = renderer_->RenderAll(notes);

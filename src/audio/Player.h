@@ -61,8 +61,8 @@ class Player final : public SoundPlayer {
     std::unique_ptr<Renderer> renderer_;
     fluid_settings_t* outputSettings_ = nullptr;
     fluid_audio_driver_t* output_ = nullptr;
-    std::vector<float> sound_;  // the performance, interleaved stereo
-    std::size_t nextFrame_ = 0;  // the next to stream, on the output's thread
+    std::vector<float> sound_;            // the performance, interleaved stereo
+    std::size_t nextFrame_ = 0;           // the next to stream, on the output's thread
     std::atomic<bool> sounding_ = false;  // cleared by the output's thread at the end
     std::atomic<bool> fading_ = false;    // set by Stop: the output fades to silence
     std::atomic<bool> silent_ = false;    // the fade is done

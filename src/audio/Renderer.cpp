@@ -72,7 +72,8 @@ std::vector<float> Renderer::RenderAll(const std::vector<TimedNote>& notes) {
                 fluid_synth_noteoff(synth_, 0, next->key);
             }
         }
-        const std::int64_t until = next != events.end() ? std::min(next->frame, endFrame) : endFrame;
+        const std::int64_t until =
+            next != events.end() ? std::min(next->frame, endFrame) : endFrame;
         const auto block = static_cast<int>(until - frame);
         fluid_synth_write_float(synth_, block, left.data() + frame, 0, 1, right.data() + frame, 0,
                                 1);

@@ -44,8 +44,7 @@ struct SoundThread::State {
 SoundThread::SoundThread(MakePlayer makePlayer, Listener listener)
     : state_(std::make_shared<State>()) {
     state_->listener = std::move(listener);
-    thread_ = std::thread(
-        [state = state_, make = std::move(makePlayer)] { Run(state, make); });
+    thread_ = std::thread([state = state_, make = std::move(makePlayer)] { Run(state, make); });
 }
 
 SoundThread::~SoundThread() {

@@ -41,7 +41,8 @@ void WriteWavFile(const std::filesystem::path& file, const std::vector<float>& s
     out.write("data", 4);
     Put(out, dataBytes, 4);
     for (const float sample : samples) {
-        const auto pcm = static_cast<std::int16_t>(std::lround(std::clamp(sample, -1.0F, 1.0F) * 32767.0F));
+        const auto pcm =
+            static_cast<std::int16_t>(std::lround(std::clamp(sample, -1.0F, 1.0F) * 32767.0F));
         Put(out, static_cast<std::uint16_t>(pcm), 2);
     }
     out.flush();

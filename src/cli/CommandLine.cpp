@@ -23,9 +23,9 @@ constexpr const char* kFooter =
     "Tab-separated output writes a tab, a line end or a backslash inside a field\n"
     "as \\t, \\n, \\r or \\\\.\n"
     "Exit codes: 0 results (even none), 1 catalogue not readable (or too large for\n"
-    "the memory), 2 usage error,\n"
-    "3 output not written (a full disk, a closed pipe), 4 no sound made (no sound\n"
-    "server or device, no soundfont, or the WAV file not written).";
+    "the memory), 2 usage error, 3 output not written (a full disk, a closed pipe),\n"
+    "4 no sound made (no sound server or device answered in time, no soundfont,\n"
+    "or the WAV file not written).";
 
 std::optional<PitchClassSet> ParseSet(std::string_view text) {
     PitchClassSet value = 0;

@@ -47,8 +47,7 @@ std::vector<std::string> Fields(const TMatchResult& result, const TMatchRow& row
         fields.push_back(result.Cell(row, column));
     }
     if (spell) {
-        const SpelledScale scale =
-            SpellScale(result.EntryNotes(row), result.RootPitchClass(row));
+        const SpelledScale scale = SpellScale(result.EntryNotes(row), result.RootPitchClass(row));
         fields.push_back(scale.AsciiNotes());
         fields.push_back(scale.IntervalsText());
     }

@@ -82,9 +82,8 @@ int PlayFirstRow(const orvel::TMatchResult& result, const orvel::cli::MatchReque
         return 0;
     }
     const orvel::TMatchRow row = rows[0];
-    const auto notes =
-        orvel::ScaleRun(result.EntryNotes(row), orvel::KeyNearMiddleC(result.RootPitchClass(row)),
-                        request.tempo);
+    const auto notes = orvel::ScaleRun(
+        result.EntryNotes(row), orvel::KeyNearMiddleC(result.RootPitchClass(row)), request.tempo);
     try {
         if (request.wav) {
             orvel::Renderer renderer(orvel::Player::DefaultSoundfont());

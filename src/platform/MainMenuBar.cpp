@@ -51,6 +51,15 @@ MenuItem* MakeEntry(const char* name, const char* text) {
     return entry;
 }
 
+// A command with no shortcut, in the role the platform gives it (a macOS
+// application menu, for one).
+MenuItem* MakeCommand(const char* name, const char* text, QAction::MenuRole role) {
+    MenuItem* command = MakeEntry(name, text);
+    command->SetKeyboardShortcut("");
+    command->setMenuRole(role);
+    return command;
+}
+
 }  // namespace
 
 MainMenuBar& MainMenuBar::Instance() {
@@ -65,33 +74,29 @@ MainMenuBar::MainMenuBar() {
     setObjectName("MainMenuBar");
     FileMenu();
     EditMenu();
+    HelpMenu();
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { FollowFocus(now); });
     RefreshEditCommands();
 }
 
-void MainMenuBar::AppendToBar(MenuItem* menu) {
+MenuItem* MainMenuBar::AppendMenu(const char* name, const char* text) {
+    MenuItem* menu = MakeEntry(name, text);
+    menu->SetKeyboardShortcut("");
     menu->setParent(this);
     menu->setMenu(new QMenu(menu->text(), this));
     addAction(menu);
+    return menu;
 }
 
 void MainMenuBar::FileMenu() {
-    MenuItem* file = MakeEntry("FileMenu", "&File");
-    file->SetKeyboardShortcut("");
-    AppendToBar(file);
-
-    MenuItem* quit = MakeEntry("FileQuit", "E&xit");
-    quit->SetKeyboardShortcut("");
-    quit->setMenuRole(QAction::QuitRole);
+    MenuItem* quit = MakeCommand("FileQuit", "E&xit", QAction::QuitRole);
     connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    Entry("FileMenu")->Append(quit);
+    AppendMenu("FileMenu", "&File")->Append(quit);
 }
 
 void MainMenuBar::EditMenu() {
-    MenuItem* edit = MakeEntry("EditMenu", "&Edit");
-    edit->SetKeyboardShortcut("");
-    AppendToBar(edit);
+    MenuItem* edit = AppendMenu("EditMenu", "&Edit");
     connect(edit->menu(), &QMenu::aboutToShow, this, &MainMenuBar::RefreshEditCommands);
 
     for (const EditEntry& description : kEditEntries) {
@@ -108,6 +113,11 @@ void MainMenuBar::EditMenu() {
         }
         Entry("EditMenu")->Append(entry);
     }
+}
+
+void MainMenuBar::HelpMenu() {
+    AppendMenu("HelpMenu", "&Help")
+        ->Append(MakeCommand("HelpAbout", "&About Orvel Modalune", QAction::AboutRole));
 }
 
 MenuItem* MainMenuBar::Entry(const QString& name) const {

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The application's one menu bar: File (Exit) and Edit (Undo, Cut, Copy,
-// Paste, Delete, Select All, with two separators).
+// The application's one menu bar: File (Exit), Edit (Undo, Cut, Copy,
+// Paste, Delete, Select All, with two separators) and Help (About Orvel
+// Modalune, which the main window answers).
 //
 // One shared instance per process, built on the first call to Instance()
 // and deleted when the application object goes; windows show it without
@@ -26,7 +27,7 @@ class MainMenuBar : public QMenuBar {
     // The entry of that name anywhere in the bar, or nullptr.
     MenuItem* Entry(const QString& name) const;
 
-    // The bar's top-level entries, in order (FileMenu, EditMenu).
+    // The bar's top-level entries, in order (FileMenu, EditMenu, HelpMenu).
     QList<MenuItem*> Menus() const;
 
     // Brings the Edit entries' enabled state up to date with the focus.
@@ -36,7 +37,9 @@ class MainMenuBar : public QMenuBar {
     MainMenuBar();
     void FileMenu();
     void EditMenu();
-    void AppendToBar(MenuItem* menu);
+    void HelpMenu();
+    // A new top-level menu at the end of the bar, with no shortcut.
+    MenuItem* AppendMenu(const char* name, const char* text);
     void FollowFocus(QWidget* focused);
 
     // The control the Edit commands act on: the focused one, or the one that

@@ -10,7 +10,9 @@
 #include "matching/NoteNameTable.h"
 #include "matching/Rotate12.h"
 #include "platform/MainMenuBar.h"
+#include "platform/MessageBox.h"
 #include "platform/TextConversions.h"
+#include "version/Version.h"
 #include "window/MainWindowLayout.h"
 #include "window/MatchListRows.h"
 
@@ -34,6 +36,7 @@ wdwMain::wdwMain(Services services) : services_(std::move(services)) {
             },
             QKeySequence(Qt::Key_Space));
     }
+    connect(HelpAbout(), &QAction::triggered, this, &wdwMain::HelpAbout_Action);
     connect(services_.playback, &Playback::failed, this,
             [this](const QString& message) { services_.showMessage(message, {}); });
     // Screen readers name the lists and the popup by the captions above
@@ -210,6 +213,12 @@ MenuItem* wdwMain::FileMenu() const {
 MenuItem* wdwMain::FileQuit() const {
     return MenuEntry("FileQuit");
 }
+MenuItem* wdwMain::HelpMenu() const {
+    return MenuEntry("HelpMenu");
+}
+MenuItem* wdwMain::HelpAbout() const {
+    return MenuEntry("HelpAbout");
+}
 
 void wdwMain::Event_Open() {
     ScaleLoad load = services_.loadCatalogue();
@@ -327,7 +336,8 @@ std::optional<wdwDetails::Row> wdwMain::SelectedRow(const ListBox& list) const {
     details.root = result_->RootPitchClass(row);
     details.chosenRoot = PitchClassAboveC(query_.RootIndex);
     for (const int position : PositionsOf(query_.QueryNotes)) {
-        details.ticked.set(static_cast<std::size_t>((details.chosenRoot + position) % kPositionCount));
+        details.ticked.set(
+            static_cast<std::size_t>((details.chosenRoot + position) % kPositionCount));
     }
     return details;
 }
@@ -343,6 +353,23 @@ void wdwMain::ShowDetails(const ListBox& list) {
         details_->move(frameGeometry().topRight() + QPoint(12, 0));
     }
     details_->Show(*row);
+}
+
+void wdwMain::HelpAbout_Action() {
+    ShowMessageBox(this, AboutText());
+}
+
+QString wdwMain::AboutText() const {
+    return QString(
+               "Orvel Modalune %1\n"
+               "A scale finder for musicians.\n\n"
+               "Catalogue: %2\n%3 scales\n\n"
+               "Copyright 2026 the Orvel Modalune developers.\n"
+               "Licence: GNU General Public License, version 3 or later "
+               "(GPL-3.0-or-later). This program comes with absolutely no warranty; "
+               "you may share and change it under the terms of that licence.")
+        .arg(version::kShort, QString::fromStdString(services_.catalogueFile.string()))
+        .arg(Scale.size());
 }
 
 void wdwMain::CopyNotes(const ListBox& list) {

@@ -13,6 +13,7 @@
 // and Scale; the lists read their rows from the latest match result.
 
 #include <QString>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -48,6 +49,8 @@ class wdwMain : public Window {
         // The program's sound, shared by its windows; never null, and it
         // outlives the window.
         Playback* playback = nullptr;
+        // Where the catalogue is read from, as Help > About names it.
+        std::filesystem::path catalogueFile;
     };
 
     explicit wdwMain(Services services);
@@ -85,6 +88,8 @@ class wdwMain : public Window {
     MenuItem* EditUndo() const;
     MenuItem* FileMenu() const;
     MenuItem* FileQuit() const;
+    MenuItem* HelpMenu() const;
+    MenuItem* HelpAbout() const;
 
     // Event handlers.
     void lbContaining_Change(ListBox& list);
@@ -96,6 +101,11 @@ class wdwMain : public Window {
     void cbRinL_Action(CheckBox& box);
     void lbContaining_Activate(ListBox& list);
     void lbExact_Activate(ListBox& list);
+    void HelpAbout_Action();
+
+    // What Help > About says: the version, the catalogue and its number of
+    // scales, and the licence.
+    QString AboutText() const;
 
     // Matches the catalogue against the controls' state and refills the
     // hidden readout and both lists.

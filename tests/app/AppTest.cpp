@@ -22,15 +22,14 @@ wdwMain::Services QuietServices(const TempFolder& folder, int& messages) {
     static auto* const playback =
         new Playback(testing_support::FakePlayers(std::make_shared<testing_support::FakeSound>()));
     return {[file = folder.Path() / kCatalogueFileName] { return LoadScales(file, std::cerr); },
-            [&messages](const QString&, const QString&) { ++messages; },
-            playback};
+            [&messages](const QString&, const QString&) { ++messages; }, playback,
+            folder.Path() / kCatalogueFileName};
 }
 
 TEST(App, VersionData) {
-    const QString version = QString::number(App::MajorVersion) + "." +
-                            QString::number(App::MinorVersion) + "." +
-                            QString::number(App::BugVersion) + "." +
-                            QString::number(App::NonReleaseVersion);
+    const QString version =
+        QString::number(App::MajorVersion) + "." + QString::number(App::MinorVersion) + "." +
+        QString::number(App::BugVersion) + "." + QString::number(App::NonReleaseVersion);
     EXPECT_EQ(version, ORVEL_EXPECTED_VERSION);
     EXPECT_EQ(App::StageCode, 0);
     EXPECT_STREQ(App::ShortVersion, ORVEL_EXPECTED_SHORT_VERSION);

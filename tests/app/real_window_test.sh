@@ -6,23 +6,11 @@
 # a few seconds.
 # Usage: real_window_test.sh PROGRAM
 set -u
+source "$(dirname "$0")/../support/virtual_x_server.sh"
 program=$1
 
-# Xvfb picks a free display itself and reports it once it accepts clients, so
-# runs one after another never meet a server that is still shutting down.
-fifo=$(mktemp -u)
-mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
-xvfb_pid=$!
-read -r display_number <"$fifo"
-rm -f "$fifo"
-export DISPLAY=":$display_number"
-# Seen on a loaded machine: the program could not yet connect although the
-# server had reported its display. Wait until the server answers.
-for _ in $(seq 100); do
-    xdotool getdisplaygeometry >/dev/null 2>&1 && break
-    sleep 0.1
-done
+start_virtual_x_server || exit 1
+xvfb_pid=$virtual_x_server
 
 "$program" &
 pid=$!

@@ -4,6 +4,8 @@
 // sound tests compare it with the note they played.
 //   orvel_first_pitch FILE.wav
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <fstream>
@@ -60,17 +62,37 @@ int main(int argc, char** argv) {
         std::cerr << "usage: orvel_first_pitch FILE.wav (16-bit PCM)\n";
         return 2;
     }
+    // The first note starts where the sound first comes within 20 dB of
+    // the recording's loudest: what comes before is the server's silence,
+    // however long the recording ran before the note.
+    float loudest = 0.0F;
+    for (const float sample : wav.mono) {
+        loudest = std::max(loudest, std::abs(sample));
+    }
     std::size_t onset = 0;
-    while (onset < wav.mono.size() && std::abs(wav.mono[onset]) < 0.02F) {
+    while (onset < wav.mono.size() && std::abs(wav.mono[onset]) < loudest / 10) {
         ++onset;
     }
-    const auto window = static_cast<std::size_t>(wav.sampleRate / 10);
-    if (onset + window * 2 > wav.mono.size()) {
+    // 150 ms from 75 ms in: past the hammer's attack, whose upper partials
+    // would pass for the octave above, and within the first note at 120 BPM
+    // (it sounds 237 ms), long enough to tell neighbouring semitones apart.
+    const auto skip = static_cast<std::size_t>(wav.sampleRate * 3 / 40);
+    const auto window = static_cast<std::size_t>(wav.sampleRate * 3 / 20);
+    if (loudest < 0.01F || onset + skip + window > wav.mono.size()) {
         std::cout << "silence\n";
         return 0;
     }
-    const auto heard =
-        orvel::testing_support::HearNote(wav.mono, onset + window / 3, window, wav.sampleRate);
+    const std::size_t start = onset + skip;
+    auto heard = orvel::testing_support::HearNote(wav.mono, start, window, wav.sampleRate);
+    // A piano's second partial can outweigh its fundamental: a note whose
+    // octave below also sounds is that lower note. The first note follows
+    // silence, so nothing else sounds there.
+    using orvel::testing_support::FrequencyOf;
+    using orvel::testing_support::PowerAt;
+    const double below = PowerAt(wav.mono, start, window, FrequencyOf(heard.key - 12), wav.sampleRate);
+    if (below > 0.1 * PowerAt(wav.mono, start, window, FrequencyOf(heard.key), wav.sampleRate)) {
+        heard.key -= 12;
+    }
     std::cout << heard.key << "\n";
     return 0;
 }

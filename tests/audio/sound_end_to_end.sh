@@ -7,6 +7,7 @@
 # row's root, middle C.
 # Usage: sound_end_to_end.sh ORVEL_MATCH ORVEL_MODALUNE ORVEL_FIRST_PITCH
 set -u
+source "$(dirname "$0")/../support/virtual_x_server.sh"
 match=$1
 program=$2
 first_pitch=$3
@@ -51,7 +52,7 @@ heard_while() {
     "$first_pitch" "$recording"
 }
 
-played=$(heard_while "$match" --play --tempo 150 C E G)
+played=$(heard_while "$match" --play --tempo 120 C E G)
 if [ "$played" != 60 ]; then
     echo "orvel-match --play: heard '$played', expected middle C (60)"
     exit 1
@@ -59,16 +60,8 @@ fi
 echo "orvel-match --play: the recording begins with middle C"
 
 # The window, in a virtual X display of its own.
-fifo=$work/display
-mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
-pids+=($!)
-read -r display_number <"$fifo"
-export DISPLAY=":$display_number"
-for _ in $(seq 100); do
-    xdotool getdisplaygeometry >/dev/null 2>&1 && break
-    sleep 0.1
-done
+start_virtual_x_server || exit 1
+pids+=("$virtual_x_server")
 # The id of the visible window of that title, once it appears; empty
 # after 30 s.
 window_named() {
@@ -81,10 +74,10 @@ window_named() {
     echo "$id"
 }
 
-"$program" 2>/dev/null &
+"$program" 2>"$work/program.log" &
 pids+=($!)
 window=$(window_named "Orvel Modalune")
-[ -n "$window" ] || { echo "the window did not appear"; exit 1; }
+[ -n "$window" ] || { echo "the window did not appear"; cat "$work/program.log"; exit 1; }
 sleep 1
 xdotool windowfocus --sync "$window"
 eval "$(xdotool getwindowgeometry --shell "$window")"

@@ -14,10 +14,16 @@ TEST(MainMenuBar, OneSharedInstance) {
     EXPECT_EQ(&MainMenuBar::Instance(), &MainMenuBar::Instance());
 }
 
-TEST(MainMenuBar, FileAndEditMenusInOrder) {
+TEST(MainMenuBar, FileEditAndHelpMenusInOrder) {
     const MainMenuBar& bar = MainMenuBar::Instance();
     const QList<MenuItem*> menus = bar.Menus();
-    ASSERT_EQ(menus.size(), 2);
+    ASSERT_EQ(menus.size(), 3);
+    EXPECT_EQ(menus[2]->objectName(), "HelpMenu");
+    EXPECT_EQ(menus[2]->text(), "&Help");
+    const QList<QAction*> help = menus[2]->menu()->actions();
+    ASSERT_EQ(help.size(), 1);
+    EXPECT_EQ(help[0]->objectName(), "HelpAbout");
+    EXPECT_EQ(help[0]->text(), "&About Orvel Modalune");
     EXPECT_EQ(menus[0]->objectName(), "FileMenu");
     EXPECT_EQ(menus[0]->text(), "&File");
     EXPECT_EQ(menus[0]->KeyboardShortcut(), QString(""));

@@ -25,7 +25,8 @@ class StalledSoundServer {
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
         std::strncpy(address.sun_path, path.c_str(), sizeof(address.sun_path) - 1);
-        if (socket_ < 0 || ::bind(socket_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        if (socket_ < 0 ||
+            ::bind(socket_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
             ::listen(socket_, 64) != 0) {
             throw std::runtime_error("cannot listen on " + path);
         }

@@ -34,13 +34,13 @@ void MainWindowFixture::MakeWindow(const std::vector<std::string>& dataLines, bo
 
 void MainWindowFixture::MakeWindowLoading(std::function<ScaleLoad()> load) {
     playback = std::make_unique<Playback>(players);
-    window = std::make_unique<wdwMain>(wdwMain::Services{
-        std::move(load),
-        [this](const QString& message, const QString& detail) {
-            messages.push_back(message.toStdString());
-            causes.push_back(detail.toStdString());
-        },
-        playback.get()});
+    window = std::make_unique<wdwMain>(
+        wdwMain::Services{std::move(load),
+                          [this](const QString& message, const QString& detail) {
+                              messages.push_back(message.toStdString());
+                              causes.push_back(detail.toStdString());
+                          },
+                          playback.get(), "test catalogue"});
 }
 
 void MainWindowFixture::Click(CheckBox& box) {

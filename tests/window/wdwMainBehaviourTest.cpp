@@ -217,15 +217,17 @@ TEST_F(wdwMainBehaviour, NotesFromOutsideTickExactlyTheirBoxesAndMatchOnce) {
     };
     const struct {
         const char* what;
-        int rootBefore;                   // the popup's index
-        std::vector<int> tickedBefore;    // by hand
-        PitchClassesAboveC notes;         // what comes in
-        std::optional<int> root;          // pitch class above C
-        std::vector<int> ticked;          // the boxes afterwards
-        QString rootCaption;              // of cbScale(0) afterwards
-        Table exact;                      // bank, scale, root
+        int rootBefore;                 // the popup's index
+        std::vector<int> tickedBefore;  // by hand
+        PitchClassesAboveC notes;       // what comes in
+        std::optional<int> root;        // pitch class above C
+        std::vector<int> ticked;        // the boxes afterwards
+        QString rootCaption;            // of cbScale(0) afterwards
+        Table exact;                    // bank, scale, root
     } calls[] = {
-        {"C E G under C", 3, {0}, notes({0, 4, 7}), {}, {0, 4, 7}, "C", {{"Chords", "Major Triad", "C"}}},
+        // clang-format off
+        {"C E G under C", 3, {0}, notes({0, 4, 7}), {}, {0, 4, 7}, "C",
+         {{"Chords", "Major Triad", "C"}}},
         {"D F# A with its root", 3, {0}, notes({2, 6, 9}), 2, {0, 4, 7}, "D",
          {{"Chords", "Major Triad", "D"}}},
         {"C E G with the root G", 3, {0}, notes({0, 4, 7}), 7, {0, 5, 9}, "G",
@@ -234,7 +236,9 @@ TEST_F(wdwMainBehaviour, NotesFromOutsideTickExactlyTheirBoxesAndMatchOnce) {
          {{"Chords", "Triad from its fifth", "C"}}},
         {"under another root", 10, {0}, notes({7, 11, 2}), {}, {0, 4, 7}, "G",
          {{"Chords", "Major Triad", "G"}}},
-        {"nothing", 3, {0, 4}, notes({}), {}, {}, "C", {{"Empty", "Nothing", "C"}}},
+        {"nothing", 3, {0, 4}, notes({}), {}, {}, "C",
+         {{"Empty", "Nothing", "C"}}},
+        // clang-format on
     };
     for (const auto& call : calls) {
         SCOPED_TRACE(call.what);
