@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QToolTip>
 #include <iostream>
+#include <optional>
 
 #include "MainWindowFixture.h"
 #include "audio/LoadedPlayer.h"
@@ -283,7 +284,9 @@ class StalledSoundServerWindow : public MainWindowFixture {};
 
 TEST_F(StalledSoundServerWindow, KeepsAnsweringAndSaysSoInTime) {
     testing_support::StalledSoundServer server;
-    const QByteArray before = qgetenv("PULSE_SERVER");
+    const std::optional<QByteArray> before = qEnvironmentVariableIsSet("PULSE_SERVER")
+                                                 ? std::optional(qgetenv("PULSE_SERVER"))
+                                                 : std::nullopt;
     qputenv("PULSE_SERVER", QByteArray::fromStdString(server.Address()));
     players = [] { return std::make_unique<LoadedPlayer>(); };
     MakeWindow({CatalogueLine("Chords", "Major Triad", {0, 4, 7})});
@@ -311,7 +314,11 @@ TEST_F(StalledSoundServerWindow, KeepsAnsweringAndSaysSoInTime) {
     EXPECT_LT(longestGap, 50) << "ms without an event";
     EXPECT_LE(answered, 3000) << "ms to the message";
     EXPECT_EQ(messages, (std::vector<std::string>{kNoAudioOutput}));
-    qputenv("PULSE_SERVER", before);
+    if (before) {
+        qputenv("PULSE_SERVER", *before);
+    } else {
+        qunsetenv("PULSE_SERVER");
+    }
 }
 
 TEST_F(OpenedWindow, HelpAboutNamesTheVersionTheCatalogueAndTheLicence) {
