@@ -140,7 +140,7 @@ void BM_SpellEveryRow(benchmark::State& state) {
             for (std::size_t k = 0; k < list->size(); ++k) {
                 const TMatchRow row = (*list)[k];
                 benchmark::DoNotOptimize(
-                    SpellScale(result.EntryNotes(row), PitchClassAboveC(result.RootIndex(row))));
+                    SpellScale(result.EntryNotes(row), result.RootPitchClass(row)));
                 ++rows;
             }
         }

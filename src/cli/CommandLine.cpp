@@ -57,6 +57,8 @@ struct RawArguments {
     bool rootsInListOnly = false;
     bool json = false;
     bool spell = false;
+    bool sharps = false;
+    bool flats = false;
     bool play = false;
     std::string wav;
     std::string tempo;
@@ -77,6 +79,8 @@ void Describe(CLI::App& app, RawArguments& raw) {
     app.add_flag("--json", raw.json, "one JSON object instead of tab-separated lines");
     app.add_flag("--spell", raw.spell,
                  "add each scale's notes spelled from the row's root, and their intervals");
+    app.add_flag("--sharps", raw.sharps, "with --spell: name roots on black keys with sharps");
+    app.add_flag("--flats", raw.flats, "with --spell: name roots on black keys with flats");
     app.add_flag("--play", raw.play,
                  "play the first row's scale up and down from its root, then exit");
     app.add_option("--wav", raw.wav, "write that playing to a WAV file instead")->type_name("FILE");
@@ -116,7 +120,17 @@ Command Check(const RawArguments& raw, const std::vector<std::string>& unknown, 
     request.otherRoots = raw.otherRoots;
     request.rootsInListOnly = raw.rootsInListOnly;
     request.json = raw.json;
-    request.spell = raw.spell;
+    if (raw.sharps && raw.flats) {
+        return UsageError{"give --sharps or --flats, not both"};
+    }
+    if ((raw.sharps || raw.flats) && !raw.spell) {
+        return UsageError{"--sharps and --flats name the notes of --spell: give it too"};
+    }
+    if (raw.spell) {
+        request.spell = raw.sharps  ? RootSpelling::Sharps
+                        : raw.flats ? RootSpelling::Flats
+                                    : RootSpelling::Automatic;
+    }
     request.play = raw.play;
     if (!raw.tempo.empty()) {
         const auto tempo = ParseTempo(raw.tempo);

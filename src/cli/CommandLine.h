@@ -4,7 +4,7 @@
 // The command line of orvel-match:
 //
 //   orvel-match [--catalogue FILE] [--root NOTE] [--other-roots]
-//               [--roots-in-list-only] [--json] [--spell]
+//               [--roots-in-list-only] [--json] [--spell [--sharps | --flats]]
 //               [--play | --wav FILE] [--tempo BPM] (NOTE... | --set N)
 //
 // A NOTE is a note name as ParseNoteName reads it (C#, Db, F♯, B♭, Bbb,
@@ -21,6 +21,7 @@
 #include "audio/Tempo.h"
 #include "matching/NoteNameTable.h"
 #include "scales/PitchClassSet.h"
+#include "theory/SpelledScale.h"
 
 namespace orvel::cli {
 
@@ -31,7 +32,8 @@ struct MatchRequest {
     bool otherRoots = false;
     bool rootsInListOnly = false;
     bool json = false;
-    bool spell = false;
+    // Spell the rows, roots on black keys named this way; nothing without --spell.
+    std::optional<RootSpelling> spell;
     bool play = false;                         // play the first row's scale
     std::optional<std::filesystem::path> wav;  // or write it to this file
     double tempo = kDefaultTempo;              // beats per minute, eighth notes

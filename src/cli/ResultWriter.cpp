@@ -41,21 +41,22 @@ void WriteJsonString(std::string_view text, std::ostream& out) {
 
 // A row's fields: its cells, then with `spell` its spelled notes and intervals.
 std::vector<std::string> Fields(const TMatchResult& result, const TMatchRow& row, int cells,
-                                bool spell) {
+                                std::optional<RootSpelling> spell) {
     std::vector<std::string> fields;
     for (int column = 0; column < cells; ++column) {
         fields.push_back(result.Cell(row, column));
     }
     if (spell) {
-        const SpelledScale scale = SpellScale(result.EntryNotes(row), result.RootPitchClass(row));
+        const SpelledScale scale = SpellScale(result.EntryNotes(row), result.RootPitchClass(row),
+                                              SpellAsFor(result.Bank(row)), *spell);
         fields.push_back(scale.AsciiNotes());
         fields.push_back(scale.IntervalsText());
     }
     return fields;
 }
 
-void WriteJsonRows(const TMatchResult& result, const TMatchRows& rows, int cells, bool spell,
-                   std::ostream& out) {
+void WriteJsonRows(const TMatchResult& result, const TMatchRows& rows, int cells,
+                   std::optional<RootSpelling> spell, std::ostream& out) {
     out << '[';
     for (std::size_t k = 0; k < rows.size(); ++k) {
         out << (k == 0 ? "" : ", ") << '[';
@@ -71,7 +72,8 @@ void WriteJsonRows(const TMatchResult& result, const TMatchRows& rows, int cells
 
 }  // namespace
 
-void WriteTabSeparated(const TMatchResult& result, std::ostream& out, bool spell) {
+void WriteTabSeparated(const TMatchResult& result, std::ostream& out,
+                       std::optional<RootSpelling> spell) {
     const auto writeRows = [&](const TMatchRows& rows, std::string_view kind, int cells) {
         for (std::size_t k = 0; k < rows.size(); ++k) {
             out << kind;
@@ -86,7 +88,7 @@ void WriteTabSeparated(const TMatchResult& result, std::ostream& out, bool spell
     writeRows(result.ContainingRows, "containing", TMatchResult::kContainingCellCount);
 }
 
-void WriteJson(const TMatchResult& result, std::ostream& out, bool spell) {
+void WriteJson(const TMatchResult& result, std::ostream& out, std::optional<RootSpelling> spell) {
     out << "{\"value\": ";
     WriteJsonString(result.ValueText, out);
     out << ", \"exact\": ";

@@ -11,16 +11,21 @@
 // "containing": [[bank, scale, root, notes], ...]}, UTF-8, with every field
 // escaped; bytes that are not valid UTF-8 become U+FFFD.
 // With `spell`, every row gains two fields after these: the scale's notes
-// spelled from the row's root and their intervals, each space-separated, in
-// ASCII ("F G A Bb C D E", "1 2 3 4 5 6 7").
+// spelled from the row's root (a chord's as stacked thirds), its roots on
+// black keys named as `spell` says, and their intervals, each
+// space-separated, in ASCII ("F G A Bb C D E", "1 2 3 4 5 6 7").
 
+#include <optional>
 #include <ostream>
 
 #include "matching/TMatchResult.h"
+#include "theory/SpelledScale.h"
 
 namespace orvel::cli {
 
-void WriteTabSeparated(const TMatchResult& result, std::ostream& out, bool spell = false);
-void WriteJson(const TMatchResult& result, std::ostream& out, bool spell = false);
+void WriteTabSeparated(const TMatchResult& result, std::ostream& out,
+                       std::optional<RootSpelling> spell = std::nullopt);
+void WriteJson(const TMatchResult& result, std::ostream& out,
+               std::optional<RootSpelling> spell = std::nullopt);
 
 }  // namespace orvel::cli

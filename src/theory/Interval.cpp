@@ -6,16 +6,16 @@
 namespace orvel {
 
 int Interval::Semitones() const {
-    return NaturalPitchClass(degree - 1) + alteration;
+    const int steps = degree - 1;
+    return NaturalPitchClass(steps % 7) + 12 * (steps / 7) + alteration;
 }
 
 std::string Interval::Text() const {
-    const std::string mark = alteration > 0 ? "#" : "b";
-    std::string text;
-    for (int i = 0; i < (alteration > 0 ? alteration : -alteration); ++i) {
-        text += mark;
-    }
-    return text + std::to_string(degree);
+    return AccidentalText(alteration, "#", "b") + std::to_string(degree);
+}
+
+std::string Interval::Display() const {
+    return DisplayAccidental(alteration) + std::to_string(degree);
 }
 
 }  // namespace orvel

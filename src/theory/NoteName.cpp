@@ -8,17 +8,33 @@ namespace orvel {
 namespace {
 
 std::string Spelled(const NoteName& note, const std::string& sharp, const std::string& flat) {
-    std::string text(1, "CDEFGAB"[note.letter]);
-    for (int i = 0; i < note.accidental; ++i) {
+    return std::string(1, "CDEFGAB"[note.letter]) + AccidentalText(note.accidental, sharp, flat);
+}
+
+}  // namespace
+
+std::string AccidentalText(int accidental, const std::string& sharp, const std::string& flat) {
+    std::string text;
+    for (int i = 0; i < accidental; ++i) {
         text += sharp;
     }
-    for (int i = 0; i < -note.accidental; ++i) {
+    for (int i = 0; i < -accidental; ++i) {
         text += flat;
     }
     return text;
 }
 
-}  // namespace
+std::string DisplayAccidental(int accidental) {
+    // Doubles as their own signs (𝄪, 𝄫), as printed music has them.
+    switch (accidental) {
+        case 2:
+            return "\U0001D12A";
+        case -2:
+            return "\U0001D12B";
+        default:
+            return AccidentalText(accidental, "\u266F", "\u266D");
+    }
+}
 
 int NaturalPitchClass(int letter) {
     constexpr std::array<int, 7> kNaturals = {0, 2, 4, 5, 7, 9, 11};
@@ -34,7 +50,7 @@ std::string NoteName::Ascii() const {
 }
 
 std::string NoteName::Display() const {
-    return Spelled(*this, "\u266F", "\u266D");
+    return std::string(1, "CDEFGAB"[letter]) + DisplayAccidental(accidental);
 }
 
 }  // namespace orvel

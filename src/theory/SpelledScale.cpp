@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "theory/SpelledScale.h"
 
-#include <bit>
-#include <cstdint>
+#include <algorithm>
+#include <array>
 #include <cstdlib>
+#include <tuple>
 
 namespace orvel {
 
@@ -11,24 +12,25 @@ namespace {
 
 constexpr int kLetters = 7;
 
-bool Has(PitchClassSet set, int semitones) {
-    return HasPosition(set, semitones);
-}
-
 // The interval a semitone above the root is named as, in a scale of other
 // than seven notes (the table in the header).
-Interval UsualInterval(PitchClassSet set, int semitones) {
+Interval ScaleInterval(PitchClassSet set, int semitones) {
+    const auto has = [set](int position) { return HasPosition(set, position); };
+    const bool sharpSecond = has(3) && has(4) && !has(1) && !has(2) && !has(5);
     switch (semitones) {
-        case 3:
-            return Has(set, 4) && !Has(set, 2) ? Interval{2, 1} : Interval{3, -1};
-        case 6:
-            return Has(set, 5) ? Interval{5, -1} : Interval{4, 1};
-        case 8:
-            return Has(set, 7) ? Interval{6, -1} : Interval{5, 1};
-        case 10:
-            return !Has(set, 7) && !Has(set, 9) ? Interval{6, 1} : Interval{7, -1};
         case 1:
             return {2, -1};
+        case 3:
+            return sharpSecond ? Interval{2, 1} : Interval{3, -1};
+        case 6:
+            return has(4) ? Interval{4, 1} : Interval{5, -1};
+        case 8: {
+            const bool wholeTones = !has(7) && has(6) && has(4);
+            const bool bebop = has(7) && has(9) && !has(10);
+            return wholeTones || sharpSecond || bebop ? Interval{5, 1} : Interval{6, -1};
+        }
+        case 10:
+            return {7, -1};
         default:
             break;
     }
@@ -40,6 +42,43 @@ Interval UsualInterval(PitchClassSet set, int semitones) {
     return {1, semitones};  // not reached for 0 to 11
 }
 
+// A chord's tone for a semitone above its root (the rules in the header).
+Interval ChordTone(PitchClassSet set, int semitones) {
+    const auto has = [set](int position) { return HasPosition(set, position); };
+    const bool third = has(3) || has(4);
+    const bool fifth = has(7);
+    const bool seventh = has(10) || has(11);
+    switch (semitones) {
+        case 0:
+            return {1, 0};
+        case 1:
+            return {9, -1};
+        case 2:
+            return third || seventh ? Interval{9, 0} : Interval{2, 0};
+        case 3:
+            return has(4) ? Interval{9, 1} : Interval{3, -1};
+        case 4:
+            return {3, 0};
+        case 5:
+            return third ? Interval{11, 0} : Interval{4, 0};
+        case 6:
+            return fifth ? Interval{11, 1} : Interval{5, -1};
+        case 7:
+            return {5, 0};
+        case 8:
+            return fifth ? Interval{13, -1} : Interval{5, 1};
+        case 9:
+            if (seventh) {
+                return {13, 0};
+            }
+            return has(3) && has(6) && !fifth ? Interval{7, -2} : Interval{6, 0};
+        case 10:
+            return {7, -1};
+        default:
+            return {7, 0};
+    }
+}
+
 // The note `interval` above `root`, its accidentals counted exactly.
 NoteName NoteAbove(NoteName root, Interval interval) {
     const int steps = root.letter + interval.degree - 1;
@@ -49,37 +88,42 @@ NoteName NoteAbove(NoteName root, Interval interval) {
     return {letter, sounding - natural};
 }
 
-// The same sound on the neighbouring letter, for a note with a double
-// accidental; the letter stays where there is none within the octave.
-Interval OnNeighbouringLetter(Interval interval, const NoteName& note) {
-    const int degree = interval.degree + (note.accidental > 0 ? 1 : -1);
-    if (degree < 1 || degree > kLetters) {
-        return interval;
-    }
-    return {degree, interval.Semitones() - NaturalPitchClass(degree - 1)};
+// How many notes need more than two accidentals, which no one writes; then
+// how many carry one at all (a double one counts once).
+std::pair<int, int> Accidentals(const SpelledScale& scale) {
+    const auto beyond = [&scale](int accidentals) {
+        return static_cast<int>(std::count_if(scale.notes.begin(), scale.notes.end(),
+                                              [accidentals](const NoteName& note) {
+                                                  return std::abs(note.accidental) > accidentals;
+                                              }));
+    };
+    return {beyond(2), beyond(0)};
 }
 
-// How hard a spelling is to read: its accidentals, then its double ones.
-std::pair<int, int> Clutter(const SpelledScale& scale) {
-    int accidentals = std::abs(scale.root.accidental);
-    int doubles = 0;
-    for (const NoteName& note : scale.notes) {
-        accidentals += std::abs(note.accidental);
-        doubles += std::abs(note.accidental) > 1 ? 1 : 0;
-    }
-    return {accidentals, doubles};
+// The sharps or flats of the key the set suggests on its root: the natural
+// minor where it has a minor third and no major third, else the major.
+int KeySignatureSize(PitchClassSet set, NoteName root) {
+    // The major keys of the natural letters on the circle of fifths.
+    constexpr std::array<int, kLetters> kFifths = {0, 2, 4, -1, 1, 3, 5};
+    const bool minor = HasPosition(set, 3) && !HasPosition(set, 4);
+    return std::abs(kFifths[static_cast<std::size_t>(root.letter)] + 7 * root.accidental -
+                    (minor ? 3 : 0));
 }
 
-template <typename Text>
-std::string Joined(const std::vector<NoteName>& notes, Text text) {
+template <typename Item, typename Text>
+std::string Joined(const std::vector<Item>& items, Text text) {
     std::string joined;
-    for (const NoteName& note : notes) {
-        joined += (joined.empty() ? "" : " ") + text(note);
+    for (const Item& item : items) {
+        joined += (joined.empty() ? "" : " ") + text(item);
     }
     return joined;
 }
 
 }  // namespace
+
+SpellAs SpellAsFor(std::string_view bank) {
+    return bank == "Chords" ? SpellAs::Chord : SpellAs::Scale;
+}
 
 std::string SpelledScale::AsciiNotes() const {
     return Joined(notes, [](const NoteName& note) { return note.Ascii(); });
@@ -90,45 +134,51 @@ std::string SpelledScale::DisplayNotes() const {
 }
 
 std::string SpelledScale::IntervalsText() const {
-    std::string joined;
-    for (const Interval& interval : intervals) {
-        joined += (joined.empty() ? "" : " ") + interval.Text();
-    }
-    return joined;
+    return Joined(intervals, [](const Interval& interval) { return interval.Text(); });
 }
 
-SpelledScale SpellScale(PitchClassSet set, NoteName root) {
-    SpelledScale scale{root, {}, {}};
-    const auto size =
-        static_cast<std::size_t>(std::popcount(static_cast<std::uint64_t>(set & kAllPositions)));
-    scale.notes.reserve(size);
-    scale.intervals.reserve(size);
-    const bool sevenNotes = size == kLetters;
-    std::size_t i = 0;
-    for (int semitones = 0; semitones < kPositionCount; ++semitones) {
-        if (!HasPosition(set, semitones)) {
-            continue;
+std::string SpelledScale::DisplayIntervals() const {
+    return Joined(intervals, [](const Interval& interval) { return interval.Display(); });
+}
+
+std::vector<Interval> IntervalsOf(PitchClassSet set, SpellAs kind) {
+    const std::vector<int> positions = PositionsOf(set);
+    const bool sevenNotes = positions.size() == kLetters;
+    std::vector<Interval> intervals;
+    intervals.reserve(positions.size());
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        const int semitones = positions[i];
+        if (kind == SpellAs::Chord) {
+            intervals.push_back(ChordTone(set, semitones));
+        } else if (sevenNotes) {
+            intervals.push_back(
+                {static_cast<int>(i) + 1, semitones - NaturalPitchClass(static_cast<int>(i))});
+        } else {
+            intervals.push_back(ScaleInterval(set, semitones));
         }
-        Interval interval = sevenNotes
-                                ? Interval{static_cast<int>(i) + 1,
-                                           semitones - NaturalPitchClass(static_cast<int>(i))}
-                                : UsualInterval(set, semitones);
-        NoteName note = NoteAbove(root, interval);
-        if (!sevenNotes && std::abs(note.accidental) > 1) {
-            interval = OnNeighbouringLetter(interval, note);
-            note = NoteAbove(root, interval);
-        }
-        scale.intervals.push_back(interval);
-        scale.notes.push_back(note);
-        ++i;
+    }
+    if (kind == SpellAs::Chord) {
+        std::sort(intervals.begin(), intervals.end(), [](const Interval& a, const Interval& b) {
+            return std::tie(a.degree, a.alteration) < std::tie(b.degree, b.alteration);
+        });
+    }
+    return intervals;
+}
+
+SpelledScale SpellScale(PitchClassSet set, NoteName root, SpellAs kind) {
+    SpelledScale scale{root, {}, IntervalsOf(set, kind), kind};
+    scale.notes.reserve(scale.intervals.size());
+    for (const Interval& interval : scale.intervals) {
+        scale.notes.push_back(NoteAbove(root, interval));
     }
     return scale;
 }
 
-SpelledScale SpellScale(PitchClassSet set, int rootPitchClass) {
+SpelledScale SpellScale(PitchClassSet set, int rootPitchClass, SpellAs kind,
+                        RootSpelling spelling) {
     for (int letter = 0; letter < kLetters; ++letter) {
         if (NaturalPitchClass(letter) == rootPitchClass) {
-            return SpellScale(set, NoteName{letter, 0});
+            return SpellScale(set, NoteName{letter, 0}, kind);
         }
     }
     // A black key: the sharp of the letter below or the flat of the one above.
@@ -136,9 +186,22 @@ SpelledScale SpellScale(PitchClassSet set, int rootPitchClass) {
     while (NaturalPitchClass(below + 1) < rootPitchClass) {
         ++below;
     }
-    const SpelledScale sharp = SpellScale(set, NoteName{below, 1});
-    const SpelledScale flat = SpellScale(set, NoteName{below + 1, -1});
-    return Clutter(flat) < Clutter(sharp) ? flat : sharp;
+    const NoteName sharpRoot{below, 1};
+    const NoteName flatRoot{below + 1, -1};
+    switch (spelling) {
+        case RootSpelling::Sharps:
+            return SpellScale(set, sharpRoot, kind);
+        case RootSpelling::Flats:
+            return SpellScale(set, flatRoot, kind);
+        case RootSpelling::Automatic:
+            break;
+    }
+    SpelledScale sharp = SpellScale(set, sharpRoot, kind);
+    SpelledScale flat = SpellScale(set, flatRoot, kind);
+    const auto readability = [set](const SpelledScale& scale) {
+        return std::tuple(Accidentals(scale), KeySignatureSize(set, scale.root));
+    };
+    return readability(sharp) < readability(flat) ? sharp : flat;
 }
 
 }  // namespace orvel

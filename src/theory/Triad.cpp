@@ -59,7 +59,7 @@ std::string Triad::Symbol() const {
 std::vector<Triad> DegreeTriads(const SpelledScale& scale) {
     std::vector<Triad> triads;
     const std::size_t size = scale.notes.size();
-    if (size != 7) {
+    if (size != 7 || scale.kind == SpellAs::Chord) {
         return triads;
     }
     for (std::size_t degree = 0; degree < size; ++degree) {

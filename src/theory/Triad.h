@@ -24,7 +24,8 @@ struct Triad {
     std::string Symbol() const;
 };
 
-// One triad per degree, in order; none for a scale of other than seven notes.
+// One triad per degree, in order; none for a scale of other than seven
+// notes, nor for a chord.
 std::vector<Triad> DegreeTriads(const SpelledScale& scale);
 
 }  // namespace orvel

@@ -16,10 +16,8 @@ QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// "b3" and "#4" as the window writes them: "♭3", "♯4".
-QString DisplayIntervals(const SpelledScale& scale) {
-    return Text(scale.IntervalsText()).replace('b', QChar(0x266D)).replace('#', QChar(0x266F));
-}
+// The popup's items, in the order of RootSpelling.
+constexpr const char* kSpellings[] = {"Automatic", "Sharps", "Flats"};
 
 }  // namespace
 
@@ -28,6 +26,7 @@ wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
       playback_(playback),
       title_(new QLabel(this)),
       notes_(new QLabel(this)),
+      intervalsCaption_(new QLabel(this)),
       intervals_(new QLabel(this)),
       triadsCaption_(new QLabel("Triads:", this)),
       triads_(new QLabel(this)),
@@ -35,7 +34,8 @@ wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
       keyboard_(new PianoKeyboard(this)),
       play_(new QPushButton("&Play", this)),
       playChord_(new QPushButton("Play C&hord", this)),
-      tempo_(new QSpinBox(this)) {
+      tempo_(new QSpinBox(this)),
+      spelling_(new QComboBox(this)) {
     setObjectName("wdwDetails");
     setWindowTitle("Scale Details");
     QFont large = title_->font();
@@ -47,7 +47,7 @@ wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
     }
     auto* facts = new QFormLayout;
     facts->addRow("Notes:", notes_);
-    facts->addRow("Intervals:", intervals_);
+    facts->addRow(intervalsCaption_, intervals_);
     facts->addRow(triadsCaption_, triads_);
     facts->addRow("Beyond the ticked notes:", added_);
     auto* layout = new QVBoxLayout(this);
@@ -71,6 +71,14 @@ wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
     sound->addWidget(play_);
     sound->addWidget(playChord_);
     sound->addStretch();
+    for (const char* spelling : kSpellings) {
+        spelling_->addItem(spelling);
+    }
+    connect(spelling_, &QComboBox::currentIndexChanged, this, [this] { Show(row_); });
+    auto* spellingCaption = new QLabel("&Spelling:", this);
+    spellingCaption->setBuddy(spelling_);
+    sound->addWidget(spellingCaption);
+    sound->addWidget(spelling_);
     auto* tempoCaption = new QLabel("&Tempo:", this);
     tempoCaption->setBuddy(tempo_);
     sound->addWidget(tempoCaption);
@@ -81,6 +89,14 @@ wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
 
 std::vector<TimedNote> wdwDetails::ScaleRunOf(const Row& row, int beatsPerMinute) {
     return ScaleRun(row.notes, KeyNearMiddleC(row.root), beatsPerMinute);
+}
+
+SpelledScale wdwDetails::SpelledRow(const Row& row, RootSpelling spelling) {
+    return SpellScale(row.notes, row.root, SpellAsFor(row.bank.toStdString()), spelling);
+}
+
+RootSpelling wdwDetails::Spelling() const {
+    return static_cast<RootSpelling>(spelling_->currentIndex());
 }
 
 void wdwDetails::PlayScale() {
@@ -103,13 +119,15 @@ void wdwDetails::closeEvent(QCloseEvent* event) {
 
 void wdwDetails::Show(const Row& row) {
     row_ = row;
-    spelled_ = SpellScale(row.notes, row.root);
+    spelled_ = SpelledRow(row, Spelling());
     title_->setText(row.scale + "  \u00B7  " + row.bank + "  \u00B7  root " +
                     Text(spelled_.root.Display()));
     notes_->setText(Text(spelled_.DisplayNotes()));
-    intervals_->setText(DisplayIntervals(spelled_));
+    const bool chord = spelled_.kind == SpellAs::Chord;
+    intervalsCaption_->setText(chord ? "Chord tones:" : "Intervals:");
+    intervals_->setText(Text(spelled_.DisplayIntervals()));
 
-    QStringList triads;
+    QStringList triads;  // none for a chord, nor a scale of other than seven notes
     for (const Triad& triad : DegreeTriads(spelled_)) {
         triads << Text(triad.Symbol());
     }

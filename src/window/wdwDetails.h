@@ -12,6 +12,7 @@
 // closing the window. The sound goes through the program's Playback, whose
 // tempo the spin box shows and sets.
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -40,10 +41,16 @@ class wdwDetails : public QWidget {
 
     void Show(const Row& row);
 
+    // A row's notes spelled from its own root: a chord's as stacked thirds.
+    static SpelledScale SpelledRow(const Row& row, RootSpelling spelling);
     // What Play sounds for a row: its scale up and down from its root.
     static std::vector<TimedNote> ScaleRunOf(const Row& row, int beatsPerMinute);
 
     const SpelledScale& Spelled() const { return spelled_; }
+    // How roots on black keys are named: chosen in the window's "Spelling"
+    // popup, it holds for every row shown, and for Copy Notes, until the
+    // program ends.
+    RootSpelling Spelling() const;
     const Row& Shown() const { return row_; }
     QString NotesText() const { return notes_->text(); }
     PianoKeyboard& Keyboard() const { return *keyboard_; }
@@ -60,6 +67,7 @@ class wdwDetails : public QWidget {
     SpelledScale spelled_;
     QLabel* title_;
     QLabel* notes_;
+    QLabel* intervalsCaption_;
     QLabel* intervals_;
     QLabel* triadsCaption_;
     QLabel* triads_;
@@ -68,6 +76,7 @@ class wdwDetails : public QWidget {
     QPushButton* play_;
     QPushButton* playChord_;
     QSpinBox* tempo_;
+    QComboBox* spelling_;
 };
 
 }  // namespace orvel

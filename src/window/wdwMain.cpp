@@ -374,8 +374,10 @@ QString wdwMain::AboutText() const {
 
 void wdwMain::CopyNotes(const ListBox& list) {
     if (const auto row = SelectedRow(list)) {
-        QApplication::clipboard()->setText(
-            QString::fromStdString(SpellScale(row->notes, row->root).AsciiNotes()));
+        QApplication::clipboard()->setText(QString::fromStdString(
+            wdwDetails::SpelledRow(
+                *row, details_ != nullptr ? details_->Spelling() : RootSpelling::Automatic)
+                .AsciiNotes()));
     }
 }
 
