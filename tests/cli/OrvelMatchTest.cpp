@@ -97,6 +97,8 @@ TEST_F(OrvelMatch, UsageErrorsNameTheBadArgument) {
         {{"--tempo", "301", "C"}, "--tempo needs beats per minute from 30 to 300, not: 301"},
         {{"--tempo", "29.9", "C"}, "from 30 to 300, not: 29.9"},
         {{"--tempo=fast", "C"}, "not: fast"},
+        {{"--spell", "--sharps", "--flats", "C"}, "give --sharps or --flats, not both"},
+        {{"--flats", "C"}, "--sharps and --flats name the notes of --spell"},
     };
     for (const auto& [arguments, message] : cases) {
         const Outcome run = Match(arguments);
@@ -166,6 +168,15 @@ TEST_F(OrvelMatch, SpellAddsEachRowsNotesFromItsOwnRoot) {
               "{\"value\": \"100010000000\", \"exact\": [], \"containing\": "
               "[[\"Chords\", \"Major Triad\", \"C# / Db\", \"2192\", \"Db F Ab\", "
               "\"1 3 5\"]]}\n");
+    // A chord row as stacked thirds; a root on a black key named as asked.
+    const std::string kNinth =
+        "Chords,Dominant 9th,TRUE,FALSE,TRUE,FALSE,TRUE,FALSE,FALSE,TRUE,FALSE,FALSE,TRUE,FALSE";
+    EXPECT_EQ(MatchOn({kNinth}, {"--spell", "--root", "F#", "F#"}).out,
+              "containing\tChords\tDominant 9th\tF# / Gb\t2706\tF# A# C# E G#\t1 3 5 b7 9\n");
+    EXPECT_EQ(MatchOn({kNinth}, {"--spell", "--flats", "--root", "F#", "F#"}).out,
+              "containing\tChords\tDominant 9th\tF# / Gb\t2706\tGb Bb Db Fb Ab\t1 3 5 b7 9\n");
+    EXPECT_EQ(MatchOn({kMajor}, {"--spell", "--sharps", "--root", "Db", "Db"}).out,
+              "containing\tDiatonic\tMajor\tC# / Db\t2773\tC# D# E# F# G# A# B#\t1 2 3 4 5 6 7\n");
 }
 
 TEST_F(OrvelMatch, ReadsBackTheNoteNamesItWrites) {

@@ -7,8 +7,10 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -207,6 +209,43 @@ TEST_F(OpenedWindow, RowsOpenTheirDetailsSpelledFromTheirOwnRoot) {
     ASSERT_NE(copyNotes, nullptr);
     copyNotes->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), "C Db E F G Ab Bb");
+}
+
+TEST_F(OpenedWindow, AChordRowShowsItsChordTonesSpelledAsTheUserAsks) {
+    ChooseRoot(4);  // C# / Db
+    for (const int position : {0, 4, 7}) {
+        Click(*window->cbScale(position));
+    }
+    ListBox& exact = *window->lbExact();
+    ASSERT_EQ(exact.Cell(0, 1), "Major Triad");
+    ClickRow(exact, 0);
+    window->ShowDetails(exact);
+    wdwDetails& details = *window->Details();
+    const auto shownLabel = [&](const QString& text) {
+        for (QLabel* label : details.findChildren<QLabel*>()) {
+            if (label->text() == text) {
+                return label->isVisibleTo(&details);
+            }
+        }
+        return false;
+    };
+    EXPECT_EQ(details.NotesText(), "D\u266D F A\u266D");
+    EXPECT_TRUE(shownLabel("Chord tones:"));
+    EXPECT_FALSE(shownLabel("Intervals:"));
+    EXPECT_FALSE(shownLabel("Triads:"));
+
+    auto* spelling = details.findChild<QComboBox*>();
+    ASSERT_NE(spelling, nullptr);
+    spelling->setCurrentIndex(spelling->findText("Sharps"));
+    EXPECT_EQ(details.NotesText(), "C\u266F E\u266F G\u266F");
+    exact.setFocus();
+    QAction* copyNotes = nullptr;
+    for (QAction* entry : exact.actions()) {
+        copyNotes = entry->text() == "Copy Notes" ? entry : copyNotes;
+    }
+    ASSERT_NE(copyNotes, nullptr);
+    copyNotes->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "C# E# G#") << "Copy Notes follows the choice";
 }
 
 QPushButton* ButtonOf(QWidget& window, const QString& text) {
