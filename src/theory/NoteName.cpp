@@ -25,15 +25,9 @@ std::string AccidentalText(int accidental, const std::string& sharp, const std::
 }
 
 std::string DisplayAccidental(int accidental) {
-    // Doubles as their own signs (𝄪, 𝄫), as printed music has them.
-    switch (accidental) {
-        case 2:
-            return "\U0001D12A";
-        case -2:
-            return "\U0001D12B";
-        default:
-            return AccidentalText(accidental, "\u266F", "\u266D");
-    }
+    // Doubles as two signs: the desktop's usual fonts lack 𝄪 and 𝄫, and
+    // those that have them draw them at half the height of a letter.
+    return AccidentalText(accidental, "\u266F", "\u266D");
 }
 
 int NaturalPitchClass(int letter) {
