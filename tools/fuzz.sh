@@ -12,7 +12,7 @@ tools/install-dependencies.sh
 cmake --preset fuzz
 cmake --build --preset fuzz --parallel "$(nproc)"
 
-for pair in orvel_fuzz_catalogue:catalogue orvel_fuzz_text:text; do
+for pair in orvel_fuzz_catalogue:catalogue orvel_fuzz_chords:chords orvel_fuzz_text:text; do
     target=${pair%%:*}
     corpus=${pair##*:}
     rm -rf "build/fuzz/work-$target"
