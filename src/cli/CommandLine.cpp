@@ -62,6 +62,7 @@ struct RawArguments {
     bool play = false;
     std::string wav;
     std::string tempo;
+    std::optional<std::string> chords;
 };
 
 void Describe(CLI::App& app, RawArguments& raw) {
@@ -92,6 +93,9 @@ void Describe(CLI::App& app, RawArguments& raw) {
     app.add_option("--set", raw.set,
                    "the notes as a set, 0 to 4095 (bit 11 - p for p semitones above the root)")
         ->type_name("N");
+    app.add_option("--chords", raw.chords,
+                   "rank the scales that fit these chords (\"Dm7 G7 Cmaj7\") instead")
+        ->type_name("CHORDS");
     app.add_option("NOTE", raw.notes, "the notes a scale must hold")->type_name("NOTE");
 }
 
@@ -152,6 +156,21 @@ Command Check(const RawArguments& raw, const std::vector<std::string>& unknown, 
             return UsageError{"unknown note: " + note};
         }
         request.querySet |= PositionBit((*index - request.rootIndex + 12) % 12);
+    }
+    if (raw.chords) {
+        if (!raw.notes.empty() || setGiven) {
+            return UsageError{"give notes, --set or --chords, one of them"};
+        }
+        Progression progression = ReadProgression(*raw.chords, ReadAs::Chords);
+        for (const ProgressionItem& item : progression.items) {
+            if (!item.Read()) {
+                return UsageError{item.error};
+            }
+        }
+        if (progression.items.empty()) {
+            return UsageError{"--chords needs at least one chord"};
+        }
+        request.progression = std::move(progression);
     }
     if (setGiven) {
         const auto set = ParseSet(raw.set);

@@ -5,7 +5,8 @@
 //
 //   orvel-match [--catalogue FILE] [--root NOTE] [--other-roots]
 //               [--roots-in-list-only] [--json] [--spell [--sharps | --flats]]
-//               [--play | --wav FILE] [--tempo BPM] (NOTE... | --set N)
+//               [--play | --wav FILE] [--tempo BPM]
+//               (NOTE... | --set N | --chords "CHORD...")
 //
 // A NOTE is a note name as ParseNoteName reads it (C#, Db, F♯, B♭, Bbb,
 // C##), or one of the window's twelve note names as they stand ("C# / Db").
@@ -21,6 +22,7 @@
 #include "audio/Tempo.h"
 #include "matching/NoteNameTable.h"
 #include "scales/PitchClassSet.h"
+#include "theory/Progression.h"
 #include "theory/SpelledScale.h"
 
 namespace orvel::cli {
@@ -37,6 +39,7 @@ struct MatchRequest {
     bool play = false;                         // play the first row's scale
     std::optional<std::filesystem::path> wav;  // or write it to this file
     double tempo = kDefaultTempo;              // beats per minute, eighth notes
+    std::optional<Progression> progression;    // rank the scales for these chords
 };
 
 struct ShowHelp {

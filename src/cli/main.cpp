@@ -14,10 +14,12 @@
 #include "audio/Renderer.h"
 #include "audio/SoundThread.h"
 #include "audio/WavFile.h"
+#include "cli/ChordScalesWriter.h"
 #include "cli/CommandLine.h"
 #include "cli/ResultWriter.h"
 #include "matching/MatchScales.h"
 #include "matching/NoteNameTable.h"
+#include "matching/RankScales.h"
 #include "scales/LoadScales.h"
 #include "scales/ProgramFolder.h"
 #include "version/Version.h"
@@ -72,18 +74,10 @@ std::optional<std::string> PlayThrough(const std::vector<orvel::TimedNote>& note
     return std::nullopt;
 }
 
-// Plays, or writes to a WAV file, the scale of the first row printed (exact
-// rows come first) up and down from that row's root.
-int PlayFirstRow(const orvel::TMatchResult& result, const orvel::cli::MatchRequest& request) {
-    const orvel::TMatchRows& rows =
-        result.ExactRows.empty() ? result.ContainingRows : result.ExactRows;
-    if (rows.empty()) {
-        std::cerr << "orvel-match: no scale to play\n";
-        return 0;
-    }
-    const orvel::TMatchRow row = rows[0];
-    const auto notes = orvel::ScaleRun(
-        result.EntryNotes(row), orvel::KeyNearMiddleC(result.RootPitchClass(row)), request.tempo);
+// Plays, or writes to a WAV file, a scale up and down from its root.
+int PlayScale(orvel::PitchClassSet set, int rootPitchClass,
+              const orvel::cli::MatchRequest& request) {
+    const auto notes = orvel::ScaleRun(set, orvel::KeyNearMiddleC(rootPitchClass), request.tempo);
     try {
         if (request.wav) {
             orvel::Renderer renderer(orvel::Player::DefaultSoundfont());
@@ -101,6 +95,48 @@ int PlayFirstRow(const orvel::TMatchResult& result, const orvel::cli::MatchReque
     }
 }
 
+// The scale of the first row printed (exact rows come first), from that
+// row's root.
+int PlayFirstRow(const orvel::TMatchResult& result, const orvel::cli::MatchRequest& request) {
+    const orvel::TMatchRows& rows =
+        result.ExactRows.empty() ? result.ContainingRows : result.ExactRows;
+    if (rows.empty()) {
+        std::cerr << "orvel-match: no scale to play\n";
+        return 0;
+    }
+    return PlayScale(result.EntryNotes(rows[0]), result.RootPitchClass(rows[0]), request);
+}
+
+// The scales ranked for a progression, and with --play or --wav the first
+// that fits.
+int RankChords(const orvel::Progression& progression, const std::vector<orvel::TScale>& catalogue,
+               const orvel::cli::MatchRequest& request) {
+    std::vector<orvel::ProgressionChord> chords;
+    for (const orvel::ChordSymbol* chord : progression.Chords()) {
+        chords.push_back({chord->root.PitchClass(), chord->Notes()});
+    }
+    const orvel::ChordScales ranked =
+        orvel::RankScales(catalogue, chords, progression.Notes(), [](const orvel::TScale& entry) {
+            return orvel::SpellAsFor(entry.Bank) == orvel::SpellAs::Scale;
+        });
+    std::ios::sync_with_stdio(false);
+    if (request.json) {
+        orvel::cli::WriteChordScalesJson(progression, catalogue, ranked, std::cout);
+    } else {
+        orvel::cli::WriteChordScalesTabSeparated(progression, catalogue, ranked, std::cout);
+    }
+    const int written = Finish();
+    if (written != 0 || (!request.play && !request.wav)) {
+        return written;
+    }
+    if (ranked.fits.empty()) {
+        std::cerr << "orvel-match: no scale to play\n";
+        return 0;
+    }
+    const orvel::RankedScale& first = ranked.fits.front();
+    return PlayScale(catalogue[first.entry].Notes, first.root, request);
+}
+
 int Match(const orvel::cli::MatchRequest& request) {
     const std::filesystem::path catalogue =
         request.catalogue.value_or(orvel::ProgramFolder() / orvel::kCatalogueFileName);
@@ -108,6 +144,9 @@ int Match(const orvel::cli::MatchRequest& request) {
     if (load.failure) {
         std::cerr << orvel::kFileErrorMessage << " " << load.failure->what() << "\n";
         return kFileError;
+    }
+    if (request.progression) {
+        return RankChords(*request.progression, load.scales, request);
     }
 
     orvel::TScaleQuery query;

@@ -238,7 +238,7 @@ ChordSymbol ParseChordSymbol(std::string_view text) {
                 if (!ReadAlteration(reader, tones, text)) {
                     CannotRead(text, reader.Rest());
                 }
-            } while (reader.Take({",", " "}));
+            } while (reader.Take({", ", ",", " "}));
             if (!reader.Take({")"})) {
                 CannotRead(text, reader.Rest());
             }

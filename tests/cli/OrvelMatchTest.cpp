@@ -179,6 +179,39 @@ TEST_F(OrvelMatch, SpellAddsEachRowsNotesFromItsOwnRoot) {
               "containing\tDiatonic\tMajor\tC# / Db\t2773\tC# D# E# F# G# A# B#\t1 2 3 4 5 6 7\n");
 }
 
+TEST_F(OrvelMatch, ChordsRankTheScalesThatFitThem) {
+    const std::string kMixolydian =
+        "Diatonic,Mixolydian,TRUE,FALSE,TRUE,FALSE,TRUE,TRUE,FALSE,TRUE,FALSE,TRUE,TRUE,FALSE";
+    const Outcome run = MatchOn({kTriad, kMajor, kMixolydian}, {"--chords", "Dm7 | G7 | Cmaj7"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "chord\tDm7\tD\t-\tD F A C\t1 b3 5 b7\n"
+              "chord\tG7\tG\t-\tG B D F\t1 3 5 b7\n"
+              "chord\tCmaj7\tC\t-\tC E G B\t1 3 5 7\n"
+              "fits\tDiatonic\tMajor\tC\t2773\t\n"
+              "fits\tDiatonic\tMixolydian\tG\t2774\t\n"
+              "nearly\tDiatonic\tMixolydian\tC\t2774\tB\n"
+              "nearly\tDiatonic\tMixolydian\tD\t2774\tF\n"
+              "nearly\tDiatonic\tMajor\tG\t2773\tF\n"
+              "nearly\tDiatonic\tMajor\tF\t2773\tB\n"
+              "chord-scale\tG7\tDiatonic\tMixolydian\tG\t2774\tA C E\tfits\n"
+              "chord-scale\tCmaj7\tDiatonic\tMajor\tC\t2773\tD F A\tfits\n");
+    const Outcome json = MatchOn({kTriad, kMajor}, {"--json", "--chords", "D/F#"});
+    EXPECT_EQ(json.out,
+              "{\"chords\":[{\"symbol\":\"D/F#\",\"root\":\"D\",\"bass\":\"F#\",\"notes\":"
+              "\"D F# A\",\"intervals\":\"1 3 5\"}],\"fits\":[[\"Diatonic\",\"Major\",\"D\","
+              "\"2773\",\"E G B C#\"],[\"Diatonic\",\"Major\",\"G\",\"2773\",\"G B C E\"],"
+              "[\"Diatonic\",\"Major\",\"A\",\"2773\",\"B C# E G#\"]],\"nearly\":[[\"Diatonic\","
+              "\"Major\",\"C\",\"2773\",\"F#\"],[\"Diatonic\",\"Major\",\"E\",\"2773\",\"D\"],"
+              "[\"Diatonic\",\"Major\",\"F\",\"2773\",\"F#\"],[\"Diatonic\",\"Major\","
+              "\"A# / Bb\",\"2773\",\"F#\"]],\"per_chord\":[{\"symbol\":\"D/F#\",\"scales\":"
+              "[[\"Diatonic\",\"Major\",\"D\",\"2773\",\"E G B C#\",true]]}]}\n");
+    const Outcome bad = MatchOn({kTriad}, {"--chords", "Dm7 Cmaj8"});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_EQ(bad.err, "orvel-match: \"Cmaj8\": cannot read \"8\" (see --help)\n");
+    EXPECT_EQ(MatchOn({kTriad}, {"--chords", "C", "E"}).exitCode, 2) << "chords and notes";
+}
+
 TEST_F(OrvelMatch, ReadsBackTheNoteNamesItWrites) {
     const std::string expected = MatchOn({kTriad}, {"--root", "A#", "A#", "D", "F"}).out;
     ASSERT_NE(expected.find("Major Triad"), std::string::npos) << expected;

@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/ChordScalesWriter.h"
+
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "matching/NoteNameTable.h"
+
+namespace orvel::cli {
+
+namespace {
+
+std::string RootName(int pitchClass) {
+    return std::string(kNoteNameTable[static_cast<std::size_t>(TableIndexOf(pitchClass))]);
+}
+
+// The scale's notes that the progression does not have, spelled from the
+// scale's root.
+std::string AddedNotes(const TScale& entry, int root, PitchClassesAboveC progression) {
+    std::string added;
+    for (const NoteName& note : SpellScale(entry.Notes, root, SpellAsFor(entry.Bank)).notes) {
+        if (!progression[static_cast<std::size_t>(note.PitchClass())]) {
+            added += (added.empty() ? "" : " ") + note.Ascii();
+        }
+    }
+    return added;
+}
+
+// A note of the progression, spelled as the first chord that has it spells it.
+std::string ProgressionNote(const Progression& progression, int pitchClass) {
+    for (const ProgressionItem& item : progression.items) {
+        if (item.note && item.note->PitchClass() == pitchClass) {
+            return item.note->Ascii();
+        }
+        if (item.chord) {
+            for (const NoteName& note : item.chord->Spelled().notes) {
+                if (note.PitchClass() == pitchClass) {
+                    return note.Ascii();
+                }
+            }
+            if (item.chord->bass && item.chord->bass->PitchClass() == pitchClass) {
+                return item.chord->bass->Ascii();
+            }
+        }
+    }
+    return RootName(pitchClass);
+}
+
+// The fields of one ranked row: bank, scale, root, set, then the added or
+// missing notes.
+std::vector<std::string> Fields(const Progression& progression, std::span<const TScale> catalogue,
+                                const RankedScale& row, PitchClassesAboveC against) {
+    const TScale& entry = catalogue[row.entry];
+    return {entry.Bank, entry.Scale, RootName(row.root), std::to_string(entry.Notes),
+            row.missing >= 0 ? ProgressionNote(progression, row.missing)
+                             : AddedNotes(entry, row.root, against)};
+}
+
+void WriteTabLine(const std::vector<std::string>& fields, std::ostream& out) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        out << (i == 0 ? "" : "\t") << fields[i];
+    }
+    out << '\n';
+}
+
+nlohmann::ordered_json Json(const std::vector<std::string>& fields) {
+    nlohmann::ordered_json row = nlohmann::ordered_json::array();
+    for (const std::string& field : fields) {
+        row.push_back(field);
+    }
+    return row;
+}
+
+}  // namespace
+
+void WriteChordScalesTabSeparated(const Progression& progression, std::span<const TScale> catalogue,
+                                  const ChordScales& ranked, std::ostream& out) {
+    const std::vector<const ChordSymbol*> chords = progression.Chords();
+    for (const ChordSymbol* chord : chords) {
+        const SpelledScale spelled = chord->Spelled();
+        WriteTabLine(
+            {"chord", chord->text, chord->root.Ascii(), chord->bass ? chord->bass->Ascii() : "-",
+             spelled.AsciiNotes(), spelled.IntervalsText()},
+            out);
+    }
+    const PitchClassesAboveC notes = progression.Notes();
+    for (const RankedScale& row : ranked.fits) {
+        std::vector<std::string> fields = Fields(progression, catalogue, row, notes);
+        fields.insert(fields.begin(), "fits");
+        WriteTabLine(fields, out);
+    }
+    for (const RankedScale& row : ranked.nearly) {
+        std::vector<std::string> fields = Fields(progression, catalogue, row, notes);
+        fields.insert(fields.begin(), "nearly");
+        WriteTabLine(fields, out);
+    }
+    for (std::size_t c = 0; c < chords.size() && c < ranked.perChord.size(); ++c) {
+        for (const RankedScale& row : ranked.perChord[c]) {
+            std::vector<std::string> fields =
+                Fields(progression, catalogue, row, chords[c]->Notes());
+            fields.insert(fields.begin(), {"chord-scale", chords[c]->text});
+            fields.push_back(row.fitsProgression ? "fits" : "-");
+            WriteTabLine(fields, out);
+        }
+    }
+}
+
+void WriteChordScalesJson(const Progression& progression, std::span<const TScale> catalogue,
+                          const ChordScales& ranked, std::ostream& out) {
+    nlohmann::ordered_json json;
+    const std::vector<const ChordSymbol*> chords = progression.Chords();
+    json["chords"] = nlohmann::ordered_json::array();
+    for (const ChordSymbol* chord : chords) {
+        const SpelledScale spelled = chord->Spelled();
+        json["chords"].push_back(
+            {{"symbol", chord->text},
+             {"root", chord->root.Ascii()},
+             {"bass", chord->bass ? nlohmann::ordered_json(chord->bass->Ascii())
+                                  : nlohmann::ordered_json(nullptr)},
+             {"notes", spelled.AsciiNotes()},
+             {"intervals", spelled.IntervalsText()}});
+    }
+    const PitchClassesAboveC notes = progression.Notes();
+    json["fits"] = nlohmann::ordered_json::array();
+    for (const RankedScale& row : ranked.fits) {
+        json["fits"].push_back(Json(Fields(progression, catalogue, row, notes)));
+    }
+    json["nearly"] = nlohmann::ordered_json::array();
+    for (const RankedScale& row : ranked.nearly) {
+        json["nearly"].push_back(Json(Fields(progression, catalogue, row, notes)));
+    }
+    json["per_chord"] = nlohmann::ordered_json::array();
+    for (std::size_t c = 0; c < chords.size() && c < ranked.perChord.size(); ++c) {
+        nlohmann::ordered_json scales = nlohmann::ordered_json::array();
+        for (const RankedScale& row : ranked.perChord[c]) {
+            nlohmann::ordered_json fields =
+                Json(Fields(progression, catalogue, row, chords[c]->Notes()));
+            fields.push_back(row.fitsProgression);
+            scales.push_back(fields);
+        }
+        json["per_chord"].push_back({{"symbol", chords[c]->text}, {"scales", scales}});
+    }
+    out << json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+}
+
+}  // namespace orvel::cli
