@@ -17,7 +17,9 @@
 #include "SyntheticCatalogue.h"
 #include "matching/MatchScales.h"
 #include "matching/NoteNameTable.h"
+#include "matching/RankScales.h"
 #include "scales/LoadScales.h"
+#include "theory/Progression.h"
 #include "theory/SpelledScale.h"
 
 namespace orvel::bench {
@@ -49,6 +51,39 @@ void BM_MatchScalesWorstCase(benchmark::State& state) {
 }
 BENCHMARK(BM_MatchScalesWorstCase)
     ->Arg(10'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// A sixteen-chord progression read and ranked on all twelve roots: over the
+// shipped catalogue (argument 0) or a generated one of that many entries.
+void BM_RankSixteenChords(benchmark::State& state) {
+    const auto entries = static_cast<std::size_t>(state.range(0));
+    std::ostringstream warnings;
+    const std::vector<TScale> catalogue =
+        entries == 0 ? LoadScales(ORVEL_CATALOGUE, warnings).scales : SyntheticCatalogue(entries);
+    const std::string line =
+        "| Cmaj7 | Am7 | Dm7 | G7 | Em7 | A7 | Dm7 | G7 | Cmaj7 | C7 | Fmaj7 | Fm6 | "
+        "Em7 | A7b9 | Dm9 | G13 |";
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        const Progression progression = ReadProgression(line, ReadAs::Chords);
+        std::vector<ProgressionChord> chords;
+        for (const ChordSymbol* chord : progression.Chords()) {
+            chords.push_back({chord->root.PitchClass(), chord->Notes()});
+        }
+        const ChordScales ranked = RankScales(
+            catalogue, chords, progression.Notes(),
+            [](const TScale& entry) { return SpellAsFor(entry.Bank) == SpellAs::Scale; });
+        rows = ranked.fits.size() + ranked.nearly.size();
+        benchmark::DoNotOptimize(ranked);
+    }
+    state.counters["entries"] = static_cast<double>(catalogue.size());
+    state.counters["rows"] = static_cast<double>(rows);
+}
+BENCHMARK(BM_RankSixteenChords)
+    ->Arg(0)
     ->Arg(1'000'000)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <cstdlib>
 #include <tuple>
 
@@ -110,6 +112,16 @@ int KeySignatureSize(PitchClassSet set, NoteName root) {
                     (minor ? 3 : 0));
 }
 
+// The notes `intervals` give above `root`.
+SpelledScale SpelledOn(NoteName root, std::vector<Interval> intervals, SpellAs kind) {
+    SpelledScale scale{root, {}, std::move(intervals), kind};
+    scale.notes.reserve(scale.intervals.size());
+    for (const Interval& interval : scale.intervals) {
+        scale.notes.push_back(NoteAbove(root, interval));
+    }
+    return scale;
+}
+
 template <typename Item, typename Text>
 std::string Joined(const std::vector<Item>& items, Text text) {
     std::string joined;
@@ -142,17 +154,19 @@ std::string SpelledScale::DisplayIntervals() const {
 }
 
 std::vector<Interval> IntervalsOf(PitchClassSet set, SpellAs kind) {
-    const std::vector<int> positions = PositionsOf(set);
-    const bool sevenNotes = positions.size() == kLetters;
+    // Straight from the set's bits: spelling a long result spells every row.
+    const int size = std::popcount(static_cast<std::uint64_t>(set & kAllPositions));
     std::vector<Interval> intervals;
-    intervals.reserve(positions.size());
-    for (std::size_t i = 0; i < positions.size(); ++i) {
-        const int semitones = positions[i];
+    intervals.reserve(static_cast<std::size_t>(size));
+    for (int semitones = 0; semitones < kPositionCount; ++semitones) {
+        if (!HasPosition(set, semitones)) {
+            continue;
+        }
+        const int degree = static_cast<int>(intervals.size());
         if (kind == SpellAs::Chord) {
             intervals.push_back(ChordTone(set, semitones));
-        } else if (sevenNotes) {
-            intervals.push_back(
-                {static_cast<int>(i) + 1, semitones - NaturalPitchClass(static_cast<int>(i))});
+        } else if (size == kLetters) {
+            intervals.push_back({degree + 1, semitones - NaturalPitchClass(degree)});
         } else {
             intervals.push_back(ScaleInterval(set, semitones));
         }
@@ -166,19 +180,14 @@ std::vector<Interval> IntervalsOf(PitchClassSet set, SpellAs kind) {
 }
 
 SpelledScale SpellScale(PitchClassSet set, NoteName root, SpellAs kind) {
-    SpelledScale scale{root, {}, IntervalsOf(set, kind), kind};
-    scale.notes.reserve(scale.intervals.size());
-    for (const Interval& interval : scale.intervals) {
-        scale.notes.push_back(NoteAbove(root, interval));
-    }
-    return scale;
+    return SpelledOn(root, IntervalsOf(set, kind), kind);
 }
 
 SpelledScale SpellScale(PitchClassSet set, int rootPitchClass, SpellAs kind,
                         RootSpelling spelling) {
     for (int letter = 0; letter < kLetters; ++letter) {
         if (NaturalPitchClass(letter) == rootPitchClass) {
-            return SpellScale(set, NoteName{letter, 0}, kind);
+            return SpelledOn(NoteName{letter, 0}, IntervalsOf(set, kind), kind);
         }
     }
     // A black key: the sharp of the letter below or the flat of the one above.
@@ -188,16 +197,17 @@ SpelledScale SpellScale(PitchClassSet set, int rootPitchClass, SpellAs kind,
     }
     const NoteName sharpRoot{below, 1};
     const NoteName flatRoot{below + 1, -1};
+    std::vector<Interval> intervals = IntervalsOf(set, kind);
     switch (spelling) {
         case RootSpelling::Sharps:
-            return SpellScale(set, sharpRoot, kind);
+            return SpelledOn(sharpRoot, std::move(intervals), kind);
         case RootSpelling::Flats:
-            return SpellScale(set, flatRoot, kind);
+            return SpelledOn(flatRoot, std::move(intervals), kind);
         case RootSpelling::Automatic:
             break;
     }
-    SpelledScale sharp = SpellScale(set, sharpRoot, kind);
-    SpelledScale flat = SpellScale(set, flatRoot, kind);
+    SpelledScale sharp = SpelledOn(sharpRoot, intervals, kind);
+    SpelledScale flat = SpelledOn(flatRoot, std::move(intervals), kind);
     const auto readability = [set](const SpelledScale& scale) {
         return std::tuple(Accidentals(scale), KeySignatureSize(set, scale.root));
     };
