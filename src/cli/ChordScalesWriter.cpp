@@ -14,36 +14,15 @@ std::string RootName(int pitchClass) {
     return std::string(kNoteNameTable[static_cast<std::size_t>(TableIndexOf(pitchClass))]);
 }
 
-// The scale's notes that the progression does not have, spelled from the
-// scale's root.
-std::string AddedNotes(const TScale& entry, int root, PitchClassesAboveC progression) {
+// The scale's notes that `against` does not have, spelled from the scale's
+// root.
+std::string AddedNotes(const TScale& entry, int root, PitchClassesAboveC against) {
     std::string added;
-    for (const NoteName& note : SpellScale(entry.Notes, root, SpellAsFor(entry.Bank)).notes) {
-        if (!progression[static_cast<std::size_t>(note.PitchClass())]) {
-            added += (added.empty() ? "" : " ") + note.Ascii();
-        }
+    for (const NoteName& note :
+         NotesBeyond(SpellScale(entry.Notes, root, SpellAsFor(entry.Bank)), against)) {
+        added += (added.empty() ? "" : " ") + note.Ascii();
     }
     return added;
-}
-
-// A note of the progression, spelled as the first chord that has it spells it.
-std::string ProgressionNote(const Progression& progression, int pitchClass) {
-    for (const ProgressionItem& item : progression.items) {
-        if (item.note && item.note->PitchClass() == pitchClass) {
-            return item.note->Ascii();
-        }
-        if (item.chord) {
-            for (const NoteName& note : item.chord->Spelled().notes) {
-                if (note.PitchClass() == pitchClass) {
-                    return note.Ascii();
-                }
-            }
-            if (item.chord->bass && item.chord->bass->PitchClass() == pitchClass) {
-                return item.chord->bass->Ascii();
-            }
-        }
-    }
-    return RootName(pitchClass);
 }
 
 // The fields of one ranked row: bank, scale, root, set, then the added or
@@ -52,7 +31,7 @@ std::vector<std::string> Fields(const Progression& progression, std::span<const 
                                 const RankedScale& row, PitchClassesAboveC against) {
     const TScale& entry = catalogue[row.entry];
     return {entry.Bank, entry.Scale, RootName(row.root), std::to_string(entry.Notes),
-            row.missing >= 0 ? ProgressionNote(progression, row.missing)
+            row.missing >= 0 ? progression.Spelled(row.missing).value_or(NoteName{}).Ascii()
                              : AddedNotes(entry, row.root, against)};
 }
 

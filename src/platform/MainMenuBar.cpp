@@ -74,6 +74,7 @@ MainMenuBar::MainMenuBar() {
     setObjectName("MainMenuBar");
     FileMenu();
     EditMenu();
+    ToolsMenu();
     HelpMenu();
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { FollowFocus(now); });
@@ -113,6 +114,12 @@ void MainMenuBar::EditMenu() {
         }
         Entry("EditMenu")->Append(entry);
     }
+}
+
+void MainMenuBar::ToolsMenu() {
+    MenuItem* chords = MakeCommand("ToolsChords", "Scales for &Chords\u2026", QAction::NoRole);
+    chords->SetKeyboardShortcut("Ctrl+K");
+    AppendMenu("ToolsMenu", "&Tools")->Append(chords);
 }
 
 void MainMenuBar::HelpMenu() {

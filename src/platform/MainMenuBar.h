@@ -2,8 +2,9 @@
 #pragma once
 
 // The application's one menu bar: File (Exit), Edit (Undo, Cut, Copy,
-// Paste, Delete, Select All, with two separators) and Help (About Orvel
-// Modalune, which the main window answers).
+// Paste, Delete, Select All, with two separators), Tools (Scales for
+// Chords…) and Help (About Orvel Modalune). The main window answers Tools and
+// Help.
 //
 // One shared instance per process, built on the first call to Instance()
 // and deleted when the application object goes; windows show it without
@@ -27,7 +28,8 @@ class MainMenuBar : public QMenuBar {
     // The entry of that name anywhere in the bar, or nullptr.
     MenuItem* Entry(const QString& name) const;
 
-    // The bar's top-level entries, in order (FileMenu, EditMenu, HelpMenu).
+    // The bar's top-level entries, in order (FileMenu, EditMenu, ToolsMenu,
+    // HelpMenu).
     QList<MenuItem*> Menus() const;
 
     // Brings the Edit entries' enabled state up to date with the focus.
@@ -37,6 +39,7 @@ class MainMenuBar : public QMenuBar {
     MainMenuBar();
     void FileMenu();
     void EditMenu();
+    void ToolsMenu();
     void HelpMenu();
     // A new top-level menu at the end of the bar, with no shortcut.
     MenuItem* AppendMenu(const char* name, const char* text);

@@ -65,6 +65,26 @@ bool Progression::AllRead() const {
                        [](const ProgressionItem& item) { return item.Read(); });
 }
 
+std::optional<NoteName> Progression::Spelled(int pitchClass) const {
+    for (const ProgressionItem& item : items) {
+        if (item.note && item.note->PitchClass() == pitchClass) {
+            return item.note;
+        }
+        if (!item.chord) {
+            continue;
+        }
+        for (const NoteName& note : item.chord->Spelled().notes) {
+            if (note.PitchClass() == pitchClass) {
+                return note;
+            }
+        }
+        if (item.chord->bass && item.chord->bass->PitchClass() == pitchClass) {
+            return item.chord->bass;
+        }
+    }
+    return std::nullopt;
+}
+
 Progression ReadProgression(std::string_view line, ReadAs as) {
     Progression progression;
     std::set<std::string_view> seen;

@@ -47,6 +47,9 @@ struct Progression {
     // The chords that could be read, in order.
     std::vector<const ChordSymbol*> Chords() const;
     bool AllRead() const;
+    // A note of the progression as the first item that has it spells it
+    // (a chord's tone or bass, or a note as typed); nullopt if none has it.
+    std::optional<NoteName> Spelled(int pitchClass) const;
 };
 
 Progression ReadProgression(std::string_view line, ReadAs as);

@@ -153,6 +153,16 @@ std::string SpelledScale::DisplayIntervals() const {
     return Joined(intervals, [](const Interval& interval) { return interval.Display(); });
 }
 
+std::vector<NoteName> NotesBeyond(const SpelledScale& scale, PitchClassesAboveC notes) {
+    std::vector<NoteName> beyond;
+    for (const NoteName& note : scale.notes) {
+        if (!notes[static_cast<std::size_t>(note.PitchClass())]) {
+            beyond.push_back(note);
+        }
+    }
+    return beyond;
+}
+
 std::vector<Interval> IntervalsOf(PitchClassSet set, SpellAs kind) {
     // Straight from the set's bits: spelling a long result spells every row.
     const int size = std::popcount(static_cast<std::uint64_t>(set & kAllPositions));

@@ -74,6 +74,9 @@ struct SpelledScale {
     std::string DisplayIntervals() const;
 };
 
+// The notes of `scale` that `notes` (pitch classes above C) lack, in order.
+std::vector<NoteName> NotesBeyond(const SpelledScale& scale, PitchClassesAboveC notes);
+
 // The intervals of `set` (positions above the root, as the catalogue holds
 // them), whatever the root: rising, or a chord's by its tones.
 std::vector<Interval> IntervalsOf(PitchClassSet set, SpellAs kind);

@@ -37,6 +37,7 @@ wdwMain::wdwMain(Services services) : services_(std::move(services)) {
             QKeySequence(Qt::Key_Space));
     }
     connect(HelpAbout(), &QAction::triggered, this, &wdwMain::HelpAbout_Action);
+    connect(ToolsChords(), &QAction::triggered, this, &wdwMain::ToolsChords_Action);
     connect(services_.playback, &Playback::failed, this,
             [this](const QString& message) { services_.showMessage(message, {}); });
     // Screen readers name the lists and the popup by the captions above
@@ -213,6 +214,12 @@ MenuItem* wdwMain::FileMenu() const {
 MenuItem* wdwMain::FileQuit() const {
     return MenuEntry("FileQuit");
 }
+MenuItem* wdwMain::ToolsMenu() const {
+    return MenuEntry("ToolsMenu");
+}
+MenuItem* wdwMain::ToolsChords() const {
+    return MenuEntry("ToolsChords");
+}
 MenuItem* wdwMain::HelpMenu() const {
     return MenuEntry("HelpMenu");
 }
@@ -343,16 +350,33 @@ std::optional<wdwDetails::Row> wdwMain::SelectedRow(const ListBox& list) const {
 }
 
 void wdwMain::ShowDetails(const ListBox& list) {
-    const auto row = SelectedRow(list);
-    if (!row) {
-        return;
+    if (const auto row = SelectedRow(list)) {
+        ShowDetails(*row);
     }
+}
+
+void wdwMain::ShowDetails(const wdwDetails::Row& row) {
     if (details_ == nullptr) {
         details_ = new wdwDetails(*services_.playback, this);
         // Beside the main window, not over its lists.
         details_->move(frameGeometry().topRight() + QPoint(12, 0));
     }
-    details_->Show(*row);
+    details_->Show(row);
+}
+
+void wdwMain::ToolsChords_Action() {
+    if (chords_ == nullptr) {
+        chords_ = new wdwChords(Scale, this);
+        connect(chords_, &wdwChords::detailsRequested, this,
+                [this](const wdwDetails::Row& row) { ShowDetails(row); });
+        connect(chords_, &wdwChords::notesRequested, this,
+                [this](PitchClassesAboveC notes, int root) { TickNotes(notes, root); });
+        chords_->move(frameGeometry().bottomLeft() + QPoint(0, 12));
+    }
+    chords_->show();
+    chords_->raise();
+    chords_->activateWindow();
+    chords_->Line().setFocus();
 }
 
 void wdwMain::HelpAbout_Action() {

@@ -33,6 +33,7 @@
 #include "window/MainWindowLayout.h"
 #include "window/ScaleCheckBox.h"
 #include "window/StarLabel.h"
+#include "window/wdwChords.h"
 #include "window/wdwDetails.h"
 
 namespace orvel {
@@ -88,6 +89,8 @@ class wdwMain : public Window {
     MenuItem* EditUndo() const;
     MenuItem* FileMenu() const;
     MenuItem* FileQuit() const;
+    MenuItem* ToolsMenu() const;
+    MenuItem* ToolsChords() const;
     MenuItem* HelpMenu() const;
     MenuItem* HelpAbout() const;
 
@@ -102,6 +105,7 @@ class wdwMain : public Window {
     void lbContaining_Activate(ListBox& list);
     void lbExact_Activate(ListBox& list);
     void HelpAbout_Action();
+    void ToolsChords_Action();
 
     // What Help > About says: the version, the catalogue and its number of
     // scales, and the licence.
@@ -122,9 +126,12 @@ class wdwMain : public Window {
     // The selected row of a list in the details window (made on first use),
     // and its spelled notes on the clipboard.
     void ShowDetails(const ListBox& list);
+    void ShowDetails(const wdwDetails::Row& row);
     void CopyNotes(const ListBox& list);
     // The details window, once a row has been opened; else nullptr.
     wdwDetails* Details() const { return details_; }
+    // The chord window, once opened; else nullptr.
+    wdwChords* Chords() const { return chords_; }
 
   protected:
     void Event_Open() override;
@@ -142,6 +149,7 @@ class wdwMain : public Window {
     std::shared_ptr<const TMatchResult> result_;  // what the lists show
     TScaleQuery query_;                           // what it answers
     wdwDetails* details_ = nullptr;               // owned by Qt, as a child window
+    wdwChords* chords_ = nullptr;                 // the same
 };
 
 }  // namespace orvel

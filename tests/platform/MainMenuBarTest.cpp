@@ -14,13 +14,19 @@ TEST(MainMenuBar, OneSharedInstance) {
     EXPECT_EQ(&MainMenuBar::Instance(), &MainMenuBar::Instance());
 }
 
-TEST(MainMenuBar, FileEditAndHelpMenusInOrder) {
+TEST(MainMenuBar, FileEditToolsAndHelpMenusInOrder) {
     const MainMenuBar& bar = MainMenuBar::Instance();
     const QList<MenuItem*> menus = bar.Menus();
-    ASSERT_EQ(menus.size(), 3);
-    EXPECT_EQ(menus[2]->objectName(), "HelpMenu");
-    EXPECT_EQ(menus[2]->text(), "&Help");
-    const QList<QAction*> help = menus[2]->menu()->actions();
+    ASSERT_EQ(menus.size(), 4);
+    EXPECT_EQ(menus[2]->objectName(), "ToolsMenu");
+    EXPECT_EQ(menus[2]->text(), "&Tools");
+    const QList<QAction*> tools = menus[2]->menu()->actions();
+    ASSERT_EQ(tools.size(), 1);
+    EXPECT_EQ(tools[0]->text(), "Scales for &Chords\u2026");
+    EXPECT_EQ(tools[0]->shortcut(), QKeySequence("Ctrl+K"));
+    EXPECT_EQ(menus[3]->objectName(), "HelpMenu");
+    EXPECT_EQ(menus[3]->text(), "&Help");
+    const QList<QAction*> help = menus[3]->menu()->actions();
     ASSERT_EQ(help.size(), 1);
     EXPECT_EQ(help[0]->objectName(), "HelpAbout");
     EXPECT_EQ(help[0]->text(), "&About Orvel Modalune");

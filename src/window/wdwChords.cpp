@@ -1,0 +1,285 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/wdwChords.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "theory/SpelledScale.h"
+
+namespace orvel {
+
+namespace {
+
+// How long typing rests before the scales are ranked again.
+constexpr int kPauseMs = 150;
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString Joined(const std::vector<NoteName>& notes) {
+    QStringList names;
+    for (const NoteName& note : notes) {
+        names << Text(note.Display());
+    }
+    return names.join(' ');
+}
+
+QTableWidget* MakeTable(const QString& name, const QStringList& columns, QWidget* parent) {
+    auto* table = new QTableWidget(0, static_cast<int>(columns.size()), parent);
+    table->setHorizontalHeaderLabels(columns);
+    table->setAccessibleName(name);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->setToolTip("Double-click or Enter: the scale in detail");
+    return table;
+}
+
+}  // namespace
+
+wdwChords::wdwChords(const std::vector<TScale>& catalogue, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      catalogue_(catalogue),
+      line_(new QLineEdit(this)),
+      readAs_(new QButtonGroup(this)),
+      chords_(new QListWidget(this)),
+      fitsCaption_(new QLabel(this)),
+      fits_(
+          MakeTable("Fits the Whole Progression", {"Bank", "Scale", "Root", "Added Notes"}, this)),
+      nearlyCaption_(new QLabel(this)),
+      nearly_(MakeTable("Missing One Note", {"Bank", "Scale", "Root", "Missing"}, this)),
+      chordScalesCaption_(new QLabel("Chord-Scales", this)),
+      chordScales_(
+          MakeTable("Chord-Scales", {"Bank", "Scale", "Root", "Added Notes", "Fits All"}, this)),
+      showInMain_(new QPushButton("&Show in Main Window", this)) {
+    setObjectName("wdwChords");
+    setWindowTitle("Scales for Chords");
+    line_->setPlaceholderText("Dm7 G7 Cmaj7   or   | Am | F | C | G |");
+    line_->setAccessibleName("Chords");
+    line_->setToolTip(
+        "Chord symbols, separated by spaces, commas or bar lines; or, read as "
+        "notes, the notes of a melody");
+    auto* lineCaption = new QLabel("&Chords:", this);
+    lineCaption->setBuddy(line_);
+
+    auto* chordsButton = new QRadioButton("C&hords", this);
+    auto* notesButton = new QRadioButton("&Notes", this);
+    chordsButton->setChecked(true);
+    readAs_->addButton(chordsButton, static_cast<int>(ReadAs::Chords));
+    readAs_->addButton(notesButton, static_cast<int>(ReadAs::Notes));
+    chordsButton->setToolTip("Each word is a chord symbol: C F G are the I, IV and V chords");
+    notesButton->setToolTip("The whole line is one set of notes: C F G are three notes");
+
+    chords_->setAccessibleName("Chords of the progression");
+    chords_->setFlow(QListView::LeftToRight);
+    chords_->setWrapping(true);
+    chords_->setMaximumHeight(64);
+    chords_->setToolTip("Select a chord for its chord-scales");
+    showInMain_->setToolTip("Choose this scale's root in the main window and tick the notes");
+    showInMain_->setEnabled(false);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(lineCaption);
+    top->addWidget(line_, 1);
+    top->addWidget(new QLabel("Read as:", this));
+    top->addWidget(chordsButton);
+    top->addWidget(notesButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(chords_);
+    auto* lists = new QGridLayout;
+    lists->addWidget(fitsCaption_, 0, 0);
+    lists->addWidget(fits_, 1, 0);
+    lists->addWidget(nearlyCaption_, 0, 1);
+    lists->addWidget(nearly_, 1, 1);
+    layout->addLayout(lists, 2);
+    layout->addWidget(chordScalesCaption_);
+    layout->addWidget(chordScales_, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(showInMain_);
+    layout->addLayout(buttons);
+    for (auto [caption, table] : {std::pair{fitsCaption_, fits_},
+                                  {nearlyCaption_, nearly_},
+                                  {chordScalesCaption_, chordScales_}}) {
+        caption->setBuddy(table);
+    }
+    resize(900, 620);
+
+    pause_.setSingleShot(true);
+    pause_.setInterval(kPauseMs);
+    connect(&pause_, &QTimer::timeout, this, &wdwChords::Refresh);
+    connect(line_, &QLineEdit::textChanged, &pause_, qOverload<>(&QTimer::start));
+    connect(readAs_, &QButtonGroup::idClicked, this, &wdwChords::Refresh);
+    connect(chords_, &QListWidget::currentRowChanged, this, &wdwChords::ShowChordScales);
+    for (QTableWidget* table : {fits_, nearly_, chordScales_}) {
+        connect(table, &QTableWidget::activated, this, [this, table] { OpenDetails(*table); });
+        connect(table, &QTableWidget::itemSelectionChanged, this, [this, table] {
+            lastTable_ = table;
+            showInMain_->setEnabled(SelectedScale().has_value());
+        });
+    }
+    connect(showInMain_, &QPushButton::clicked, this, [this] {
+        if (const auto scale = SelectedScale()) {
+            emit notesRequested(progression_.Notes(), scale->root);
+        }
+    });
+    setTabOrder(line_, chordsButton);
+    setTabOrder(chordsButton, notesButton);
+    setTabOrder(notesButton, chords_);
+    setTabOrder(chords_, fits_);
+    setTabOrder(fits_, nearly_);
+    setTabOrder(nearly_, chordScales_);
+    setTabOrder(chordScales_, showInMain_);
+    Refresh();
+}
+
+void wdwChords::Refresh() {
+    pause_.stop();
+    const auto as = static_cast<ReadAs>(readAs_->checkedId());
+    progression_ = ReadProgression(line_->text().toStdString(), as);
+    std::vector<ProgressionChord> chords;
+    for (const ChordSymbol* chord : progression_.Chords()) {
+        chords.push_back({chord->root.PitchClass(), chord->Notes()});
+    }
+    const PitchClassesAboveC notes = progression_.Notes();
+    ranked_ = notes.none() ? ChordScales{}
+                           : RankScales(catalogue_, chords, notes, [](const TScale& entry) {
+                                 return SpellAsFor(entry.Bank) == SpellAs::Scale;
+                             });
+
+    const int selected = std::max(0, chords_->currentRow());
+    chords_->clear();
+    for (const ProgressionItem& item : progression_.items) {
+        QString text = Text(item.text);
+        if (item.chord) {
+            text += ":  " + Joined(item.chord->Spelled().notes);
+        } else if (!item.Read()) {
+            text += ":  " + Text(item.error);
+        }
+        auto* entry = new QListWidgetItem(text, chords_);
+        if (!item.Read()) {
+            entry->setForeground(palette().color(QPalette::Text).lightness() > 128
+                                     ? QColor(255, 120, 110)
+                                     : QColor(190, 0, 0));
+            entry->setToolTip("Cannot be read: " + Text(item.error));
+            entry->setFlags(entry->flags() & ~Qt::ItemIsSelectable);
+        }
+    }
+    Fill(*fits_, *fitsCaption_, "Fits the Whole Progression", ranked_.fits, notes, false);
+    Fill(*nearly_, *nearlyCaption_, "Missing One Note", ranked_.nearly, notes, true);
+    // The same place in the row of chords as before, or else the first chord.
+    std::optional<int> first;
+    std::optional<int> again;
+    for (int i = 0; i < chords_->count(); ++i) {
+        if (progression_.items[static_cast<std::size_t>(i)].chord) {
+            first = first.value_or(i);
+            again = !again && i >= selected ? std::optional(i) : again;
+        }
+    }
+    if (const auto row = again ? again : first) {
+        chords_->setCurrentRow(*row);
+    }
+    ShowChordScales();
+}
+
+std::optional<std::size_t> wdwChords::SelectedChord() const {
+    const int current = chords_->currentRow();
+    if (current < 0 || current >= static_cast<int>(progression_.items.size()) ||
+        !progression_.items[static_cast<std::size_t>(current)].chord) {
+        return std::nullopt;
+    }
+    std::size_t read = 0;
+    for (int i = 0; i < current; ++i) {
+        read += progression_.items[static_cast<std::size_t>(i)].chord ? 1 : 0;
+    }
+    return read < ranked_.perChord.size() ? std::optional(read) : std::nullopt;
+}
+
+void wdwChords::ShowChordScales() {
+    const auto chord = SelectedChord();
+    if (!chord) {
+        Fill(*chordScales_, *chordScalesCaption_, "Chord-Scales", {}, {}, false);
+        return;
+    }
+    const ProgressionItem& item =
+        progression_.items[static_cast<std::size_t>(chords_->currentRow())];
+    Fill(*chordScales_, *chordScalesCaption_, "Chord-Scales of " + Text(item.text),
+         ranked_.perChord[*chord], item.chord->Notes(), false);
+}
+
+void wdwChords::Fill(QTableWidget& table, QLabel& caption, const QString& title,
+                     const std::vector<RankedScale>& rows, PitchClassesAboveC against,
+                     bool missing) {
+    const int shown = std::min<int>(kShownRows, static_cast<int>(rows.size()));
+    caption.setText(rows.size() > static_cast<std::size_t>(shown)
+                        ? QString("%1 (the first %2 of %3)").arg(title).arg(shown).arg(rows.size())
+                        : title);
+    table.setRowCount(shown);
+    for (int i = 0; i < shown; ++i) {
+        const RankedScale& row = rows[static_cast<std::size_t>(i)];
+        const TScale& entry = catalogue_[row.entry];
+        const SpelledScale spelled = SpellScale(entry.Notes, row.root, SpellAsFor(entry.Bank));
+        const QString last =
+            missing ? Text(progression_.Spelled(row.missing).value_or(NoteName{}).Display())
+                    : Joined(NotesBeyond(spelled, against));
+        const QStringList cells = {Text(entry.Bank), Text(entry.Scale),
+                                   Text(spelled.root.Display()), last,
+                                   row.fitsProgression ? "yes" : ""};
+        for (int column = 0; column < table.columnCount(); ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            item->setData(Qt::UserRole, i);
+            table.setItem(i, column, item);
+        }
+    }
+    table.resizeColumnsToContents();
+}
+
+std::optional<RankedScale> wdwChords::SelectedScale() const {
+    if (lastTable_ == nullptr || lastTable_->currentRow() < 0 ||
+        lastTable_->selectedItems().isEmpty()) {
+        return std::nullopt;
+    }
+    const auto index = static_cast<std::size_t>(lastTable_->currentRow());
+    const std::vector<RankedScale>* rows = lastTable_ == fits_     ? &ranked_.fits
+                                           : lastTable_ == nearly_ ? &ranked_.nearly
+                                                                   : nullptr;
+    if (rows == nullptr) {
+        const auto chord = SelectedChord();
+        if (!chord) {
+            return std::nullopt;
+        }
+        rows = &ranked_.perChord[*chord];
+    }
+    return index < rows->size() ? std::optional((*rows)[index]) : std::nullopt;
+}
+
+wdwDetails::Row wdwChords::RowOf(const RankedScale& scale) const {
+    const TScale& entry = catalogue_[scale.entry];
+    return {Text(entry.Bank), Text(entry.Scale),    entry.Notes,
+            scale.root,       progression_.Notes(), scale.root};
+}
+
+void wdwChords::OpenDetails(QTableWidget& table) {
+    lastTable_ = &table;
+    if (const auto scale = SelectedScale()) {
+        emit detailsRequested(RowOf(*scale));
+    }
+}
+
+void wdwChords::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+}  // namespace orvel
