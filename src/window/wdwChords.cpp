@@ -16,6 +16,7 @@ namespace {
 
 // How long typing rests before the scales are ranked again.
 constexpr int kPauseMs = 150;
+constexpr int kNameColumnWidth = 150;
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -240,6 +241,16 @@ void wdwChords::Fill(QTableWidget& table, QLabel& caption, const QString& title,
         }
     }
     table.resizeColumnsToContents();
+    // Long bank and scale names give way, so that the root and the notes
+    // stay in view; a cut name shows in full as its tooltip.
+    for (const int column : {0, 1}) {
+        table.setColumnWidth(column, std::min(table.columnWidth(column), kNameColumnWidth));
+    }
+    for (int i = 0; i < shown; ++i) {
+        for (const int column : {0, 1}) {
+            table.item(i, column)->setToolTip(table.item(i, column)->text());
+        }
+    }
 }
 
 std::optional<RankedScale> wdwChords::SelectedScale() const {

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <stdexcept>
 
@@ -371,7 +372,12 @@ void wdwMain::ToolsChords_Action() {
                 [this](const wdwDetails::Row& row) { ShowDetails(row); });
         connect(chords_, &wdwChords::notesRequested, this,
                 [this](PitchClassesAboveC notes, int root) { TickNotes(notes, root); });
-        chords_->move(frameGeometry().bottomLeft() + QPoint(0, 12));
+        // Beside the main window, as far as the screen allows.
+        const QRect screen = this->screen()->availableGeometry();
+        const QPoint beside = frameGeometry().topRight() + QPoint(12, 0);
+        chords_->move(
+            std::max(screen.left(), std::min(beside.x(), screen.right() - chords_->width())),
+            std::max(screen.top(), std::min(beside.y(), screen.bottom() - chords_->height())));
     }
     chords_->show();
     chords_->raise();
