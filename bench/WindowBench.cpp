@@ -14,11 +14,13 @@
 #include <QTest>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "QtBenchMain.h"
 #include "SyntheticCatalogue.h"
 #include "audio/SoundPlayer.h"
 #include "scales/LoadScales.h"
+#include "window/wdwChords.h"
 #include "window/wdwMain.h"
 
 namespace orvel::bench {
@@ -91,6 +93,29 @@ void BM_TickNotesRefillsBothListsOnce(benchmark::State& state) {
 BENCHMARK(BM_TickNotesRefillsBothListsOnce)
     ->Arg(10'000)
     ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// Typing one more key in the chord window, over the shipped catalogue: the
+// line read, the scales ranked and the lists filled (the longest a key
+// press holds up the window). A lone note under "Notes" fills the lists to
+// their limit.
+void BM_ChordWindowRefresh(benchmark::State& state) {
+    std::ostringstream warnings;
+    const std::vector<TScale> catalogue = LoadScales(ORVEL_CATALOGUE, warnings).scales;
+    wdwChords chords(catalogue, nullptr);
+    chords.show();
+    chords.Line().setText(state.range(0) == 0 ? "Dm7 G7 Cmaj7 A7b9 Dm9 G13" : "C");
+    for (auto _ : state) {
+        chords.Refresh();
+        chords.repaint();
+    }
+    state.counters["rows"] = chords.Fits().rowCount() + chords.Nearly().rowCount();
+}
+BENCHMARK(BM_ChordWindowRefresh)
+    ->Arg(0)
+    ->Arg(1)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

@@ -210,6 +210,10 @@ TEST_F(OrvelMatch, ChordsRankTheScalesThatFitThem) {
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_EQ(bad.err, "orvel-match: \"Cmaj8\": cannot read \"8\" (see --help)\n");
     EXPECT_EQ(MatchOn({kTriad}, {"--chords", "C", "E"}).exitCode, 2) << "chords and notes";
+    const auto wav = folder.Path() / "fits.wav";
+    ASSERT_EQ(MatchOn({kMixolydian}, {"--chords", "G7 C", "--wav", wav.string()}).exitCode, 0);
+    EXPECT_EQ(Shell(Quote(ORVEL_FIRST_PITCH) + " " + Quote(wav.string())).out, "67\n")
+        << "G Mixolydian, the first that fits, from G4";
 }
 
 TEST_F(OrvelMatch, ReadsBackTheNoteNamesItWrites) {
