@@ -63,6 +63,13 @@ TEST_F(RankScalesTest, TwoFiveOneIsCMajorAndGMixolydianOverTheG7) {
         << "the first chord's root before another chord's";
     EXPECT_LT(IndexOf(ranked.fits, "Mixolydian on 7"), IndexOf(ranked.fits, "Phrygian on 4"))
         << "a chord's root before any other";
+    const PitchClassesAboveC notes("101010110101");  // C major's, from the right
+    for (const RankedScale& row : ranked.nearly) {
+        const PitchClassesAboveC lacking =
+            notes & ~NotesOn((*catalogue)[row.entry].Notes, row.root);
+        ASSERT_EQ(lacking.count(), 1u) << Name(row);
+        EXPECT_TRUE(lacking[static_cast<std::size_t>(row.missing)]) << Name(row);
+    }
     const int lydian = IndexOf(ranked.nearly, "Lydian on 0");
     ASSERT_GE(lydian, 0);
     EXPECT_EQ(ranked.nearly[static_cast<std::size_t>(lydian)].missing, kF);
