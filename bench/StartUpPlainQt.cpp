@@ -50,6 +50,9 @@ int main(int argc, char** argv) {
             edit->addAction(entry);
         }
     }
+    window.menuBar()->addMenu("&Tools")->addAction("Scales for &Chords\u2026",
+                                                   QKeySequence("Ctrl+K"));
+    window.menuBar()->addMenu("&Help")->addAction("&About Orvel Modalune");
 
     auto* content = new QWidget(&window);
     window.setCentralWidget(content);
