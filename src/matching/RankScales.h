@@ -55,8 +55,7 @@ struct ChordScales {
 // chords is ranked the same way, without chord roots and chord-scales.
 // Only the entries `isScale` admits are ranked (not the catalogue's chords).
 ChordScales RankScales(std::span<const TScale> catalogue, std::span<const ProgressionChord> chords,
-                       PitchClassesAboveC notes,
-                       const std::function<bool(const TScale&)>& isScale);
+                       PitchClassesAboveC notes, const std::function<bool(const TScale&)>& isScale);
 
 // The notes of `set` (positions above the root) on `root` (C = 0).
 PitchClassesAboveC NotesOn(PitchClassSet set, int root);

@@ -89,7 +89,8 @@ int main(int argc, char** argv) {
     // silence, so nothing else sounds there.
     using orvel::testing_support::FrequencyOf;
     using orvel::testing_support::PowerAt;
-    const double below = PowerAt(wav.mono, start, window, FrequencyOf(heard.key - 12), wav.sampleRate);
+    const double below =
+        PowerAt(wav.mono, start, window, FrequencyOf(heard.key - 12), wav.sampleRate);
     if (below > 0.1 * PowerAt(wav.mono, start, window, FrequencyOf(heard.key), wav.sampleRate)) {
         heard.key -= 12;
     }

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "Require.h"
 #include "matching/MatchScales.h"
 #include "matching/Rotate12.h"
 #include "scales/IntegerText.h"
@@ -20,11 +21,7 @@
 
 namespace {
 
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+using orvel::fuzz::Require;
 
 // How many data lines make a scale, read naively: LF, CR LF and CR end
 // lines; a line needs 14 fields and at most kMaxLineBytes bytes.

@@ -7,17 +7,10 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "Require.h"
 #include "theory/ChordSymbol.h"
 
-namespace {
-
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-}  // namespace
+using orvel::fuzz::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -8,17 +8,10 @@
 #include <cstdlib>
 #include <limits>
 
+#include "Require.h"
 #include "platform/TextConversions.h"
 
-namespace {
-
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-}  // namespace
+using orvel::fuzz::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) {
