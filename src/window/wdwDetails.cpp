@@ -3,6 +3,7 @@
 
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "audio/Tempo.h"
@@ -64,7 +65,16 @@ wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
     connect(&playback_, &Playback::tempoChanged, tempo_, &QSpinBox::setValue);
     play_->setCheckable(true);
     play_->setChecked(playback_.IsPlaying());
-    connect(&playback_, &Playback::playingChanged, play_, &QPushButton::setChecked);
+    connect(&playback_, &Playback::playingChanged, this, [this](bool playing) {
+        play_->setChecked(playing);
+        // "p" stays the mnemonic, so that Alt+P also stops.
+        play_->setText(playing ? "Sto&p" : "&Play");
+    });
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, &QWidget::close);
+    }
     connect(play_, &QPushButton::clicked, this, &wdwDetails::PlayScale);
     connect(playChord_, &QPushButton::clicked, this, &wdwDetails::PlayChord);
     auto* sound = new QHBoxLayout;
@@ -109,6 +119,17 @@ void wdwDetails::PlayChord() {
     });
     if (playback_.IsPlaying() || ticked != 0) {
         playback_.PlayOrStop(Chord(ticked, KeyNearMiddleC(row_.chosenRoot)));
+    }
+}
+
+void wdwDetails::SetTicked(PitchClassesAboveC ticked, int chosenRoot) {
+    if (row_.ticked == ticked && row_.chosenRoot == chosenRoot) {
+        return;
+    }
+    row_.ticked = ticked;
+    row_.chosenRoot = chosenRoot;
+    if (isVisible()) {
+        Show(row_);
     }
 }
 

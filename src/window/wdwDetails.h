@@ -6,7 +6,8 @@
 // for seven-note scales the triad on each degree, the notes it adds beyond
 // the ticked ones, and a keyboard of two octaves with the scale's keys and
 // the ticked notes marked. One window, not modal; opening another row
-// replaces what it shows. "Play" plays the scale up and down from its root at
+// replaces what it shows; Escape or Ctrl+W closes it. "Play" (which reads
+// "Stop" while anything sounds) plays the scale up and down from its root at
 // the tempo set here, "Play Chord" the ticked notes together from the chosen
 // root; pressed again while anything plays, either stops it, and so does
 // closing the window. The sound goes through the program's Playback, whose
@@ -40,6 +41,9 @@ class wdwDetails : public QWidget {
     wdwDetails(Playback& playback, QWidget* parent);
 
     void Show(const Row& row);
+    // The main window's ticks changed: the dots and the notes beyond them
+    // follow, for the row already shown.
+    void SetTicked(PitchClassesAboveC ticked, int chosenRoot);
 
     // A row's notes spelled from its own root: a chord's as stacked thirds.
     static SpelledScale SpelledRow(const Row& row, RootSpelling spelling);

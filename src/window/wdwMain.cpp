@@ -305,6 +305,18 @@ void wdwMain::CompareScales() {
     lbExact()->SetRows(std::make_shared<MatchListRows>(result_, MatchListRows::Which::Exact));
     lbContaining()->SetRows(
         std::make_shared<MatchListRows>(result_, MatchListRows::Which::Containing));
+    if (details_ != nullptr) {
+        details_->SetTicked(TickedNotes(), PitchClassAboveC(query_.RootIndex));
+    }
+}
+
+PitchClassesAboveC wdwMain::TickedNotes() const {
+    PitchClassesAboveC ticked;
+    const int root = PitchClassAboveC(query_.RootIndex);
+    for (const int position : PositionsOf(query_.QueryNotes)) {
+        ticked.set(static_cast<std::size_t>((root + position) % kPositionCount));
+    }
+    return ticked;
 }
 
 void wdwMain::TickNotes(PitchClassesAboveC notes, std::optional<int> root) {
@@ -343,10 +355,7 @@ std::optional<wdwDetails::Row> wdwMain::SelectedRow(const ListBox& list) const {
     details.notes = result_->EntryNotes(row);
     details.root = result_->RootPitchClass(row);
     details.chosenRoot = PitchClassAboveC(query_.RootIndex);
-    for (const int position : PositionsOf(query_.QueryNotes)) {
-        details.ticked.set(
-            static_cast<std::size_t>((details.chosenRoot + position) % kPositionCount));
-    }
+    details.ticked = TickedNotes();
     return details;
 }
 

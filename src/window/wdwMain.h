@@ -144,6 +144,8 @@ class wdwMain : public Window {
     void ShowStar(int position, bool shown);
     MenuItem* MenuEntry(const char* name) const;
     std::optional<wdwDetails::Row> SelectedRow(const ListBox& list) const;
+    // The notes of the last match's query, as pitch classes above C.
+    PitchClassesAboveC TickedNotes() const;
 
     Services services_;
     std::shared_ptr<const TMatchResult> result_;  // what the lists show

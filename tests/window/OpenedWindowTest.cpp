@@ -282,10 +282,12 @@ TEST_F(OpenedWindow, DetailsPlayAtTheirTempoAndStopWhenClosed) {
     EXPECT_EQ(run[0].key, 62) << "from the row's root, D";
     EXPECT_EQ(run[1].startMs, 500) << "an eighth at 60 BPM";
     EXPECT_TRUE(play->isChecked());
+    EXPECT_EQ(play->text(), "Sto&p");
 
     QTest::mouseClick(play, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return sound->Stops() == 1; }, 2000));
     EXPECT_FALSE(play->isChecked());
+    EXPECT_EQ(play->text(), "&Play");
 
     QTest::mouseClick(ButtonOf(details, "Play C&hord"), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return sound->Played().size() == 2; }, 2000));
@@ -373,6 +375,32 @@ TEST_F(OpenedWindow, HelpAboutNamesTheVersionTheCatalogueAndTheLicence) {
         << shown.toStdString();
     EXPECT_TRUE(shown.contains("Catalogue: test catalogue\n4 scales")) << shown.toStdString();
     EXPECT_TRUE(shown.contains("GPL-3.0-or-later")) << shown.toStdString();
+}
+
+TEST_F(OpenedWindow, TheDetailsWindowFollowsTheTicksAndClosesFromTheKeyboard) {
+    Click(*window->cbScale(0));
+    ClickRow(*window->lbContaining(), 1);  // Phrygian Dominant from C
+    window->ShowDetails(*window->lbContaining());
+    wdwDetails& details = *window->Details();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&details));
+    PianoKeyboard& keys = details.Keyboard();
+    const auto dotOfE = [&] {
+        const QImage image = keys.grab().toImage();
+        return image.pixelColor(keys.DotRect(4).center() * image.devicePixelRatio());
+    };
+    EXPECT_NE(dotOfE(), PianoKeyboard::kTicked);
+    Click(*window->cbScale(4));
+    EXPECT_EQ(dotOfE(), PianoKeyboard::kTicked) << "E ticked in the main window";
+    EXPECT_EQ(details.NotesText(), "C D\u266D E F G A\u266D B\u266D") << "the same row";
+
+    QTest::keyClick(&details, Qt::Key_Escape);
+    EXPECT_FALSE(details.isVisible());
+    ClickRow(*window->lbContaining(), 0);
+    window->ShowDetails(*window->lbContaining());
+    ASSERT_TRUE(details.isVisible());
+    QApplication::setActiveWindow(&details);
+    QTest::keyClick(&details, Qt::Key_W, Qt::ControlModifier);
+    EXPECT_FALSE(details.isVisible());
 }
 
 TEST_F(OpenedWindow, TheDetailsKeyboardMarksTheScaleAndTheTickedNotes) {
