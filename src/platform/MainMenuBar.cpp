@@ -119,7 +119,11 @@ void MainMenuBar::EditMenu() {
 void MainMenuBar::ToolsMenu() {
     MenuItem* chords = MakeCommand("ToolsChords", "Scales for &Chords\u2026", QAction::NoRole);
     chords->SetKeyboardShortcut("Ctrl+K");
-    AppendMenu("ToolsMenu", "&Tools")->Append(chords);
+    MenuItem* find = MakeCommand("ToolsFindScale", "&Find Scale\u2026", QAction::NoRole);
+    find->SetKeyboardShortcut("Ctrl+F");
+    MenuItem* tools = AppendMenu("ToolsMenu", "&Tools");
+    tools->Append(chords);
+    tools->Append(find);
 }
 
 void MainMenuBar::HelpMenu() {

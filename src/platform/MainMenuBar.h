@@ -3,7 +3,7 @@
 
 // The application's one menu bar: File (Exit), Edit (Undo, Cut, Copy,
 // Paste, Delete, Select All, with two separators), Tools (Scales for
-// Chords…) and Help (About Orvel Modalune). The main window answers Tools and
+// Chords…, Find Scale…) and Help (About Orvel Modalune). The main window answers Tools and
 // Help.
 //
 // One shared instance per process, built on the first call to Instance()

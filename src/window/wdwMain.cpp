@@ -39,6 +39,7 @@ wdwMain::wdwMain(Services services) : services_(std::move(services)) {
     }
     connect(HelpAbout(), &QAction::triggered, this, &wdwMain::HelpAbout_Action);
     connect(ToolsChords(), &QAction::triggered, this, &wdwMain::ToolsChords_Action);
+    connect(ToolsFindScale(), &QAction::triggered, this, &wdwMain::ToolsFindScale_Action);
     connect(services_.playback, &Playback::failed, this,
             [this](const QString& message) { services_.showMessage(message, {}); });
     // Screen readers name the lists and the popup by the captions above
@@ -221,6 +222,9 @@ MenuItem* wdwMain::ToolsMenu() const {
 MenuItem* wdwMain::ToolsChords() const {
     return MenuEntry("ToolsChords");
 }
+MenuItem* wdwMain::ToolsFindScale() const {
+    return MenuEntry("ToolsFindScale");
+}
 MenuItem* wdwMain::HelpMenu() const {
     return MenuEntry("HelpMenu");
 }
@@ -374,24 +378,32 @@ void wdwMain::ShowDetails(const wdwDetails::Row& row) {
     details_->Show(row);
 }
 
-void wdwMain::ToolsChords_Action() {
-    if (chords_ == nullptr) {
-        chords_ = new wdwChords(Scale, this);
-        connect(chords_, &wdwChords::detailsRequested, this,
+template <typename Tool>
+void wdwMain::OpenTool(Tool*& tool) {
+    if (tool == nullptr) {
+        tool = new Tool(Scale, this);
+        connect(tool, &Tool::detailsRequested, this,
                 [this](const wdwDetails::Row& row) { ShowDetails(row); });
-        connect(chords_, &wdwChords::notesRequested, this,
+        connect(tool, &Tool::notesRequested, this,
                 [this](PitchClassesAboveC notes, int root) { TickNotes(notes, root); });
         // Beside the main window, as far as the screen allows.
         const QRect screen = this->screen()->availableGeometry();
         const QPoint beside = frameGeometry().topRight() + QPoint(12, 0);
-        chords_->move(
-            std::max(screen.left(), std::min(beside.x(), screen.right() - chords_->width())),
-            std::max(screen.top(), std::min(beside.y(), screen.bottom() - chords_->height())));
+        tool->move(std::max(screen.left(), std::min(beside.x(), screen.right() - tool->width())),
+                   std::max(screen.top(), std::min(beside.y(), screen.bottom() - tool->height())));
     }
-    chords_->show();
-    chords_->raise();
-    chords_->activateWindow();
-    chords_->Line().setFocus();
+    tool->show();
+    tool->raise();
+    tool->activateWindow();
+    tool->Line().setFocus();
+}
+
+void wdwMain::ToolsChords_Action() {
+    OpenTool(chords_);
+}
+
+void wdwMain::ToolsFindScale_Action() {
+    OpenTool(findScale_);
 }
 
 void wdwMain::HelpAbout_Action() {

@@ -35,6 +35,7 @@
 #include "window/StarLabel.h"
 #include "window/wdwChords.h"
 #include "window/wdwDetails.h"
+#include "window/wdwFindScale.h"
 
 namespace orvel {
 
@@ -91,6 +92,7 @@ class wdwMain : public Window {
     MenuItem* FileQuit() const;
     MenuItem* ToolsMenu() const;
     MenuItem* ToolsChords() const;
+    MenuItem* ToolsFindScale() const;
     MenuItem* HelpMenu() const;
     MenuItem* HelpAbout() const;
 
@@ -106,6 +108,7 @@ class wdwMain : public Window {
     void lbExact_Activate(ListBox& list);
     void HelpAbout_Action();
     void ToolsChords_Action();
+    void ToolsFindScale_Action();
 
     // What Help > About says: the version, the catalogue and its number of
     // scales, and the licence.
@@ -132,6 +135,8 @@ class wdwMain : public Window {
     wdwDetails* Details() const { return details_; }
     // The chord window, once opened; else nullptr.
     wdwChords* Chords() const { return chords_; }
+    // The Find Scale window, once opened; else nullptr.
+    wdwFindScale* FindScale() const { return findScale_; }
 
   protected:
     void Event_Open() override;
@@ -146,12 +151,16 @@ class wdwMain : public Window {
     std::optional<wdwDetails::Row> SelectedRow(const ListBox& list) const;
     // The notes of the last match's query, as pitch classes above C.
     PitchClassesAboveC TickedNotes() const;
+    // A tool window, shown beside this one; its requests answered here.
+    template <typename Tool>
+    void OpenTool(Tool*& tool);
 
     Services services_;
     std::shared_ptr<const TMatchResult> result_;  // what the lists show
     TScaleQuery query_;                           // what it answers
     wdwDetails* details_ = nullptr;               // owned by Qt, as a child window
     wdwChords* chords_ = nullptr;                 // the same
+    wdwFindScale* findScale_ = nullptr;           // the same
 };
 
 }  // namespace orvel

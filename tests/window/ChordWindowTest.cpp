@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The chord window as a user meets it: opened from the Tools menu, typed
-// into, and its answers sent on to the main window.
+// The Tools windows as a user meets them: opened from the Tools menu, typed
+// into, and their answers sent on to the main window.
 
 #include <gtest/gtest.h>
 
@@ -105,6 +105,46 @@ TEST_F(ChordWindow, ShowInMainWindowAndDetailsGoThroughTheMainWindow) {
     ASSERT_NE(window->Details(), nullptr);
     EXPECT_TRUE(window->Details()->isVisible());
     EXPECT_EQ(window->Details()->NotesText(), "G A B C D E F");
+}
+
+class FindScaleWindow : public MainWindowFixture {};
+
+TEST_F(FindScaleWindow, APartOfANameFindsTheScaleWithItsAliases) {
+    MakeWindow({CatalogueLine("Pentatonic", "Hirajoshi", {0, 2, 3, 7, 8}),
+                CatalogueLine("Pentatonic", "Kata-kumoi", {0, 2, 3, 7, 8}),
+                CatalogueLine("Pentatonic", "Iwato", {0, 1, 5, 6, 10}),
+                CatalogueLine("Exotic", "Japanese Hira", {0, 2, 3, 7, 8})});
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->ToolsFindScale()->trigger();
+    wdwFindScale& find = *window->FindScale();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&find));
+    QTest::keyClicks(&find.Line(), "HIRA");
+    QTableWidget& found = find.Found();
+    ASSERT_EQ(found.rowCount(), 2);
+    EXPECT_EQ(found.item(0, 1)->text(), "Hirajoshi");
+    EXPECT_EQ(found.item(0, 2)->text(), "Kata-kumoi") << "the same set in the same bank";
+    EXPECT_EQ(found.item(1, 1)->text(), "Japanese Hira");
+    EXPECT_EQ(found.item(1, 2)->text(), "") << "another bank is no alias";
+
+    find.Root().setCurrentIndex(0);  // A
+    QTest::keyClick(&find.Line(), Qt::Key_Return);
+    ASSERT_NE(window->Details(), nullptr);
+    EXPECT_EQ(window->Details()->NotesText(), "A B C E F") << "Hirajoshi from A";
+
+    QPushButton* show = nullptr;
+    for (QPushButton* button : find.findChildren<QPushButton*>()) {
+        show = button->text() == "&Show in Main Window" ? button : show;
+    }
+    ASSERT_NE(show, nullptr);
+    QTest::mouseClick(show, Qt::LeftButton);
+    EXPECT_EQ(window->cbScale(0)->Caption(), "A");
+    std::vector<int> ticked;
+    for (int i = 0; i < 12; ++i) {
+        if (window->cbScale(i)->Value()) {
+            ticked.push_back(i);
+        }
+    }
+    EXPECT_EQ(ticked, (std::vector<int>{0, 2, 3, 7, 8}));
 }
 
 }  // namespace
