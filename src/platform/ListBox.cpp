@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QStyledItemDelegate>
 #include <QToolTip>
 #include <stdexcept>
@@ -131,6 +132,22 @@ void ListBox::SetListIndex(std::int64_t row) {
 
 void ListBox::AddRow(const QStringList& cells) {
     model_->AddRow(cells);
+}
+
+void ListBox::SetEmptyText(const QString& text) {
+    emptyText_ = text;
+    viewport()->update();
+}
+
+void ListBox::paintEvent(QPaintEvent* event) {
+    QTableView::paintEvent(event);
+    if (emptyText_.isEmpty() || model()->rowCount() > 0) {
+        return;
+    }
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::PlaceholderText));
+    painter.drawText(viewport()->rect().adjusted(6, 4, -6, -4),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, emptyText_);
 }
 
 void ListBox::SetRows(std::shared_ptr<const ListRows> rows) {

@@ -61,6 +61,11 @@ class ListBox : public QTableView, public Control, public EditTarget {
     void AddContextEntry(const QString& text, std::function<void(ListBox&)> triggered,
                          const QKeySequence& shortcut = {});
 
+    // One grey line the list paints in its viewport while it has no rows,
+    // saying why; empty for none. It is no control and takes no focus.
+    void SetEmptyText(const QString& text);
+    const QString& EmptyText() const { return emptyText_; }
+
   protected:
     bool ApplyOwn(const Property& property) override;
     QString KindName() const override { return "ListBox"; }
@@ -68,6 +73,7 @@ class ListBox : public QTableView, public Control, public EditTarget {
     void keyPressEvent(QKeyEvent* event) override;
     // A cell whose text does not fit shows it in full as its tooltip.
     bool viewportEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     class RowDelegate;
@@ -83,6 +89,7 @@ class ListBox : public QTableView, public Control, public EditTarget {
     bool verticalScrollBar_ = true;
     bool horizontalScrollBar_ = false;
     bool autoHideScrollBars_ = true;
+    QString emptyText_;
 };
 
 }  // namespace orvel

@@ -235,9 +235,20 @@ MenuItem* wdwMain::HelpAbout() const {
 void wdwMain::Event_Open() {
     ScaleLoad load = services_.loadCatalogue();
     Scale = std::move(load.scales);
-    // A missing catalogue is no fault: the window opens with empty lists.
+    // A missing catalogue is no fault: the window opens with empty lists,
+    // and the list the stars belong to says why.
     if (load.failure && !load.failure->FileMissing()) {
         services_.showMessage(kFileErrorMessage, QString::fromStdString(load.failure->what()));
+    }
+    if (Scale.empty()) {
+        const QString file = QString::fromStdString(
+            load.failure ? load.failure->Path() : services_.catalogueFile.string());
+        noScales_ =
+            "No scales: " + file +
+            (!load.failure                 ? " holds no scale lines"
+             : load.failure->FileMissing() ? " not found"
+                                           : ": " + QString::fromStdString(load.failure->Reason()));
+        lbContaining()->SetEmptyText(noScales_);
     }
     for (const std::string_view name : kNoteNameTable) {
         Labels.emplace_back(name);
@@ -414,13 +425,13 @@ QString wdwMain::AboutText() const {
     return QString(
                "Orvel Modalune %1\n"
                "A scale finder for musicians.\n\n"
-               "Catalogue: %2\n%3 scales\n\n"
+               "Catalogue: %2\n%3\n\n"
                "Copyright 2026 the Orvel Modalune developers.\n"
                "Licence: GNU General Public License, version 3 or later "
                "(GPL-3.0-or-later). This program comes with absolutely no warranty; "
                "you may share and change it under the terms of that licence.")
-        .arg(version::kShort, QString::fromStdString(services_.catalogueFile.string()))
-        .arg(Scale.size());
+        .arg(version::kShort, QString::fromStdString(services_.catalogueFile.string()),
+             Scale.empty() ? noScales_ : QString("%1 scales").arg(Scale.size()));
 }
 
 void wdwMain::CopyNotes(const ListBox& list) {

@@ -161,6 +161,7 @@ class wdwMain : public Window {
     wdwDetails* details_ = nullptr;               // owned by Qt, as a child window
     wdwChords* chords_ = nullptr;                 // the same
     wdwFindScale* findScale_ = nullptr;           // the same
+    QString noScales_;                            // why the catalogue gave none, if so
 };
 
 }  // namespace orvel

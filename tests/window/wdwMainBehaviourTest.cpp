@@ -292,6 +292,55 @@ TEST_F(wdwMainStartUp, NoCatalogueOpensQuietlyWithEmptyLists) {
     EXPECT_EQ(window->lbExact()->RowCount() + window->lbContaining()->RowCount(), 0u);
 }
 
+TEST_F(wdwMainStartUp, WithoutScalesTheContainingListSaysWhyInItsViewport) {
+    const struct {
+        const char* what;
+        ScaleLoad load;
+        QString line;
+    } cases[] = {
+        {"missing",
+         {{}, TIOError("/opt/Orvel Scales.csv", "gone", TIOError::Kind::Missing)},
+         "No scales: /opt/Orvel Scales.csv not found"},
+        {"empty", {{}, std::nullopt}, "No scales: test catalogue holds no scale lines"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.what);
+        MakeWindowLoading([load = row.load] { return load; });
+        window->Open();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ListBox& list = *window->lbContaining();
+        EXPECT_EQ(list.EmptyText(), row.line);
+        EXPECT_TRUE(window->AboutText().contains(row.line)) << window->AboutText().toStdString();
+        // Painted, in grey: the viewport holds ink, none of it near black
+        // (the placeholder colour is the text's, half see-through); the exact
+        // list, which says nothing, none.
+        const auto ink = [](ListBox& box) {
+            const QImage image = box.viewport()->grab().toImage();
+            const QColor base = box.palette().color(QPalette::Base);
+            int pixels = 0;
+            int darkest = 255;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor pixel = image.pixelColor(x, y);
+                    if (pixel != base) {
+                        ++pixels;
+                        darkest = std::min(darkest, pixel.lightness());
+                    }
+                }
+            }
+            return std::pair(pixels, darkest);
+        };
+        const auto [pixels, darkest] = ink(list);
+        EXPECT_GT(pixels, 20);
+        EXPECT_GT(darkest, 60);
+        EXPECT_EQ(ink(*window->lbExact()).first, 0);
+        EXPECT_TRUE(messages.empty());
+    }
+    // With scales, nothing is said.
+    MakeWindow(kCatalogue);
+    EXPECT_EQ(window->lbContaining()->EmptyText(), "");
+}
+
 TEST_F(wdwMainStartUp, ReadFaultShowsOneMessageKeepsTheScalesReadAndTheWindowStillOpens) {
     MakeWindowLoading([] {
         std::vector<TScale> read(2);
