@@ -68,6 +68,20 @@ QRect PianoKeyboard::DotRect(int key) const {
     return {rect.center().x() - size / 2, rect.bottom() - size - 6, size, size};
 }
 
+QString PianoKeyboard::KeyName(int key) const {
+    if ((root_ + key) % 12 != 0) {
+        return {};
+    }
+    // Middle C is C4; the root sounds in the octave from it.
+    return QString("C%1").arg(4 + (root_ + key) / 12);
+}
+
+QRect PianoKeyboard::NameRect(int key) const {
+    const QRect rect = KeyRect(key);
+    const QRect dot = DotRect(key);
+    return {rect.left() + 1, dot.top() - 16, rect.width() - 2, 14};
+}
+
 QSize PianoKeyboard::sizeHint() const {
     const QRect last = DrawnKeyRect(DrawnKeys() - 1);
     return {last.right() + 1, kWhiteHeight};
@@ -90,6 +104,15 @@ void PianoKeyboard::paintEvent(QPaintEvent*) {
             const QColor plain = black ? QColor(Qt::black) : QColor(Qt::white);
             painter.setBrush(inScale ? (black ? kScaleBlack : kScaleWhite) : plain);
             painter.drawRect(DrawnKeyRect(drawn).adjusted(0, 0, -1, -1));
+            if (inRange && pitchClass == 0) {
+                painter.save();
+                QFont small = font();
+                small.setPixelSize(10);
+                painter.setFont(small);
+                painter.setPen(Qt::black);  // on a white or light green key, whatever the theme
+                painter.drawText(NameRect(key), Qt::AlignHCenter | Qt::AlignBottom, KeyName(key));
+                painter.restore();
+            }
             if (inRange && ticked_[pitchClass]) {
                 painter.save();
                 painter.setRenderHint(QPainter::Antialiasing);

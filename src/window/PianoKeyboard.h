@@ -3,7 +3,9 @@
 
 // A piano keyboard of two octaves from a root, drawn in vector form so it is
 // crisp at any screen scale. The keys of a scale are coloured; the keys of
-// the ticked notes also carry a dot, in another colour.
+// the ticked notes also carry a dot, in another colour. Each C carries its
+// name with its octave (C4 is middle C), as the keys sound when played: the
+// root lies in the octave from middle C.
 
 #include <QColor>
 #include <QRect>
@@ -31,6 +33,10 @@ class PianoKeyboard : public QWidget {
     // marks it as ticked.
     QRect KeyRect(int key) const;
     QRect DotRect(int key) const;
+    // The name key k carries ("C4" for middle C; empty but for the Cs), and
+    // where it is written.
+    QString KeyName(int key) const;
+    QRect NameRect(int key) const;
 
     QSize sizeHint() const override;
 

@@ -422,7 +422,26 @@ TEST_F(OpenedWindow, TheDetailsKeyboardMarksTheScaleAndTheTickedNotes) {
     EXPECT_EQ(colourAt(keys.DotRect(5).center()), PianoKeyboard::kScaleWhite) << "not ticked";
     EXPECT_EQ(colourAt(bodyOf(1)), PianoKeyboard::kScaleBlack) << "Db is in the scale";
     EXPECT_EQ(colourAt(bodyOf(2)), QColor(Qt::white)) << "D is not";
+    // Each C carries its name; no other key does.
+    const auto darkIn = [&](QRect area) {
+        int dark = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                dark += colourAt(QPoint(x, y)).lightness() < 100 ? 1 : 0;
+            }
+        }
+        return dark;
+    };
+    for (const int key : {0, 12, 24}) {
+        EXPECT_GT(darkIn(keys.NameRect(key)), 10) << "C, key " << key;
+    }
+    EXPECT_EQ(darkIn(keys.NameRect(2)), 0) << "D";
     EXPECT_EQ(colourAt(bodyOf(3)), QColor(Qt::black)) << "Eb is not";
+    EXPECT_EQ(keys.KeyName(0), "C4") << "middle C, where the scale sounds";
+    EXPECT_EQ(keys.KeyName(24), "C6");
+    keys.Show(2, {}, {});  // from D4: the first C is C5
+    EXPECT_EQ(keys.KeyName(10), "C5");
+    EXPECT_EQ(keys.KeyName(0), "");
 }
 
 }  // namespace
