@@ -4,11 +4,11 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "theory/SpelledScale.h"
+#include "window/ToolWindows.h"
 
 namespace orvel {
 
@@ -30,19 +30,6 @@ QString Joined(const std::vector<NoteName>& notes) {
     return names.join(' ');
 }
 
-QTableWidget* MakeTable(const QString& name, const QStringList& columns, QWidget* parent) {
-    auto* table = new QTableWidget(0, static_cast<int>(columns.size()), parent);
-    table->setHorizontalHeaderLabels(columns);
-    table->setAccessibleName(name);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->verticalHeader()->hide();
-    table->horizontalHeader()->setStretchLastSection(true);
-    table->setToolTip("Double-click or Enter: the scale in detail");
-    return table;
-}
-
 }  // namespace
 
 wdwChords::wdwChords(const std::vector<TScale>& catalogue, QWidget* parent)
@@ -52,13 +39,13 @@ wdwChords::wdwChords(const std::vector<TScale>& catalogue, QWidget* parent)
       readAs_(new QButtonGroup(this)),
       chords_(new QListWidget(this)),
       fitsCaption_(new QLabel(this)),
-      fits_(
-          MakeTable("Fits the Whole Progression", {"Bank", "Scale", "Root", "Added Notes"}, this)),
+      fits_(MakeScaleTable("Fits the Whole Progression", {"Bank", "Scale", "Root", "Added Notes"},
+                           this)),
       nearlyCaption_(new QLabel(this)),
-      nearly_(MakeTable("Missing One Note", {"Bank", "Scale", "Root", "Missing"}, this)),
+      nearly_(MakeScaleTable("Missing One Note", {"Bank", "Scale", "Root", "Missing"}, this)),
       chordScalesCaption_(new QLabel("Chord-Scales", this)),
-      chordScales_(
-          MakeTable("Chord-Scales", {"Bank", "Scale", "Root", "Added Notes", "Fits All"}, this)),
+      chordScales_(MakeScaleTable("Chord-Scales",
+                                  {"Bank", "Scale", "Root", "Added Notes", "Fits All"}, this)),
       showInMain_(new QPushButton("&Show in Main Window", this)) {
     setObjectName("wdwChords");
     setWindowTitle("Scales for Chords");
@@ -113,6 +100,7 @@ wdwChords::wdwChords(const std::vector<TScale>& catalogue, QWidget* parent)
         caption->setBuddy(table);
     }
     resize(900, 620);
+    CloseOnEscapeOrCtrlW(*this);
 
     pause_.setSingleShot(true);
     pause_.setInterval(kPauseMs);
@@ -283,14 +271,6 @@ void wdwChords::OpenDetails(QTableWidget& table) {
     if (const auto scale = SelectedScale()) {
         emit detailsRequested(RowOf(*scale));
     }
-}
-
-void wdwChords::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 }  // namespace orvel

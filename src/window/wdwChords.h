@@ -55,9 +55,6 @@ class wdwChords : public QWidget {
     // The notes (pitch classes above C) to tick, and the root to choose.
     void notesRequested(orvel::PitchClassesAboveC notes, int root);
 
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
   private:
     void ShowChordScales();
     // The rows, with the notes each adds beyond `against`, or the note it

@@ -3,11 +3,11 @@
 
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "audio/Tempo.h"
 #include "theory/Triad.h"
+#include "window/ToolWindows.h"
 
 namespace orvel {
 
@@ -70,11 +70,7 @@ wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
         // "p" stays the mnemonic, so that Alt+P also stops.
         play_->setText(playing ? "Sto&p" : "&Play");
     });
-    for (const QKeySequence& keys :
-         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
-        auto* shortcut = new QShortcut(keys, this);
-        connect(shortcut, &QShortcut::activated, this, &QWidget::close);
-    }
+    CloseOnEscapeOrCtrlW(*this);
     connect(play_, &QPushButton::clicked, this, &wdwDetails::PlayScale);
     connect(playChord_, &QPushButton::clicked, this, &wdwDetails::PlayChord);
     auto* sound = new QHBoxLayout;

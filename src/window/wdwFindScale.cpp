@@ -2,12 +2,11 @@
 #include "window/wdwFindScale.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include "matching/NoteNameTable.h"
 #include "matching/RankScales.h"
+#include "window/ToolWindows.h"
 
 namespace orvel {
 
@@ -17,7 +16,7 @@ wdwFindScale::wdwFindScale(const std::vector<TScale>& catalogue, QWidget* parent
       line_(new QLineEdit(this)),
       root_(new QComboBox(this)),
       caption_(new QLabel(this)),
-      found_(new QTableWidget(0, 3, this)),
+      found_(MakeScaleTable("Scales found", {"Bank", "Scale", "Also Called"}, this)),
       showInMain_(new QPushButton("&Show in Main Window", this)) {
     setObjectName("wdwFindScale");
     setWindowTitle("Find Scale");
@@ -35,15 +34,6 @@ wdwFindScale::wdwFindScale(const std::vector<TScale>& catalogue, QWidget* parent
     root_->setToolTip("The root the scale is shown and ticked from");
     auto* rootCaption = new QLabel("&Root:", this);
     rootCaption->setBuddy(root_);
-
-    found_->setHorizontalHeaderLabels({"Bank", "Scale", "Also Called"});
-    found_->setAccessibleName("Scales found");
-    found_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    found_->setSelectionMode(QAbstractItemView::SingleSelection);
-    found_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    found_->verticalHeader()->hide();
-    found_->horizontalHeader()->setStretchLastSection(true);
-    found_->setToolTip("Double-click or Enter: the scale in detail");
     caption_->setBuddy(found_);
     showInMain_->setToolTip("Choose the root in the main window and tick the scale's notes");
 
@@ -61,6 +51,7 @@ wdwFindScale::wdwFindScale(const std::vector<TScale>& catalogue, QWidget* parent
     buttons->addWidget(showInMain_);
     layout->addLayout(buttons);
     resize(620, 420);
+    CloseOnEscapeOrCtrlW(*this);
 
     connect(line_, &QLineEdit::textChanged, this, &wdwFindScale::Search);
     connect(found_, &QTableWidget::activated, this, &wdwFindScale::OpenDetails);
@@ -144,14 +135,6 @@ void wdwFindScale::OpenDetails() {
 
 int wdwFindScale::RootPitchClass() const {
     return PitchClassAboveC(root_->currentIndex());
-}
-
-void wdwFindScale::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 }  // namespace orvel

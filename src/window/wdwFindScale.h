@@ -42,9 +42,6 @@ class wdwFindScale : public QWidget {
     void detailsRequested(const orvel::wdwDetails::Row& row);
     void notesRequested(orvel::PitchClassesAboveC notes, int root);
 
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
   private:
     void Search();
     void OpenDetails();
