@@ -84,8 +84,14 @@ void WriteChordScalesTabSeparated(const Progression& progression, std::span<cons
     }
 }
 
+SpelledScale SpelledRanked(std::span<const TScale> catalogue, const RankedScale& row) {
+    const TScale& entry = catalogue[row.entry];
+    return SpellScale(entry.Notes, row.root, SpellAsFor(entry.Bank));
+}
+
 void WriteChordScalesJson(const Progression& progression, std::span<const TScale> catalogue,
-                          const ChordScales& ranked, std::ostream& out) {
+                          const ChordScales& ranked, std::ostream& out,
+                          const std::optional<Neck>& neck) {
     nlohmann::ordered_json json;
     const std::vector<const ChordSymbol*> chords = progression.Chords();
     json["chords"] = nlohmann::ordered_json::array();
@@ -118,6 +124,11 @@ void WriteChordScalesJson(const Progression& progression, std::span<const TScale
             scales.push_back(fields);
         }
         json["per_chord"].push_back({{"symbol", chords[c]->text}, {"scales", scales}});
+    }
+    if (neck) {
+        json["fretboard"] = ranked.fits.empty()
+                                ? nlohmann::ordered_json(nullptr)
+                                : NeckJson(SpelledRanked(catalogue, ranked.fits.front()), *neck);
     }
     out << json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
 }

@@ -13,11 +13,15 @@
 // set, missing]], "per_chord": [{"symbol", "scales": [[bank, scale, root,
 // set, added, fits]]}]}. Roots are the window's note names ("A# / Bb"),
 // sets decimal as the containing rows give them, notes spelled in ASCII as
-// --spell writes them, several separated by spaces.
+// --spell writes them, several separated by spaces. With `neck`, the JSON
+// object gains "fretboard": the first fitting scale on that neck, as
+// NeckJson writes it, or null when none fits.
 
+#include <optional>
 #include <ostream>
 #include <span>
 
+#include "cli/NeckWriter.h"
 #include "matching/RankScales.h"
 #include "scales/TScale.h"
 #include "theory/Progression.h"
@@ -27,6 +31,10 @@ namespace orvel::cli {
 void WriteChordScalesTabSeparated(const Progression& progression, std::span<const TScale> catalogue,
                                   const ChordScales& ranked, std::ostream& out);
 void WriteChordScalesJson(const Progression& progression, std::span<const TScale> catalogue,
-                          const ChordScales& ranked, std::ostream& out);
+                          const ChordScales& ranked, std::ostream& out,
+                          const std::optional<Neck>& neck = std::nullopt);
+
+// A ranked scale spelled from its root.
+SpelledScale SpelledRanked(std::span<const TScale> catalogue, const RankedScale& row);
 
 }  // namespace orvel::cli

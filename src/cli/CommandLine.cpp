@@ -27,11 +27,13 @@ constexpr const char* kFooter =
     "4 no sound made (no sound server or device answered in time, no soundfont,\n"
     "or the WAV file not written).";
 
-std::optional<PitchClassSet> ParseSet(std::string_view text) {
-    PitchClassSet value = 0;
+// A whole number from `lowest` to `highest`, in decimal, and nothing else.
+std::optional<std::int64_t> ParseWhole(std::string_view text, std::int64_t lowest,
+                                       std::int64_t highest) {
+    std::int64_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < 0 ||
-        value > kAllPositions) {
+    if (error != std::errc() || end != text.data() + text.size() || value < lowest ||
+        value > highest) {
         return std::nullopt;
     }
     return value;
@@ -63,11 +65,18 @@ struct RawArguments {
     std::string wav;
     std::string tempo;
     std::optional<std::string> chords;
+    std::optional<std::string> fretboard;
+    std::string frets;
+    bool leftHanded = false;
 };
 
 void Describe(CLI::App& app, RawArguments& raw) {
     app.description(kDescription);
-    app.footer(kFooter);
+    std::string tunings;
+    for (const Tuning& preset : TuningPresets()) {
+        tunings += (tunings.empty() ? "" : ", ") + preset.name;
+    }
+    app.footer(std::string(kFooter) + "\nTUNING: " + tunings + ".");
     app.set_version_flag("--version", "");
     app.allow_extras();
     app.add_option("--catalogue", raw.catalogue,
@@ -96,6 +105,17 @@ void Describe(CLI::App& app, RawArguments& raw) {
     app.add_option("--chords", raw.chords,
                    "rank the scales that fit these chords (\"Dm7 G7 Cmaj7\") instead")
         ->type_name("CHORDS");
+    app.add_option("--fretboard", raw.fretboard,
+                   "also print the first row's scale on the neck of this instrument: a name "
+                   "(guitar, bass, ukulele, ... see below) or the open strings, bass side "
+                   "first (\"D2 A2 D3 G3 A3 D4\")")
+        ->type_name("TUNING");
+    app.add_option("--frets", raw.frets,
+                   "with --fretboard: frets on the neck, " + std::to_string(kFewestFrets) + " to " +
+                       std::to_string(kMostFrets) + " (default: " + std::to_string(kDefaultFrets) +
+                       ")")
+        ->type_name("N");
+    app.add_flag("--left-handed", raw.leftHanded, "with --fretboard: the neck mirrored");
     app.add_option("NOTE", raw.notes, "the notes a scale must hold")->type_name("NOTE");
 }
 
@@ -150,6 +170,27 @@ Command Check(const RawArguments& raw, const std::vector<std::string>& unknown, 
     if (request.play && request.wav) {
         return UsageError{"give --play or --wav, not both"};
     }
+    if ((!raw.frets.empty() || raw.leftHanded) && !raw.fretboard) {
+        return UsageError{"--frets and --left-handed shape the neck of --fretboard: give it too"};
+    }
+    if (raw.fretboard) {
+        Neck neck;
+        try {
+            neck.tuning = ReadTuning(*raw.fretboard);
+        } catch (const TuningError& error) {
+            return UsageError{std::string("--fretboard: ") + error.what()};
+        }
+        if (!raw.frets.empty()) {
+            const auto frets = ParseWhole(raw.frets, kFewestFrets, kMostFrets);
+            if (!frets) {
+                return UsageError{"--frets needs a number from " + std::to_string(kFewestFrets) +
+                                  " to " + std::to_string(kMostFrets) + ", not: " + raw.frets};
+            }
+            neck.frets = static_cast<int>(*frets);
+        }
+        neck.leftHanded = raw.leftHanded;
+        request.neck = std::move(neck);
+    }
     for (const std::string& note : raw.notes) {
         const auto index = ParseNote(note);
         if (!index) {
@@ -173,7 +214,7 @@ Command Check(const RawArguments& raw, const std::vector<std::string>& unknown, 
         request.progression = std::move(progression);
     }
     if (setGiven) {
-        const auto set = ParseSet(raw.set);
+        const auto set = ParseWhole(raw.set, 0, kAllPositions);
         if (!set) {
             return UsageError{"--set needs a number from 0 to 4095, not: " + raw.set};
         }

@@ -6,6 +6,7 @@
 //   orvel-match [--catalogue FILE] [--root NOTE] [--other-roots]
 //               [--roots-in-list-only] [--json] [--spell [--sharps | --flats]]
 //               [--play | --wav FILE] [--tempo BPM]
+//               [--fretboard TUNING [--frets N] [--left-handed]]
 //               (NOTE... | --set N | --chords "CHORD...")
 //
 // A NOTE is a note name as ParseNoteName reads it (C#, Db, F♯, B♭, Bbb,
@@ -20,6 +21,7 @@
 #include <variant>
 
 #include "audio/Tempo.h"
+#include "cli/NeckWriter.h"
 #include "matching/NoteNameTable.h"
 #include "scales/PitchClassSet.h"
 #include "theory/Progression.h"
@@ -40,6 +42,7 @@ struct MatchRequest {
     std::optional<std::filesystem::path> wav;  // or write it to this file
     double tempo = kDefaultTempo;              // beats per minute, eighth notes
     std::optional<Progression> progression;    // rank the scales for these chords
+    std::optional<Neck> neck;                  // show the first row's scale on it
 };
 
 struct ShowHelp {

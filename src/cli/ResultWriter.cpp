@@ -47,8 +47,7 @@ std::vector<std::string> Fields(const TMatchResult& result, const TMatchRow& row
         fields.push_back(result.Cell(row, column));
     }
     if (spell) {
-        const SpelledScale scale = SpellScale(result.EntryNotes(row), result.RootPitchClass(row),
-                                              SpellAsFor(result.Bank(row)), *spell);
+        const SpelledScale scale = SpelledRow(result, row, *spell);
         fields.push_back(scale.AsciiNotes());
         fields.push_back(scale.IntervalsText());
     }
@@ -88,13 +87,28 @@ void WriteTabSeparated(const TMatchResult& result, std::ostream& out,
     writeRows(result.ContainingRows, "containing", TMatchResult::kContainingCellCount);
 }
 
-void WriteJson(const TMatchResult& result, std::ostream& out, std::optional<RootSpelling> spell) {
+SpelledScale SpelledRow(const TMatchResult& result, const TMatchRow& row, RootSpelling spelling) {
+    return SpellScale(result.EntryNotes(row), result.RootPitchClass(row),
+                      SpellAsFor(result.Bank(row)), spelling);
+}
+
+void WriteJson(const TMatchResult& result, std::ostream& out, std::optional<RootSpelling> spell,
+               const std::optional<Neck>& neck) {
     out << "{\"value\": ";
     WriteJsonString(result.ValueText, out);
     out << ", \"exact\": ";
     WriteJsonRows(result, result.ExactRows, TMatchResult::kExactCellCount, spell, out);
     out << ", \"containing\": ";
     WriteJsonRows(result, result.ContainingRows, TMatchResult::kContainingCellCount, spell, out);
+    if (neck) {
+        const auto first = result.FirstRow();
+        out << ", \"fretboard\": "
+            << (first
+                    ? NeckJson(SpelledRow(result, *first, spell.value_or(RootSpelling::Automatic)),
+                               *neck)
+                    : nlohmann::ordered_json(nullptr))
+                   .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+    }
     out << "}\n";
 }
 

@@ -14,10 +14,13 @@
 // spelled from the row's root (a chord's as stacked thirds), its roots on
 // black keys named as `spell` says, and their intervals, each
 // space-separated, in ASCII ("F G A Bb C D E", "1 2 3 4 5 6 7").
+// With `neck`, the JSON object gains "fretboard": the first row's scale on
+// that neck, as NeckJson writes it, or null without a row.
 
 #include <optional>
 #include <ostream>
 
+#include "cli/NeckWriter.h"
 #include "matching/TMatchResult.h"
 #include "theory/SpelledScale.h"
 
@@ -26,6 +29,10 @@ namespace orvel::cli {
 void WriteTabSeparated(const TMatchResult& result, std::ostream& out,
                        std::optional<RootSpelling> spell = std::nullopt);
 void WriteJson(const TMatchResult& result, std::ostream& out,
-               std::optional<RootSpelling> spell = std::nullopt);
+               std::optional<RootSpelling> spell = std::nullopt,
+               const std::optional<Neck>& neck = std::nullopt);
+
+// A row's scale spelled from the row's own root, a chord's as stacked thirds.
+SpelledScale SpelledRow(const TMatchResult& result, const TMatchRow& row, RootSpelling spelling);
 
 }  // namespace orvel::cli

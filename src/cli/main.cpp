@@ -95,16 +95,25 @@ int PlayScale(orvel::PitchClassSet set, int rootPitchClass,
     }
 }
 
+// The first row's scale on the neck asked for, after a blank line.
+void WriteNeckOf(const std::optional<orvel::SpelledScale>& scale, const orvel::cli::Neck& neck) {
+    if (!scale) {
+        std::cerr << "orvel-match: no scale to show on the fretboard\n";
+        return;
+    }
+    std::cout << '\n';
+    orvel::cli::WriteNeck(*scale, neck, std::cout);
+}
+
 // The scale of the first row printed (exact rows come first), from that
 // row's root.
 int PlayFirstRow(const orvel::TMatchResult& result, const orvel::cli::MatchRequest& request) {
-    const orvel::TMatchRows& rows =
-        result.ExactRows.empty() ? result.ContainingRows : result.ExactRows;
-    if (rows.empty()) {
+    const auto first = result.FirstRow();
+    if (!first) {
         std::cerr << "orvel-match: no scale to play\n";
         return 0;
     }
-    return PlayScale(result.EntryNotes(rows[0]), result.RootPitchClass(rows[0]), request);
+    return PlayScale(result.EntryNotes(*first), result.RootPitchClass(*first), request);
 }
 
 // The scales ranked for a progression, and with --play or --wav the first
@@ -121,9 +130,15 @@ int RankChords(const orvel::Progression& progression, const std::vector<orvel::T
         });
     std::ios::sync_with_stdio(false);
     if (request.json) {
-        orvel::cli::WriteChordScalesJson(progression, catalogue, ranked, std::cout);
+        orvel::cli::WriteChordScalesJson(progression, catalogue, ranked, std::cout, request.neck);
     } else {
         orvel::cli::WriteChordScalesTabSeparated(progression, catalogue, ranked, std::cout);
+        if (request.neck) {
+            WriteNeckOf(ranked.fits.empty() ? std::nullopt
+                                            : std::optional(orvel::cli::SpelledRanked(
+                                                  catalogue, ranked.fits.front())),
+                        *request.neck);
+        }
     }
     const int written = Finish();
     if (written != 0 || (!request.play && !request.wav)) {
@@ -160,9 +175,17 @@ int Match(const orvel::cli::MatchRequest& request) {
 
     std::ios::sync_with_stdio(false);
     if (request.json) {
-        orvel::cli::WriteJson(result, std::cout, request.spell);
+        orvel::cli::WriteJson(result, std::cout, request.spell, request.neck);
     } else {
         orvel::cli::WriteTabSeparated(result, std::cout, request.spell);
+        if (request.neck) {
+            const auto first = result.FirstRow();
+            WriteNeckOf(
+                first ? std::optional(orvel::cli::SpelledRow(
+                            result, *first, request.spell.value_or(orvel::RootSpelling::Automatic)))
+                      : std::nullopt,
+                *request.neck);
+        }
     }
     const int written = Finish();
     if (written != 0 || (!request.play && !request.wav)) {

@@ -39,4 +39,14 @@ std::array<std::string, TMatchResult::kContainingCellCount> TMatchResult::Contai
     return {Cell(row, 0), Cell(row, 1), Cell(row, 2), Cell(row, 3)};
 }
 
+std::optional<TMatchRow> TMatchResult::FirstRow() const {
+    if (!ExactRows.empty()) {
+        return ExactRows[0];
+    }
+    if (!ContainingRows.empty()) {
+        return ContainingRows[0];
+    }
+    return std::nullopt;
+}
+
 }  // namespace orvel

@@ -16,6 +16,7 @@
 // the catalogue must outlive the result and stay unchanged.
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -53,6 +54,10 @@ class TMatchResult {
     }
     // That root as a pitch class above C: what spelling and playing start from.
     int RootPitchClass(const TMatchRow& row) const { return PitchClassAboveC(RootIndex(row)); }
+
+    // The first row a reader meets: the first exact row, else the first
+    // containing row; nothing when both lists are empty.
+    std::optional<TMatchRow> FirstRow() const;
 
     // All cells of one row, as the lists show them.
     std::array<std::string, kExactCellCount> ExactCells(std::size_t index) const;

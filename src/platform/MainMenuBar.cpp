@@ -121,9 +121,12 @@ void MainMenuBar::ToolsMenu() {
     chords->SetKeyboardShortcut("Ctrl+K");
     MenuItem* find = MakeCommand("ToolsFindScale", "&Find Scale\u2026", QAction::NoRole);
     find->SetKeyboardShortcut("Ctrl+F");
+    MenuItem* fretboard = MakeCommand("ToolsFretboard", "Fret&board", QAction::NoRole);
+    fretboard->SetKeyboardShortcut("Ctrl+B");
     MenuItem* tools = AppendMenu("ToolsMenu", "&Tools");
     tools->Append(chords);
     tools->Append(find);
+    tools->Append(fretboard);
 }
 
 void MainMenuBar::HelpMenu() {

@@ -33,6 +33,7 @@ wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
       triads_(new QLabel(this)),
       added_(new QLabel(this)),
       keyboard_(new PianoKeyboard(this)),
+      fretboard_(new FretboardPanel(this)),
       play_(new QPushButton("&Play", this)),
       playChord_(new QPushButton("Play C&hord", this)),
       tempo_(new QSpinBox(this)),
@@ -45,6 +46,7 @@ wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
     title_->setFont(large);
     for (QLabel* label : {title_, notes_, intervals_, triads_, added_}) {
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        label->setWordWrap(true);
     }
     auto* facts = new QFormLayout;
     facts->addRow("Notes:", notes_);
@@ -55,8 +57,11 @@ wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
     layout->addWidget(title_);
     layout->addLayout(facts);
     layout->addWidget(keyboard_);
+    layout->addWidget(fretboard_);
     layout->addWidget(
-        new QLabel("Green keys: the scale.   Orange dots: the notes you ticked.", this));
+        new QLabel("Green: the scale; on the neck, red squares are its root.   "
+                   "Orange dots: the notes you ticked.",
+                   this));
     tempo_->setRange(kMinTempo, kMaxTempo);
     tempo_->setValue(playback_.Tempo());
     tempo_->setSuffix(" BPM");
@@ -90,7 +95,8 @@ wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
     sound->addWidget(tempoCaption);
     sound->addWidget(tempo_);
     layout->addLayout(sound);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // One width for every row: long names wrap rather than widen it.
+    setFixedWidth(kWidth);
 }
 
 std::vector<TimedNote> wdwDetails::ScaleRunOf(const Row& row, int beatsPerMinute) {
@@ -163,7 +169,9 @@ void wdwDetails::Show(const Row& row) {
     }
     added_->setText(added.isEmpty() ? "none" : added.join(" "));
     keyboard_->Show(row.root, scale, row.ticked);
+    fretboard_->Board().Show(spelled_, row.ticked);
     show();
+    adjustSize();
     raise();
 }
 

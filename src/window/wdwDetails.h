@@ -5,7 +5,9 @@
 // root. It shows the scale's name, bank and root, its notes and intervals,
 // for seven-note scales the triad on each degree, the notes it adds beyond
 // the ticked ones, and a keyboard of two octaves with the scale's keys and
-// the ticked notes marked. One window, not modal; opening another row
+// the ticked notes marked, and the neck of an instrument with the same
+// marks (see FretboardPanel). Its width is the same for every row; long
+// names wrap. One window, not modal; opening another row
 // replaces what it shows; Escape or Ctrl+W closes it. "Play" (which reads
 // "Stop" while anything sounds) plays the scale up and down from its root at
 // the tempo set here, "Play Chord" the ticked notes together from the chosen
@@ -22,6 +24,7 @@
 #include "audio/Playback.h"
 #include "scales/PitchClassSet.h"
 #include "theory/SpelledScale.h"
+#include "window/FretboardPanel.h"
 #include "window/PianoKeyboard.h"
 
 namespace orvel {
@@ -58,6 +61,9 @@ class wdwDetails : public QWidget {
     const Row& Shown() const { return row_; }
     QString NotesText() const { return notes_->text(); }
     PianoKeyboard& Keyboard() const { return *keyboard_; }
+    FretboardPanel& Neck() const { return *fretboard_; }
+
+    static constexpr int kWidth = 760;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -77,6 +83,7 @@ class wdwDetails : public QWidget {
     QLabel* triads_;
     QLabel* added_;
     PianoKeyboard* keyboard_;
+    FretboardPanel* fretboard_;
     QPushButton* play_;
     QPushButton* playChord_;
     QSpinBox* tempo_;

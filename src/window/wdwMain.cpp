@@ -40,6 +40,12 @@ wdwMain::wdwMain(Services services) : services_(std::move(services)) {
     connect(HelpAbout(), &QAction::triggered, this, &wdwMain::HelpAbout_Action);
     connect(ToolsChords(), &QAction::triggered, this, &wdwMain::ToolsChords_Action);
     connect(ToolsFindScale(), &QAction::triggered, this, &wdwMain::ToolsFindScale_Action);
+    connect(ToolsFretboard(), &QAction::triggered, this, &wdwMain::ToolsFretboard_Action);
+    // The exact list has no handler of its own; only the fretboard follows it.
+    lbExact()->Change = [this](ListBox& list) {
+        lastSelected_ = &list;
+        FollowInFretboard();
+    };
     connect(services_.playback, &Playback::failed, this,
             [this](const QString& message) { services_.showMessage(message, {}); });
     // Screen readers name the lists and the popup by the captions above
@@ -225,6 +231,9 @@ MenuItem* wdwMain::ToolsChords() const {
 MenuItem* wdwMain::ToolsFindScale() const {
     return MenuEntry("ToolsFindScale");
 }
+MenuItem* wdwMain::ToolsFretboard() const {
+    return MenuEntry("ToolsFretboard");
+}
 MenuItem* wdwMain::HelpMenu() const {
     return MenuEntry("HelpMenu");
 }
@@ -285,6 +294,8 @@ void wdwMain::cbRinL_Action(CheckBox&) {
 
 void wdwMain::lbContaining_Change(ListBox& list) {
     NormaliseCBs();
+    lastSelected_ = &list;
+    FollowInFretboard();
     if (list.ListIndex() < 0) {
         return;
     }
@@ -323,6 +334,7 @@ void wdwMain::CompareScales() {
     if (details_ != nullptr) {
         details_->SetTicked(TickedNotes(), PitchClassAboveC(query_.RootIndex));
     }
+    FollowInFretboard();
 }
 
 PitchClassesAboveC wdwMain::TickedNotes() const {
@@ -383,8 +395,7 @@ void wdwMain::ShowDetails(const ListBox& list) {
 void wdwMain::ShowDetails(const wdwDetails::Row& row) {
     if (details_ == nullptr) {
         details_ = new wdwDetails(*services_.playback, this);
-        // Beside the main window, not over its lists.
-        details_->move(frameGeometry().topRight() + QPoint(12, 0));
+        PlaceBeside(*details_);
     }
     details_->Show(row);
 }
@@ -397,16 +408,49 @@ void wdwMain::OpenTool(Tool*& tool) {
                 [this](const wdwDetails::Row& row) { ShowDetails(row); });
         connect(tool, &Tool::notesRequested, this,
                 [this](PitchClassesAboveC notes, int root) { TickNotes(notes, root); });
-        // Beside the main window, as far as the screen allows.
-        const QRect screen = this->screen()->availableGeometry();
-        const QPoint beside = frameGeometry().topRight() + QPoint(12, 0);
-        tool->move(std::max(screen.left(), std::min(beside.x(), screen.right() - tool->width())),
-                   std::max(screen.top(), std::min(beside.y(), screen.bottom() - tool->height())));
+        PlaceBeside(*tool);
     }
     tool->show();
     tool->raise();
     tool->activateWindow();
     tool->Line().setFocus();
+}
+
+void wdwMain::PlaceBeside(QWidget& window) const {
+    // Not over the lists, and as far as the screen allows, all of it on it.
+    const QRect screen = this->screen()->availableGeometry();
+    const QPoint beside = frameGeometry().topRight() + QPoint(12, 0);
+    window.move(std::max(screen.left(), std::min(beside.x(), screen.right() - window.width())),
+                std::max(screen.top(), std::min(beside.y(), screen.bottom() - window.height())));
+}
+
+void wdwMain::ToolsFretboard_Action() {
+    if (fretboard_ == nullptr) {
+        fretboard_ = new wdwFretboard(this);
+        connect(fretboard_, &wdwFretboard::noteToggled, this, [this](int pitchClass) {
+            TickNotes(TickedNotes().flip(static_cast<std::size_t>(pitchClass)));
+        });
+        PlaceBeside(*fretboard_);
+    }
+    FollowInFretboard();
+    fretboard_->show();
+    fretboard_->raise();
+    fretboard_->activateWindow();
+    fretboard_->Board().setFocus();
+}
+
+void wdwMain::FollowInFretboard() {
+    if (fretboard_ == nullptr) {
+        return;
+    }
+    std::optional<wdwDetails::Row> selected;
+    for (const ListBox* list : {lastSelected_, static_cast<const ListBox*>(lbContaining()),
+                                static_cast<const ListBox*>(lbExact())}) {
+        if (list != nullptr && !selected) {
+            selected = SelectedRow(*list);
+        }
+    }
+    fretboard_->Follow(TickedNotes(), PitchClassAboveC(query_.RootIndex), selected);
 }
 
 void wdwMain::ToolsChords_Action() {

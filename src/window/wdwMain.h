@@ -36,6 +36,7 @@
 #include "window/wdwChords.h"
 #include "window/wdwDetails.h"
 #include "window/wdwFindScale.h"
+#include "window/wdwFretboard.h"
 
 namespace orvel {
 
@@ -93,6 +94,7 @@ class wdwMain : public Window {
     MenuItem* ToolsMenu() const;
     MenuItem* ToolsChords() const;
     MenuItem* ToolsFindScale() const;
+    MenuItem* ToolsFretboard() const;
     MenuItem* HelpMenu() const;
     MenuItem* HelpAbout() const;
 
@@ -109,6 +111,7 @@ class wdwMain : public Window {
     void HelpAbout_Action();
     void ToolsChords_Action();
     void ToolsFindScale_Action();
+    void ToolsFretboard_Action();
 
     // What Help > About says: the version, the catalogue and its number of
     // scales, and the licence.
@@ -137,6 +140,8 @@ class wdwMain : public Window {
     wdwChords* Chords() const { return chords_; }
     // The Find Scale window, once opened; else nullptr.
     wdwFindScale* FindScale() const { return findScale_; }
+    // The fretboard window, once opened; else nullptr.
+    wdwFretboard* FretboardWindow() const { return fretboard_; }
 
   protected:
     void Event_Open() override;
@@ -154,6 +159,10 @@ class wdwMain : public Window {
     // A tool window, shown beside this one; its requests answered here.
     template <typename Tool>
     void OpenTool(Tool*& tool);
+    // Where a window beside this one opens: to its right, on the screen.
+    void PlaceBeside(QWidget& window) const;
+    // Tells the fretboard window what this one shows now.
+    void FollowInFretboard();
 
     Services services_;
     std::shared_ptr<const TMatchResult> result_;  // what the lists show
@@ -161,6 +170,8 @@ class wdwMain : public Window {
     wdwDetails* details_ = nullptr;               // owned by Qt, as a child window
     wdwChords* chords_ = nullptr;                 // the same
     wdwFindScale* findScale_ = nullptr;           // the same
+    wdwFretboard* fretboard_ = nullptr;           // the same
+    const ListBox* lastSelected_ = nullptr;       // the list a row was last selected in
     QString noScales_;                            // why the catalogue gave none, if so
 };
 

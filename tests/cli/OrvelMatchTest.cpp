@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -99,6 +100,10 @@ TEST_F(OrvelMatch, UsageErrorsNameTheBadArgument) {
         {{"--tempo=fast", "C"}, "not: fast"},
         {{"--spell", "--sharps", "--flats", "C"}, "give --sharps or --flats, not both"},
         {{"--flats", "C"}, "--sharps and --flats name the notes of --spell"},
+        {{"--fretboard", "guitr", "C"}, "--fretboard: unknown tuning \"guitr\": give one of"},
+        {{"--fretboard", "E2 H2", "C"}, "--fretboard: bad pitch \"H2\""},
+        {{"--left-handed", "C"}, "shape the neck of --fretboard: give it too"},
+        {{"--fretboard", "bass", "--frets", "11", "C"}, "from 12 to 24, not: 11"},
     };
     for (const auto& [arguments, message] : cases) {
         const Outcome run = Match(arguments);
@@ -177,6 +182,42 @@ TEST_F(OrvelMatch, SpellAddsEachRowsNotesFromItsOwnRoot) {
               "containing\tChords\tDominant 9th\tF# / Gb\t2706\tGb Bb Db Fb Ab\t1 3 5 b7 9\n");
     EXPECT_EQ(MatchOn({kMajor}, {"--spell", "--sharps", "--root", "Db", "Db"}).out,
               "containing\tDiatonic\tMajor\tC# / Db\t2773\tC# D# E# F# G# A# B#\t1 2 3 4 5 6 7\n");
+}
+
+TEST_F(OrvelMatch, FretboardShowsTheFirstRowsScaleOnTheNeckFromThatRowsRoot) {
+    // The exact row, F A C from F, comes before the containing rows.
+    const Outcome run = MatchOn({kMajor, kTriad}, {"--other-roots", "--fretboard", "ukulele",
+                                                   "--frets", "12", "F", "A", "C"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string neck = run.out.substr(run.out.find("\n\n") + 2);
+    EXPECT_EQ(neck,
+              "A4  A   | -   -   C   -   -   -   -   F   -   -   -   A\n"
+              "E4  -   | F   -   -   -   A   -   -   C   -   -   -   -\n"
+              "C4  C   | -   -   -   -   F   -   -   -   A   -   -   C\n"
+              "G4  -   | -   A   -   -   C   -   -   -   -   F   -   -\n");
+    const Outcome mirrored = MatchOn({kTriad}, {"--other-roots", "--fretboard", "G3 C4", "--frets",
+                                                "12", "--left-handed", "F", "A", "C"});
+    EXPECT_EQ(mirrored.out.substr(mirrored.out.find("\n\n") + 2),
+              "C   -   -   A   -   -   -   F   -   -   -   -   | C   C4\n"
+              "-   -   F   -   -   -   -   C   -   -   A   -   | -   G3\n");
+
+    const Outcome json = MatchOn(
+        {kTriad}, {"--json", "--root", "Bb", "--fretboard", "D2 A2", "--frets", "12", "Bb", "D"});
+    const auto fretboard = nlohmann::json::parse(json.out)["fretboard"];
+    EXPECT_EQ(fretboard["tuning"], nlohmann::json({"D2", "A2"}));
+    EXPECT_EQ(fretboard["frets"], 12);
+    // String 1 is A2, then D2; each from the nut up.
+    EXPECT_EQ(fretboard["positions"], nlohmann::json::parse(R"([
+                  {"string": 1, "fret": 1, "note": "Bb", "interval": "1"},
+                  {"string": 1, "fret": 5, "note": "D", "interval": "3"},
+                  {"string": 1, "fret": 8, "note": "F", "interval": "5"},
+                  {"string": 2, "fret": 0, "note": "D", "interval": "3"},
+                  {"string": 2, "fret": 3, "note": "F", "interval": "5"},
+                  {"string": 2, "fret": 8, "note": "Bb", "interval": "1"},
+                  {"string": 2, "fret": 12, "note": "D", "interval": "3"}])"));
+    const Outcome none = MatchOn({kTriad}, {"--json", "--fretboard", "bass", "C", "C#"});
+    EXPECT_TRUE(nlohmann::json::parse(none.out)["fretboard"].is_null());
+    EXPECT_EQ(none.exitCode, 0);
 }
 
 TEST_F(OrvelMatch, ChordsRankTheScalesThatFitThem) {

@@ -21,11 +21,13 @@ TEST(MainMenuBar, FileEditToolsAndHelpMenusInOrder) {
     EXPECT_EQ(menus[2]->objectName(), "ToolsMenu");
     EXPECT_EQ(menus[2]->text(), "&Tools");
     const QList<QAction*> tools = menus[2]->menu()->actions();
-    ASSERT_EQ(tools.size(), 2);
+    ASSERT_EQ(tools.size(), 3);
     EXPECT_EQ(tools[0]->text(), "Scales for &Chords\u2026");
     EXPECT_EQ(tools[0]->shortcut(), QKeySequence("Ctrl+K"));
     EXPECT_EQ(tools[1]->text(), "&Find Scale\u2026");
     EXPECT_EQ(tools[1]->shortcut(), QKeySequence("Ctrl+F"));
+    EXPECT_EQ(tools[2]->text(), "Fret&board");
+    EXPECT_EQ(tools[2]->shortcut(), QKeySequence("Ctrl+B"));
     EXPECT_EQ(menus[3]->objectName(), "HelpMenu");
     EXPECT_EQ(menus[3]->text(), "&Help");
     const QList<QAction*> help = menus[3]->menu()->actions();

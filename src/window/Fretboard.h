@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The neck of a fretted instrument, drawn as a player sees it: string 1 on
+// top, the nut on the left (on the right when left-handed), frets spaced by
+// the twelfth root of two, and the inlay dots at frets 3, 5, 7, 9, 12
+// (double), 15, 17, 19, 21 and 24. The open strings lie left of the nut.
+//
+// The notes of a scale are marks on every place they sound, labelled with
+// their spelled names, their intervals above the root, or nothing; the
+// root's marks are squares in another colour; the ticked notes carry an
+// orange dot, as on the keyboard. Lines fall on whole device pixels at any
+// screen scale.
+//
+// When playable, a click on a place (or on an open string left of the nut)
+// toggles its pitch class; so do the arrow keys, which move a focus mark,
+// and Space. Screen readers hear each place by string, fret and note.
+
+#include <QColor>
+#include <QRect>
+#include <QWidget>
+#include <array>
+#include <optional>
+
+#include "scales/PitchClassSet.h"
+#include "theory/SpelledScale.h"
+#include "theory/Tuning.h"
+
+namespace orvel {
+
+class Fretboard : public QWidget {
+    Q_OBJECT
+
+  public:
+    enum class Labels { Notes, Intervals, None };
+
+    static inline const QColor kScaleMark{40, 110, 40};
+    static inline const QColor kRootMark{150, 35, 35};
+    static inline const QColor kTicked{225, 110, 0};
+
+    explicit Fretboard(QWidget* parent = nullptr);
+
+    void SetTuning(const Tuning& tuning, int frets);
+    void SetLeftHanded(bool leftHanded);
+    void SetLabels(Labels labels);
+    void SetPlayable(bool playable);
+    // Marks `scale` (its root's marks standing out) and dots `ticked`
+    // (pitch classes above C).
+    void Show(const SpelledScale& scale, PitchClassesAboveC ticked);
+
+    const Tuning& CurrentTuning() const { return tuning_; }
+    int Frets() const { return frets_; }
+    bool LeftHanded() const { return leftHanded_; }
+    Labels LabelsShown() const { return labels_; }
+
+    // The place of string `string` (1 on top) and `fret` (0 the open
+    // string): the area a click hits, and the mark drawn there.
+    QRect PlaceRect(int string, int fret) const;
+    QRect MarkRect(int string, int fret) const;
+    // The place a point lies on, if any.
+    std::optional<FretPosition> PlaceAt(QPoint point) const;
+    // What the mark of a pitch class says; empty without a label or a mark.
+    QString MarkLabel(int pitchClass) const;
+    bool IsMarked(int pitchClass) const {
+        return degreeOf_[static_cast<std::size_t>(pitchClass)].has_value();
+    }
+    // Where the focus mark stands, and what a screen reader hears of it.
+    FretPosition Focus() const;
+    QString Announcement(const FretPosition& place) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+  signals:
+    void noteToggled(int pitchClass);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+  private:
+    static constexpr int kStringGap = 26;
+    static constexpr int kTop = 16;
+    static constexpr int kBottom = 24;  // the fret numbers
+    static constexpr int kSide = 8;
+    static constexpr int kOpenWidth = 34;
+
+    // The width for a board whose narrowest place is `narrowest` wide.
+    int WidthFor(int narrowest) const;
+    // Across the widget from the nut's side, before mirroring: the nut,
+    // and wire `fret` (the fret wire that ends place `fret`).
+    double NutX() const;
+    double WireX(int fret) const;
+    int StringY(int string) const;
+    // A span across, mirrored when left-handed.
+    QRectF Across(double left, double right, double top, double bottom) const;
+    int MarkSize() const;
+    void MoveFocus(int strings, int frets);
+    void Announce();
+
+    Tuning tuning_;
+    int frets_ = kDefaultFrets;
+    bool leftHanded_ = false;
+    Labels labels_ = Labels::Notes;
+    bool playable_ = false;
+    SpelledScale scale_;
+    std::array<std::optional<std::size_t>, 12> degreeOf_;  // into scale_.notes, by pitch class
+    PitchClassesAboveC ticked_;
+    FretPosition focus_;
+};
+
+}  // namespace orvel
