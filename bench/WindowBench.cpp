@@ -20,6 +20,7 @@
 #include "SyntheticCatalogue.h"
 #include "audio/SoundPlayer.h"
 #include "scales/LoadScales.h"
+#include "window/Fretboard.h"
 #include "window/wdwChords.h"
 #include "window/wdwMain.h"
 
@@ -143,6 +144,34 @@ void BM_DoubleClickOpensDetails(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DoubleClickOpensDetails)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// One paint of the neck at its widest: eight strings, 24 frets, every mark
+// labelled; a seven-note scale, and all twelve notes (a mark on every place).
+void BM_PaintFretboard(benchmark::State& state) {
+    Fretboard board;
+    board.SetTuning(ReadTuning("guitar8"), kMostFrets);
+    board.SetLabels(Fretboard::Labels::Notes);
+    const PitchClassSet notes = state.range(0) == 7 ? 0xAD5 : 0xFFF;
+    board.Show(SpellScale(notes, 0), {});
+    board.resize(board.sizeHint());
+    QImage image(board.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        board.render(&image);
+    }
+    int marks = 0;
+    for (int string = 1; string <= board.CurrentTuning().StringCount(); ++string) {
+        for (int fret = 0; fret <= kMostFrets; ++fret) {
+            marks += board.IsMarked(board.CurrentTuning().KeyAt(string, fret) % 12) ? 1 : 0;
+        }
+    }
+    state.counters["marks"] = marks;
+}
+BENCHMARK(BM_PaintFretboard)
+    ->Arg(7)
+    ->Arg(12)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <algorithm>
 #include <cmath>
 
@@ -282,11 +283,39 @@ void Fretboard::paintEvent(QPaintEvent*) {
         }
     }
 
-    painter.setRenderHint(QPainter::Antialiasing);
+    // Each kind of mark drawn once a paint, then stamped on every place it
+    // stands: a neck repeats them, and smooth shapes are slow to draw.
+    const int size = MarkSize();
+    const auto sprite = [this](QSizeF area, const auto& draw) {
+        QPixmap pixmap((area * devicePixelRatioF()).toSize());
+        pixmap.setDevicePixelRatio(devicePixelRatioF());
+        pixmap.fill(Qt::transparent);
+        QPainter shape(&pixmap);
+        shape.setRenderHint(QPainter::Antialiasing);
+        draw(shape, QRectF(QPointF(0, 0), area));
+        return pixmap;
+    };
+    const auto markSprite = [&](const QColor& fill, bool square) {
+        return sprite(QSizeF(size, size), [&](QPainter& shape, QRectF area) {
+            shape.setPen(QPen(Qt::white, 1.2));
+            shape.setBrush(fill);
+            const QRectF inside = area.adjusted(0.6, 0.6, -0.6, -0.6);
+            square ? shape.drawRoundedRect(inside, 3, 3) : shape.drawEllipse(inside);
+        });
+    };
+    const QPixmap scaleMark = markSprite(kScaleMark, false);
+    const QPixmap rootMark = markSprite(kRootMark, true);
+    const QPixmap tickedDot = sprite(QSizeF(8, 8), [](QPainter& shape, QRectF area) {
+        shape.setPen(QPen(Qt::black, 0.8));
+        shape.setBrush(kTicked);
+        shape.drawEllipse(area.adjusted(0.4, 0.4, -0.4, -0.4));
+    });
+
     QFont labels = font();
-    labels.setPixelSize(MarkSize() >= 20 ? 11 : 9);
+    labels.setPixelSize(size >= 20 ? 11 : 9);
     labels.setBold(true);
     painter.setFont(labels);
+    painter.setPen(Qt::white);
     const int root = scale_.notes.empty() ? -1 : scale_.root.PitchClass();
     for (int string = 1; string <= strings; ++string) {
         for (int fret = 0; fret <= frets_; ++fret) {
@@ -295,22 +324,14 @@ void Fretboard::paintEvent(QPaintEvent*) {
                 continue;
             }
             const QRect mark = MarkRect(string, fret);
-            painter.setPen(QPen(Qt::white, 1.2));
-            if (pitchClass == root) {
-                painter.setBrush(kRootMark);
-                painter.drawRoundedRect(QRectF(mark).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
-            } else {
-                painter.setBrush(kScaleMark);
-                painter.drawEllipse(QRectF(mark).adjusted(0.5, 0.5, -0.5, -0.5));
-            }
+            painter.drawPixmap(mark.topLeft(), pitchClass == root ? rootMark : scaleMark);
             painter.drawText(mark, Qt::AlignCenter, MarkLabel(pitchClass));
             if (ticked_[static_cast<std::size_t>(pitchClass)]) {
-                painter.setPen(QPen(Qt::black, 0.8));
-                painter.setBrush(kTicked);
-                painter.drawEllipse(QRectF(mark.right() - 6, mark.top() - 2, 8, 8));
+                painter.drawPixmap(QPoint(mark.right() - 6, mark.top() - 2), tickedDot);
             }
         }
     }
+    painter.setRenderHint(QPainter::Antialiasing);
     if (playable_ && hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
         painter.setBrush(Qt::NoBrush);

@@ -419,6 +419,7 @@ void wdwMain::OpenTool(Tool*& tool) {
 void wdwMain::PlaceBeside(QWidget& window) const {
     // Not over the lists, and as far as the screen allows, all of it on it.
     const QRect screen = this->screen()->availableGeometry();
+    window.resize(std::min(window.width(), screen.width()), window.height());
     const QPoint beside = frameGeometry().topRight() + QPoint(12, 0);
     window.move(std::max(screen.left(), std::min(beside.x(), screen.right() - window.width())),
                 std::max(screen.top(), std::min(beside.y(), screen.bottom() - window.height())));

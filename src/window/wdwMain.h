@@ -159,7 +159,8 @@ class wdwMain : public Window {
     // A tool window, shown beside this one; its requests answered here.
     template <typename Tool>
     void OpenTool(Tool*& tool);
-    // Where a window beside this one opens: to its right, on the screen.
+    // Where a window beside this one opens: to its right, on the screen,
+    // narrowed to the screen when wider.
     void PlaceBeside(QWidget& window) const;
     // Tells the fretboard window what this one shows now.
     void FollowInFretboard();
