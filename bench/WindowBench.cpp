@@ -32,13 +32,15 @@ void Click(CheckBox& box) {
 }
 
 // The window's services over a synthetic catalogue of `entries` scales; no
-// benchmark here plays, so the playback is never asked for a player.
+// benchmark here plays, so the playback is never asked for a player, and the
+// MIDI keyboard finds no MIDI system.
 wdwMain::Services ServicesOver(std::size_t entries) {
     static Playback silence([] { return std::unique_ptr<SoundPlayer>(); });
+    static MidiKeyboard keyboard([](MidiInput::Receiver) { return nullptr; }, nullptr);
     return {[entries] {
                 return ScaleLoad{SyntheticCatalogue(entries), std::nullopt};
             },
-            [](const QString&, const QString&) {}, &silence, "synthetic catalogue"};
+            [](const QString&, const QString&) {}, &silence, &keyboard, "synthetic catalogue"};
 }
 
 void BM_ClickRefillsBothLists(benchmark::State& state) {

@@ -2,9 +2,11 @@
 #include "app/MainWindowInstance.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <iostream>
 
 #include "audio/LoadedPlayer.h"
+#include "midi/LoadedMidiInput.h"
 #include "platform/MessageBox.h"
 #include "scales/ProgramFolder.h"
 
@@ -25,8 +27,38 @@ wdwMain::Services ProgramServices() {
                 ShowMessageBox(nullptr, message, detail);
             },
             // Lives with the application object, and stops the sound as it goes.
-            new Playback([] { return std::make_unique<LoadedPlayer>(); }, qApp), file};
+            new Playback([] { return std::make_unique<LoadedPlayer>(); }, qApp),
+            // The same; started once the window has painted (see below).
+            new MidiKeyboard(LoadMidiInput, qApp), file};
 }
+
+namespace {
+
+// Runs `then` once, after the first paint of what it watches.
+class AfterFirstPaint : public QObject {
+  public:
+    AfterFirstPaint(QWidget& watched, std::function<void()> then)
+        : QObject(&watched), then_(std::move(then)) {
+        watched.installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                then_();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> then_;
+};
+
+}  // namespace
 
 wdwMain& MainWindowInstance(const wdwMain::Services& services) {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -38,6 +70,7 @@ wdwMain& MainWindowInstance(const wdwMain::Services& services) {
     auto* window = new wdwMain(services);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->Open();
+    new AfterFirstPaint(*window, [midi = services.midi] { midi->Start(); });
     return *window;
 }
 

@@ -123,10 +123,19 @@ void MainMenuBar::ToolsMenu() {
     find->SetKeyboardShortcut("Ctrl+F");
     MenuItem* fretboard = MakeCommand("ToolsFretboard", "Fret&board", QAction::NoRole);
     fretboard->SetKeyboardShortcut("Ctrl+B");
+    MenuItem* separator = MakeEntry("ToolsSeparator1", "-");
+    separator->SetSeparator();
+    // Filled by the main window each time it opens.
+    MenuItem* midi = MakeEntry("ToolsMidiInput", "MIDI &Input");
+    midi->SetKeyboardShortcut("");
+    midi->setMenu(new QMenu(midi->text(), this));
+    MenuItem* lowest = MakeCommand("ToolsLowestNoteRoot", "&Lowest Note Sets the Root",
+                                   QAction::NoRole);
+    lowest->setCheckable(true);
     MenuItem* tools = AppendMenu("ToolsMenu", "&Tools");
-    tools->Append(chords);
-    tools->Append(find);
-    tools->Append(fretboard);
+    for (MenuItem* entry : {chords, find, fretboard, separator, midi, lowest}) {
+        tools->Append(entry);
+    }
 }
 
 void MainMenuBar::HelpMenu() {

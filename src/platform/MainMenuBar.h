@@ -3,8 +3,9 @@
 
 // The application's one menu bar: File (Exit), Edit (Undo, Cut, Copy,
 // Paste, Delete, Select All, with two separators), Tools (Scales for
-// Chords…, Find Scale…, Fretboard) and Help (About Orvel Modalune). The main
-// window answers Tools and Help.
+// Chords…, Find Scale…, Fretboard, a separator, the MIDI Input submenu and
+// the check item Lowest Note Sets the Root) and Help (About Orvel Modalune).
+// The main window answers Tools and Help, and fills MIDI Input.
 //
 // One shared instance per process, built on the first call to Instance()
 // and deleted when the application object goes; windows show it without

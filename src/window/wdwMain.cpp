@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/wdwMain.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
+#include <QMenu>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <stdexcept>
@@ -46,6 +48,12 @@ wdwMain::wdwMain(Services services) : services_(std::move(services)) {
         lastSelected_ = &list;
         FollowInFretboard();
     };
+    connect(services_.midi, &MidiKeyboard::notesPlayed, this,
+            [this](PitchClassesAboveC notes, int lowest) {
+                TickNotes(notes, ToolsLowestNoteRoot()->isChecked() ? std::optional(lowest)
+                                                                    : std::nullopt);
+            });
+    connect(ToolsMidiInput()->menu(), &QMenu::aboutToShow, this, &wdwMain::FillMidiMenu);
     connect(services_.playback, &Playback::failed, this,
             [this](const QString& message) { services_.showMessage(message, {}); });
     // Screen readers name the lists and the popup by the captions above
@@ -233,6 +241,12 @@ MenuItem* wdwMain::ToolsFindScale() const {
 }
 MenuItem* wdwMain::ToolsFretboard() const {
     return MenuEntry("ToolsFretboard");
+}
+MenuItem* wdwMain::ToolsMidiInput() const {
+    return MenuEntry("ToolsMidiInput");
+}
+MenuItem* wdwMain::ToolsLowestNoteRoot() const {
+    return MenuEntry("ToolsLowestNoteRoot");
 }
 MenuItem* wdwMain::HelpMenu() const {
     return MenuEntry("HelpMenu");
@@ -452,6 +466,38 @@ void wdwMain::FollowInFretboard() {
         }
     }
     fretboard_->Follow(TickedNotes(), PitchClassAboveC(query_.RootIndex), selected);
+}
+
+void wdwMain::FillMidiMenu() {
+    QMenu& menu = *ToolsMidiInput()->menu();
+    menu.clear();
+    MidiKeyboard& midi = *services_.midi;
+    switch (midi.State()) {
+        case MidiInput::State::NoSystem:
+            menu.addAction("No MIDI system found")->setEnabled(false);
+            return;
+        case MidiInput::State::Lost:
+            menu.addAction(QString("MIDI input lost: the %1 system went away")
+                               .arg(QString::fromStdString(midi.SystemName())))
+                ->setEnabled(false);
+            return;
+        case MidiInput::State::Listening:
+            break;
+    }
+    auto* choices = new QActionGroup(&menu);
+    const auto add = [&](const QString& text, const MidiInput::Choice& choice) {
+        QAction* entry = menu.addAction(text);
+        entry->setCheckable(true);
+        entry->setChecked(midi.Choice() == choice);
+        choices->addAction(entry);
+        connect(entry, &QAction::triggered, this,
+                [this, choice] { services_.midi->Listen(choice); });
+    };
+    add("All Inputs", {});
+    for (const std::string& source : midi.Sources()) {
+        add(QString::fromStdString(source), {MidiInput::Choice::Kind::OneInput, source});
+    }
+    add("Off", {MidiInput::Choice::Kind::Off, {}});
 }
 
 void wdwMain::ToolsChords_Action() {

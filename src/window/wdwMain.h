@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "audio/Playback.h"
+#include "midi/MidiKeyboard.h"
 #include "matching/TMatchResult.h"
 #include "platform/CheckBox.h"
 #include "platform/Label.h"
@@ -52,6 +53,9 @@ class wdwMain : public Window {
         // The program's sound, shared by its windows; never null, and it
         // outlives the window.
         Playback* playback = nullptr;
+        // The program's MIDI keyboard, the same: its queries are ticked as
+        // they come, and Tools > MIDI Input chooses what it listens to.
+        MidiKeyboard* midi = nullptr;
         // Where the catalogue is read from, as Help > About names it.
         std::filesystem::path catalogueFile;
     };
@@ -95,6 +99,8 @@ class wdwMain : public Window {
     MenuItem* ToolsChords() const;
     MenuItem* ToolsFindScale() const;
     MenuItem* ToolsFretboard() const;
+    MenuItem* ToolsMidiInput() const;
+    MenuItem* ToolsLowestNoteRoot() const;
     MenuItem* HelpMenu() const;
     MenuItem* HelpAbout() const;
 
@@ -164,6 +170,8 @@ class wdwMain : public Window {
     void PlaceBeside(QWidget& window) const;
     // Tells the fretboard window what this one shows now.
     void FollowInFretboard();
+    // Lists the MIDI inputs in Tools > MIDI Input, as they are now.
+    void FillMidiMenu();
 
     Services services_;
     std::shared_ptr<const TMatchResult> result_;  // what the lists show

@@ -34,13 +34,20 @@ void MainWindowFixture::MakeWindow(const std::vector<std::string>& dataLines, bo
 
 void MainWindowFixture::MakeWindowLoading(std::function<ScaleLoad()> load) {
     playback = std::make_unique<Playback>(players);
+    midi = std::make_unique<MidiKeyboard>(
+        [this](MidiInput::Receiver receiver) {
+            auto input = std::make_unique<FakeMidiInput>(std::move(receiver));
+            midiInput = input.get();
+            return input;
+        },
+        nullptr);
     window = std::make_unique<wdwMain>(
         wdwMain::Services{std::move(load),
                           [this](const QString& message, const QString& detail) {
                               messages.push_back(message.toStdString());
                               causes.push_back(detail.toStdString());
                           },
-                          playback.get(), "test catalogue"});
+                          playback.get(), midi.get(), "test catalogue"});
 }
 
 void MainWindowFixture::Click(CheckBox& box) {

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "support/FakeMidiInput.h"
 #include "support/FakePlayer.h"
 #include "window/wdwMain.h"
 
@@ -46,6 +47,8 @@ class MainWindowFixture : public testing::Test {
     // What the window's playback plays through; set before making the window.
     SoundThread::MakePlayer players = FakePlayers(sound);
     std::unique_ptr<Playback> playback;  // handed to the window, as start-up does
+    std::unique_ptr<MidiKeyboard> midi;  // the same; not started unless a test starts it
+    FakeMidiInput* midiInput = nullptr;  // behind it, once started
     std::unique_ptr<wdwMain> window;
 };
 
