@@ -10,6 +10,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 #include <filesystem>
@@ -20,6 +21,7 @@
 #include "SyntheticCatalogue.h"
 #include "audio/SoundPlayer.h"
 #include "scales/LoadScales.h"
+#include "support/FakeMidiInput.h"
 #include "window/Fretboard.h"
 #include "window/wdwChords.h"
 #include "window/wdwMain.h"
@@ -146,6 +148,71 @@ void BM_DoubleClickOpensDetails(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DoubleClickOpensDetails)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// A four-note chord struck at once on a MIDI keyboard: from its messages
+// taken in, through the short wait for the rest of a chord, to both lists
+// refilled and painted, other roots included. Over the shipped catalogue
+// (0) and one of a million entries.
+void BM_MidiChordRefillsBothLists(benchmark::State& state) {
+    testing_support::FakeMidiInput* input = nullptr;
+    MidiKeyboard keyboard(
+        [&](MidiInput::Receiver receiver) {
+            auto made = std::make_unique<testing_support::FakeMidiInput>(std::move(receiver));
+            input = made.get();
+            return made;
+        },
+        nullptr);
+    wdwMain::Services services = ServicesOver(static_cast<std::size_t>(state.range(0)));
+    if (state.range(0) == 0) {
+        services.loadCatalogue = [] {
+            std::ostringstream warnings;
+            return LoadScales(ORVEL_CATALOGUE, warnings);
+        };
+    }
+    services.midi = &keyboard;
+    wdwMain window(services);
+    window.Open();
+    QCoreApplication::processEvents();
+    Click(*window.cbOther());
+    keyboard.Start();
+    QSignalSpy refills(window.lbContaining()->model(), &QAbstractItemModel::modelReset);
+    const auto playAndWait = [&](const std::array<int, 4>& keys) {
+        const qsizetype before = refills.count();
+        for (const int key : keys) {
+            input->Play({0x90, static_cast<unsigned char>(key), 90});
+        }
+        QElapsedTimer waited;
+        waited.start();
+        while (refills.count() == before && waited.elapsed() < 2000) {
+            QCoreApplication::processEvents();
+        }
+    };
+    bool flip = false;
+    qsizetype chords = 0;
+    const qsizetype start = refills.count();
+    for (auto _ : state) {
+        const std::array<int, 4> chord = (flip = !flip) ? std::array{60, 64, 67, 71}
+                                                        : std::array{62, 65, 69, 72};
+        playAndWait(chord);
+        window.lbExact()->viewport()->repaint();
+        window.lbContaining()->viewport()->repaint();
+        ++chords;
+        state.PauseTiming();
+        for (const int key : chord) {  // released: no refill, the query stays
+            input->Play({0x80, static_cast<unsigned char>(key), 0});
+        }
+        QTest::qWait(10);
+        state.ResumeTiming();
+    }
+    state.counters["refills per chord"] =
+        static_cast<double>(refills.count() - start) / static_cast<double>(chords);
+}
+BENCHMARK(BM_MidiChordRefillsBothLists)
+    ->Arg(0)
+    ->Arg(1'000'000)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

@@ -9,7 +9,7 @@ packages=(
     g++ clang libclang-rt-14-dev cmake make pkg-config python3
     qt6-base-dev libgl-dev libcli11-dev nlohmann-json3-dev
     libfluidsynth-dev libasound2-dev timgm6mb-soundfont pulseaudio pulseaudio-utils
-    librtmidi-dev jackd2
+    librtmidi-dev libjack-jackd2-dev jackd2
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick
     desktop-file-utils appstream dpkg-dev

@@ -22,6 +22,7 @@ for expected in "./usr/bin/orvel-modalune -> ../lib/orvel-modalune/orvel-modalun
                 "./usr/bin/orvel-match -> ../lib/orvel-modalune/orvel-match" \
                 "./usr/lib/orvel-modalune/orvel-modalune" "./usr/lib/orvel-modalune/orvel-match" \
                 "./usr/lib/orvel-modalune/liborvel-player.so" \
+                "./usr/lib/orvel-modalune/liborvel-midi.so" \
                 "./usr/lib/orvel-modalune/Orvel Scales.csv" \
                 "./usr/share/applications/org.orvel.Modalune.desktop" \
                 "./usr/share/metainfo/org.orvel.Modalune.metainfo.xml" \
@@ -33,6 +34,7 @@ if grep -qE '(test|bench|fuzz)' <<<"$listing"; then
     echo "the package holds development files"; exit 1
 fi
 dpkg-deb -f "$package" Depends | grep -q libqt6widgets6 || { echo "no Qt dependency recorded"; exit 1; }
+dpkg-deb -f "$package" Depends | grep -q librtmidi || { echo "no RtMidi dependency recorded"; exit 1; }
 
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "./$package" >/dev/null
 trap '"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq orvel-modalune >/dev/null' EXIT

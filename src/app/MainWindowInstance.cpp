@@ -34,7 +34,8 @@ wdwMain::Services ProgramServices() {
 
 namespace {
 
-// Runs `then` once, after the first paint of what it watches.
+// Runs `then` once, a moment after the first paint of what it watches: the
+// window is on screen and its first frames are not held up.
 class AfterFirstPaint : public QObject {
   public:
     AfterFirstPaint(QWidget& watched, std::function<void()> then)
@@ -46,7 +47,7 @@ class AfterFirstPaint : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] {
+            QTimer::singleShot(kAfterPaintMilliseconds, this, [this] {
                 then_();
                 deleteLater();
             });
@@ -55,6 +56,7 @@ class AfterFirstPaint : public QObject {
     }
 
   private:
+    static constexpr int kAfterPaintMilliseconds = 100;
     std::function<void()> then_;
 };
 
