@@ -194,8 +194,8 @@ void BM_MidiChordRefillsBothLists(benchmark::State& state) {
     qsizetype chords = 0;
     const qsizetype start = refills.count();
     for (auto _ : state) {
-        const std::array<int, 4> chord = (flip = !flip) ? std::array{60, 64, 67, 71}
-                                                        : std::array{62, 65, 69, 72};
+        const std::array<int, 4> chord =
+            (flip = !flip) ? std::array{60, 64, 67, 71} : std::array{62, 65, 69, 72};
         playAndWait(chord);
         window.lbExact()->viewport()->repaint();
         window.lbContaining()->viewport()->repaint();
