@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Label.h"
 
+#include <QEvent>
 #include <stdexcept>
 
 #include "platform/Window.h"
@@ -12,6 +13,25 @@ Label::Label(Window& window, std::int64_t index)
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
+void Label::ShowColour() {
+    if (!asked_) {
+        return;
+    }
+    const QColor shown = ShownColour(*asked_);
+    if (palette().color(QPalette::WindowText) != shown) {
+        QPalette colours = palette();
+        colours.setColor(QPalette::WindowText, shown);
+        setPalette(colours);
+    }
+}
+
+void Label::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        ShowColour();
+    }
+}
+
 bool Label::ApplyOwn(const Property& property) {
     switch (property.name) {
         case PropertyName::Caption:
@@ -19,9 +39,9 @@ bool Label::ApplyOwn(const Property& property) {
             SetCaption(TextOf(property));
             return true;
         case PropertyName::TextColor: {
-            QPalette colours = palette();
-            colours.setColor(QPalette::WindowText, ColourOf(property));
-            setPalette(colours);
+            const QColor asked = ColourOf(property);
+            asked_ = asked == QColor(Qt::black) ? std::nullopt : std::optional(asked);
+            ShowColour();
             return true;
         }
         case PropertyName::TextAlign: {

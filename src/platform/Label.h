@@ -2,9 +2,12 @@
 #pragma once
 
 // A static text, drawn from the top of its box. Caption and Text are the
-// same text under two names.
+// same text under two names. A TextColor of black, the layouts' default,
+// leaves the text in the palette's colour, so that it follows a dark theme;
+// another colour is kept, as ShownColour has it, through palette changes.
 
 #include <QLabel>
+#include <optional>
 
 #include "platform/Control.h"
 
@@ -21,7 +24,15 @@ class Label : public QLabel, public Control {
 
   protected:
     bool ApplyOwn(const Property& property) override;
+    void changeEvent(QEvent* event) override;
+    // The colour drawn for the one asked for, on this palette.
+    virtual QColor ShownColour(const QColor& asked) const { return asked; }
     QString KindName() const override { return "Label"; }
+
+  private:
+    void ShowColour();
+
+    std::optional<QColor> asked_;  // a TextColor other than black
 };
 
 }  // namespace orvel

@@ -23,6 +23,7 @@
 
 #include "MainWindowFixture.h"
 #include "audio/LoadedPlayer.h"
+#include "platform/Contrast.h"
 #include "support/StalledSoundServer.h"
 #include "window/PianoKeyboard.h"
 
@@ -87,11 +88,60 @@ TEST_F(OpenedWindow, AllTwelveStarsDrawTheSameLargeGreenGlyph) {
         const QRect area(star.mapTo(window.get(), QPoint(0, 0)) * scale, star.size() * scale);
         glyphs.push_back(GreenGlyph(image, area));
         EXPECT_GE(glyphs.back().height(), 8 * scale) << "star " << i << " draws a large glyph";
-        EXPECT_EQ(image.pixelColor(glyphs.back().center()), QColor(0, 129, 0)) << "star " << i;
+        EXPECT_EQ(image.pixelColor(glyphs.back().center()), star.TextColor()) << "star " << i;
     }
     for (int i = 1; i < 12; ++i) {
         EXPECT_EQ(glyphs[i].size(), glyphs[0].size()) << "star " << i << " is drawn like star 0";
     }
+}
+
+// The darkest or lightest pixel of an area, whichever stands out more from
+// the background pixel at its corner, and their contrast.
+double TextContrastIn(const QImage& image, const QRect& area) {
+    const QColor background = image.pixelColor(area.topLeft());
+    double best = 1;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            best = std::max(best, ContrastRatio(image.pixelColor(x, y), background));
+        }
+    }
+    return best;
+}
+
+TEST_F(OpenedWindow, CaptionsAndStarsReadOnALightAndADarkPalette) {
+    const QPalette original = QApplication::palette();
+    QPalette dark;
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        dark.setColor(group, QPalette::Window, QColor(45, 45, 45));
+        dark.setColor(group, QPalette::WindowText, QColor(238, 238, 236));
+        dark.setColor(group, QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(group, QPalette::Text, QColor(238, 238, 236));
+    }
+    ShowAllStars();
+    for (const QPalette& palette : {original, dark}) {
+        QApplication::setPalette(palette);
+        QCoreApplication::processEvents();
+        const QImage image = window->grab().toImage();
+        const qreal scale = image.devicePixelRatio();
+        const auto areaOf = [&](const QWidget& widget) {
+            return QRect(widget.mapTo(window.get(), QPoint(0, 0)) * scale, widget.size() * scale);
+        };
+        const bool isDark = palette.color(QPalette::Window).lightness() < 128;
+        for (Label* caption :
+             {window->Label1(), window->Label2(), window->Label3(), window->Label4()}) {
+            EXPECT_GE(TextContrastIn(image, areaOf(*caption)), 7.0)
+                << caption->Caption().toStdString() << (isDark ? ", dark" : ", light");
+        }
+        for (int i = 0; i < 12; ++i) {
+            const QRect glyph = GreenGlyph(image, areaOf(*window->lbStar(i)));
+            ASSERT_FALSE(glyph.isEmpty()) << "star " << i;
+            const QColor green = image.pixelColor(glyph.center());
+            EXPECT_GE(ContrastRatio(green, palette.color(QPalette::Window)), 4.5)
+                << "star " << i << (isDark ? ", dark" : ", light");
+            EXPECT_EQ(green.hslHue(), QColor(0, 129, 0).hslHue());
+        }
+    }
+    QApplication::setPalette(original);
 }
 
 TEST_F(OpenedWindow, RefilledListsStartAtTheTop) {
