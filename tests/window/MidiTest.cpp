@@ -19,6 +19,7 @@
 #include "MainWindowFixture.h"
 #include "matching/NoteNameTable.h"
 #include "midi/LoadedMidiInput.h"
+#include "support/EventLoopGaps.h"
 
 namespace orvel {
 namespace {
@@ -170,19 +171,11 @@ TEST_F(MidiWindow, AFloodKeepsTheWindowAnsweringInBoundedMemory) {
         }
         done = true;
     });
-    QElapsedTimer clock;
-    clock.start();
-    qint64 last = 0;
-    qint64 longest = 0;
-    QTimer beat;
-    QObject::connect(&beat, &QTimer::timeout, [&] {
-        longest = std::max(longest, clock.elapsed() - last);
-        last = clock.elapsed();
-    });
-    beat.start(5);
+    testing_support::EventLoopGaps gaps;
     EXPECT_TRUE(QTest::qWaitFor([&] { return done.load(); }, 20000));
     flood.join();
-    beat.stop();
+    gaps.Stop();
+    const qint64 longest = gaps.Longest();
     const long grown = residentKiB() - before;
     std::cout << "flood: longest event-loop gap " << longest << " ms, memory grew " << grown
               << " KiB\n";
