@@ -8,11 +8,19 @@
 
 namespace orvel {
 
-Playback::Playback(SoundThread::MakePlayer makePlayer, QObject* parent)
-    : QObject(parent), makePlayer_(std::move(makePlayer)), tempo_(kDefaultTempo) {
+Playback::Playback(SoundThread::MakePlayer makePlayer, QObject* parent, Clock clock)
+    : QObject(parent),
+      makePlayer_(std::move(makePlayer)),
+      tempo_(kDefaultTempo),
+      clock_(clock ? std::move(clock) : [] {
+          return std::chrono::duration_cast<std::chrono::milliseconds>(
+              std::chrono::steady_clock::now().time_since_epoch());
+      }) {
     startDeadline_.setSingleShot(true);
     startDeadline_.setInterval(SoundThread::kStartWithin);
     connect(&startDeadline_, &QTimer::timeout, this, &Playback::GiveUp);
+    follow_.setInterval(kFollowEvery);
+    connect(&follow_, &QTimer::timeout, this, &Playback::Follow);
 }
 
 Playback::~Playback() = default;
@@ -30,6 +38,9 @@ void Playback::Play(const std::vector<TimedNote>& notes) {
             });
     }
     thread_->Play(++play_, notes);
+    notes_ = notes;
+    follow_.stop();
+    SetSounding({});
     startDeadline_.start();
     SetPlaying(true);
 }
@@ -66,6 +77,9 @@ void Playback::Answered(int play, SoundThread::Answer answer, const QString& mes
     switch (answer) {
         case SoundThread::Answer::Started:
             startDeadline_.stop();
+            started_ = clock_();
+            follow_.start();
+            Follow();
             return;
         case SoundThread::Answer::Failed:
             startDeadline_.stop();
@@ -87,9 +101,32 @@ void Playback::GiveUp() {
 }
 
 void Playback::SetPlaying(bool playing) {
+    if (!playing) {
+        follow_.stop();
+        SetSounding({});
+    }
     if (playing != playing_) {
         playing_ = playing;
         emit playingChanged(playing_);
+    }
+}
+
+void Playback::Follow() {
+    const auto at = (clock_() - started_).count();
+    QList<int> keys;
+    for (const TimedNote& note : notes_) {
+        if (note.startMs <= at && at < note.startMs + note.lengthMs && !keys.contains(note.key)) {
+            keys.append(note.key);
+        }
+    }
+    std::sort(keys.begin(), keys.end());
+    SetSounding(keys);
+}
+
+void Playback::SetSounding(const QList<int>& keys) {
+    if (keys != sounding_) {
+        sounding_ = keys;
+        emit soundingChanged(sounding_);
     }
 }
 

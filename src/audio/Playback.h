@@ -11,10 +11,17 @@
 // kNoAudioOutput, and its thread is abandoned: the next play starts afresh.
 //
 // The tempo lives here, so that every window plays at the one the user set.
+//
+// While a play sounds, soundingChanged says which of its keys sound at the
+// moment, from the time its sound started, by the clock given here (the
+// steady clock unless a test gives its own), looked at every kFollowEvery.
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -27,13 +34,21 @@ class Playback : public QObject {
     Q_OBJECT
 
   public:
-    explicit Playback(SoundThread::MakePlayer makePlayer, QObject* parent = nullptr);
+    using Clock = std::function<std::chrono::milliseconds()>;
+    static constexpr std::chrono::milliseconds kFollowEvery{15};
+
+    explicit Playback(SoundThread::MakePlayer makePlayer, QObject* parent = nullptr,
+                      Clock clock = {});
     ~Playback() override;
 
     // From a play until its sound has rung out, it failed, or Stop.
     bool IsPlaying() const { return playing_; }
     // Beats per minute, kMinTempo to kMaxTempo (Tempo.h).
     int Tempo() const { return tempo_; }
+    // The latest play's number: a window that keeps it knows the play for its own.
+    int CurrentPlay() const { return play_; }
+    // The MIDI keys sounding now, lowest first; none when nothing plays.
+    const QList<int>& Sounding() const { return sounding_; }
 
     // Plays `notes`, stopping what played before.
     void Play(const std::vector<TimedNote>& notes);
@@ -50,11 +65,14 @@ class Playback : public QObject {
     // The play could not start; the message says what is missing.
     void failed(const QString& message);
     void tempoChanged(int beatsPerMinute);
+    void soundingChanged(const QList<int>& keys);
 
   private:
     void Answered(int play, SoundThread::Answer answer, const QString& message);
     void GiveUp();
     void SetPlaying(bool playing);
+    void Follow();
+    void SetSounding(const QList<int>& keys);
 
     SoundThread::MakePlayer makePlayer_;
     std::unique_ptr<SoundThread> thread_;  // made on the first play
@@ -62,6 +80,11 @@ class Playback : public QObject {
     bool playing_ = false;
     int tempo_;
     QTimer startDeadline_;  // runs from a play until it has started or failed
+    Clock clock_;
+    std::vector<TimedNote> notes_;         // the latest play's
+    std::chrono::milliseconds started_{};  // when its sound started
+    QTimer follow_;                        // runs while it sounds
+    QList<int> sounding_;
 };
 
 }  // namespace orvel

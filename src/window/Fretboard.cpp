@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "matching/NoteNameTable.h"
+#include "platform/ReadableAccidentals.h"
 
 namespace orvel {
 
@@ -77,6 +78,33 @@ void Fretboard::Show(const SpelledScale& scale, PitchClassesAboveC ticked) {
         Announce();  // a note ticked from here says so
     }
     update();
+}
+
+void Fretboard::SetSounding(const QList<int>& midiKeys) {
+    int lowest = tuning_.KeyAt(1, 0);
+    int highest = lowest;
+    for (int string = 1; string <= tuning_.StringCount(); ++string) {
+        lowest = std::min(lowest, tuning_.KeyAt(string, 0));
+        highest = std::max(highest, tuning_.KeyAt(string, frets_));
+    }
+    QList<int> lit;
+    for (int key : midiKeys) {
+        while (key < lowest) {
+            key += 12;
+        }
+        while (key > highest) {
+            key -= 12;
+        }
+        lit.append(key);
+    }
+    if (lit != lit_) {
+        lit_ = lit;
+        update();
+    }
+}
+
+bool Fretboard::IsLit(int string, int fret) const {
+    return lit_.contains(tuning_.KeyAt(string, fret));
 }
 
 int Fretboard::WidthFor(int narrowest) const {
@@ -311,6 +339,13 @@ void Fretboard::paintEvent(QPaintEvent*) {
         shape.drawEllipse(area.adjusted(0.4, 0.4, -0.4, -0.4));
     });
 
+    const QPixmap soundingRing =
+        sprite(QSizeF(size + 6, size + 6), [](QPainter& shape, QRectF area) {
+            shape.setPen(QPen(kSounding, 2.5));
+            shape.setBrush(Qt::NoBrush);
+            shape.drawEllipse(area.adjusted(1.25, 1.25, -1.25, -1.25));
+        });
+
     QFont labels = font();
     labels.setPixelSize(size >= 20 ? 11 : 9);
     labels.setBold(true);
@@ -325,9 +360,12 @@ void Fretboard::paintEvent(QPaintEvent*) {
             }
             const QRect mark = MarkRect(string, fret);
             painter.drawPixmap(mark.topLeft(), pitchClass == root ? rootMark : scaleMark);
-            painter.drawText(mark, Qt::AlignCenter, MarkLabel(pitchClass));
+            DrawWithReadableAccidentals(painter, mark, Qt::AlignCenter, MarkLabel(pitchClass));
             if (ticked_[static_cast<std::size_t>(pitchClass)]) {
                 painter.drawPixmap(QPoint(mark.right() - 6, mark.top() - 2), tickedDot);
+            }
+            if (IsLit(string, fret)) {
+                painter.drawPixmap(mark.topLeft() - QPoint(3, 3), soundingRing);
             }
         }
     }

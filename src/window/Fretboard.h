@@ -9,14 +9,15 @@
 // The notes of a scale are marks on every place they sound, labelled with
 // their spelled names, their intervals above the root, or nothing; the
 // root's marks are squares in another colour; the ticked notes carry an
-// orange dot, as on the keyboard. Lines fall on whole device pixels at any
-// screen scale.
+// orange dot, as on the keyboard; the marks of the notes sounding light up
+// with a ring. Lines fall on whole device pixels at any screen scale.
 //
 // When playable, a click on a place (or on an open string left of the nut)
 // toggles its pitch class; so do the arrow keys, which move a focus mark,
 // and Space. Screen readers hear each place by string, fret and note.
 
 #include <QColor>
+#include <QList>
 #include <QRect>
 #include <QWidget>
 #include <array>
@@ -37,6 +38,7 @@ class Fretboard : public QWidget {
     static inline const QColor kScaleMark{40, 110, 40};
     static inline const QColor kRootMark{150, 35, 35};
     static inline const QColor kTicked{225, 110, 0};
+    static inline const QColor kSounding{255, 200, 40};
 
     explicit Fretboard(QWidget* parent = nullptr);
 
@@ -47,6 +49,10 @@ class Fretboard : public QWidget {
     // Marks `scale` (its root's marks standing out) and dots `ticked`
     // (pitch classes above C).
     void Show(const SpelledScale& scale, PitchClassesAboveC ticked);
+    // Lights the places of these MIDI keys; a key the neck lacks lights its
+    // places an octave or two nearer. None: no place is lit.
+    void SetSounding(const QList<int>& midiKeys);
+    bool IsLit(int string, int fret) const;
 
     const Tuning& CurrentTuning() const { return tuning_; }
     int Frets() const { return frets_; }
@@ -108,6 +114,7 @@ class Fretboard : public QWidget {
     SpelledScale scale_;
     std::array<std::optional<std::size_t>, 12> degreeOf_;  // into scale_.notes, by pitch class
     PitchClassesAboveC ticked_;
+    QList<int> lit_;  // the MIDI keys whose places are lit
     FretPosition focus_;
 };
 

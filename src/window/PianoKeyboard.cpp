@@ -3,6 +3,8 @@
 
 #include <QPainter>
 
+#include "audio/Performance.h"
+
 namespace orvel {
 
 namespace {
@@ -32,6 +34,24 @@ void PianoKeyboard::Show(int root, PitchClasses scale, PitchClasses ticked) {
     ticked_ = ticked;
     updateGeometry();
     update();
+}
+
+void PianoKeyboard::SetSounding(const QList<int>& midiKeys) {
+    QList<int> lit;
+    for (const int midiKey : midiKeys) {
+        int key = midiKey - KeyNearMiddleC(root_);
+        while (key < 0) {
+            key += 12;
+        }
+        while (key >= kKeys) {
+            key -= 12;
+        }
+        lit.append(key);
+    }
+    if (lit != lit_) {
+        lit_ = lit;
+        update();
+    }
 }
 
 int PianoKeyboard::Lead() const {
@@ -89,7 +109,9 @@ QSize PianoKeyboard::sizeHint() const {
 
 void PianoKeyboard::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    QPen outline(palette().color(QPalette::WindowText));
+    // Black between the keys under any theme: a light theme colour would
+    // run white keys together on a dark palette.
+    QPen outline(Qt::black);
     outline.setCosmetic(true);  // one device pixel at any scale
     painter.setPen(outline);
     const auto draw = [&](bool black) {
@@ -102,7 +124,8 @@ void PianoKeyboard::paintEvent(QPaintEvent*) {
             const auto pitchClass = static_cast<std::size_t>((root_ + key + 12) % 12);
             const bool inScale = inRange && scale_[pitchClass];
             const QColor plain = black ? QColor(Qt::black) : QColor(Qt::white);
-            painter.setBrush(inScale ? (black ? kScaleBlack : kScaleWhite) : plain);
+            const QColor scale = black ? kScaleBlack : kScaleWhite;
+            painter.setBrush(inRange && IsLit(key) ? kSounding : inScale ? scale : plain);
             painter.drawRect(DrawnKeyRect(drawn).adjusted(0, 0, -1, -1));
             if (inRange && pitchClass == 0) {
                 painter.save();

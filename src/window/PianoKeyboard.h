@@ -3,11 +3,13 @@
 
 // A piano keyboard of two octaves from a root, drawn in vector form so it is
 // crisp at any screen scale. The keys of a scale are coloured; the keys of
-// the ticked notes also carry a dot, in another colour. Each C carries its
+// the ticked notes also carry a dot, in another colour; the keys sounding
+// light up in a third. Each C carries its
 // name with its octave (C4 is middle C), as the keys sound when played: the
 // root lies in the octave from middle C.
 
 #include <QColor>
+#include <QList>
 #include <QRect>
 #include <QWidget>
 #include <bitset>
@@ -24,10 +26,15 @@ class PianoKeyboard : public QWidget {
     static inline const QColor kScaleWhite{150, 205, 150};
     static inline const QColor kScaleBlack{40, 110, 40};
     static inline const QColor kTicked{225, 110, 0};
+    static inline const QColor kSounding{255, 200, 40};
 
     explicit PianoKeyboard(QWidget* parent = nullptr);
 
     void Show(int root, PitchClasses scale, PitchClasses ticked);
+    // Lights the keys of these MIDI keys; one beyond the two octaves shown
+    // lights the key an octave or two nearer. None: no key is lit.
+    void SetSounding(const QList<int>& midiKeys);
+    bool IsLit(int key) const { return lit_.contains(key); }
 
     // Where key k (0 the root, 24 two octaves up) is drawn, and the dot that
     // marks it as ticked.
@@ -59,6 +66,7 @@ class PianoKeyboard : public QWidget {
     int root_ = 0;
     PitchClasses scale_;
     PitchClasses ticked_;
+    QList<int> lit_;  // keys counted from the root, as KeyRect counts them
 };
 
 }  // namespace orvel

@@ -4,6 +4,8 @@
 #include <QHeaderView>
 #include <QShortcut>
 
+#include "platform/AccidentalsDelegate.h"
+
 namespace orvel {
 
 QTableWidget* MakeScaleTable(const QString& name, const QStringList& columns, QWidget* parent) {
@@ -16,6 +18,7 @@ QTableWidget* MakeScaleTable(const QString& name, const QStringList& columns, QW
     table->verticalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(true);
     table->setToolTip("Double-click or Enter: the scale in detail");
+    table->setItemDelegate(new AccidentalsDelegate(table));
     return table;
 }
 

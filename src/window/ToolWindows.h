@@ -11,8 +11,9 @@
 
 namespace orvel {
 
-// A read-only table of scales, a row at a time, named for screen readers;
-// Enter or a double-click on a row opens it in detail.
+// A read-only table of scales, a row at a time, named for screen readers,
+// its accidentals drawn readable; Enter or a double-click on a row opens it
+// in detail.
 QTableWidget* MakeScaleTable(const QString& name, const QStringList& columns, QWidget* parent);
 
 // Escape and Ctrl+W close `window`.

@@ -7,6 +7,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "platform/AccidentalsDelegate.h"
+#include "platform/ReadableAccidentals.h"
 #include "theory/SpelledScale.h"
 #include "window/ToolWindows.h"
 
@@ -70,6 +72,7 @@ wdwChords::wdwChords(const std::vector<TScale>& catalogue, QWidget* parent)
     chords_->setWrapping(true);
     chords_->setMaximumHeight(64);
     chords_->setToolTip("Select a chord for its chord-scales");
+    chords_->setItemDelegate(new AccidentalsDelegate(chords_));
     showInMain_->setToolTip("Choose this scale's root in the main window and tick the notes");
     showInMain_->setEnabled(false);
 
@@ -158,7 +161,7 @@ void wdwChords::Refresh() {
             entry->setForeground(palette().color(QPalette::Text).lightness() > 128
                                      ? QColor(255, 120, 110)
                                      : QColor(190, 0, 0));
-            entry->setToolTip("Cannot be read: " + Text(item.error));
+            entry->setToolTip(ReadableToolTip("Cannot be read: " + Text(item.error)));
             entry->setFlags(entry->flags() & ~Qt::ItemIsSelectable);
         }
     }
@@ -236,7 +239,7 @@ void wdwChords::Fill(QTableWidget& table, QLabel& caption, const QString& title,
     }
     for (int i = 0; i < shown; ++i) {
         for (const int column : {0, 1}) {
-            table.item(i, column)->setToolTip(table.item(i, column)->text());
+            table.item(i, column)->setToolTip(ReadableToolTip(table.item(i, column)->text()));
         }
     }
 }

@@ -25,13 +25,13 @@ constexpr const char* kSpellings[] = {"Automatic", "Sharps", "Flats"};
 wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
     : QWidget(parent, Qt::Window),
       playback_(playback),
-      title_(new QLabel(this)),
-      notes_(new QLabel(this)),
+      title_(new AccidentalsLabel(this)),
+      notes_(new AccidentalsLabel(this)),
       intervalsCaption_(new QLabel(this)),
-      intervals_(new QLabel(this)),
+      intervals_(new AccidentalsLabel(this)),
       triadsCaption_(new QLabel("Triads:", this)),
-      triads_(new QLabel(this)),
-      added_(new QLabel(this)),
+      triads_(new AccidentalsLabel(this)),
+      added_(new AccidentalsLabel(this)),
       keyboard_(new PianoKeyboard(this)),
       fretboard_(new FretboardPanel(this)),
       play_(new QPushButton("&Play", this)),
@@ -44,7 +44,7 @@ wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
     large.setPointSizeF(large.pointSizeF() * 1.3);
     large.setBold(true);
     title_->setFont(large);
-    for (QLabel* label : {title_, notes_, intervals_, triads_, added_}) {
+    for (AccidentalsLabel* label : {title_, notes_, intervals_, triads_, added_}) {
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         label->setWordWrap(true);
     }
@@ -74,6 +74,11 @@ wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
         play_->setChecked(playing);
         // "p" stays the mnemonic, so that Alt+P also stops.
         play_->setText(playing ? "Sto&p" : "&Play");
+    });
+    connect(&playback_, &Playback::soundingChanged, this, [this](const QList<int>& keys) {
+        const QList<int> own = playback_.CurrentPlay() == ownPlay_ ? keys : QList<int>{};
+        keyboard_->SetSounding(own);
+        fretboard_->Board().SetSounding(own);
     });
     CloseOnEscapeOrCtrlW(*this);
     connect(play_, &QPushButton::clicked, this, &wdwDetails::PlayScale);
@@ -113,6 +118,7 @@ RootSpelling wdwDetails::Spelling() const {
 
 void wdwDetails::PlayScale() {
     playback_.PlayOrStop(ScaleRunOf(row_, playback_.Tempo()));
+    ownPlay_ = playback_.CurrentPlay();
 }
 
 void wdwDetails::PlayChord() {
@@ -121,6 +127,7 @@ void wdwDetails::PlayChord() {
     });
     if (playback_.IsPlaying() || ticked != 0) {
         playback_.PlayOrStop(Chord(ticked, KeyNearMiddleC(row_.chosenRoot)));
+        ownPlay_ = playback_.CurrentPlay();
     }
 }
 
@@ -143,18 +150,18 @@ void wdwDetails::closeEvent(QCloseEvent* event) {
 void wdwDetails::Show(const Row& row) {
     row_ = row;
     spelled_ = SpelledRow(row, Spelling());
-    title_->setText(row.scale + "  \u00B7  " + row.bank + "  \u00B7  root " +
-                    Text(spelled_.root.Display()));
-    notes_->setText(Text(spelled_.DisplayNotes()));
+    title_->SetPlainText(row.scale + "  \u00B7  " + row.bank + "  \u00B7  root " +
+                         Text(spelled_.root.Display()));
+    notes_->SetPlainText(Text(spelled_.DisplayNotes()));
     const bool chord = spelled_.kind == SpellAs::Chord;
     intervalsCaption_->setText(chord ? "Chord tones:" : "Intervals:");
-    intervals_->setText(Text(spelled_.DisplayIntervals()));
+    intervals_->SetPlainText(Text(spelled_.DisplayIntervals()));
 
     QStringList triads;  // none for a chord, nor a scale of other than seven notes
     for (const Triad& triad : DegreeTriads(spelled_)) {
         triads << Text(triad.Symbol());
     }
-    triads_->setText(triads.join("   "));
+    triads_->SetPlainText(triads.join("   "));
     triadsCaption_->setVisible(!triads.isEmpty());
     triads_->setVisible(!triads.isEmpty());
 
@@ -167,7 +174,7 @@ void wdwDetails::Show(const Row& row) {
             added << Text(note.Display());
         }
     }
-    added_->setText(added.isEmpty() ? "none" : added.join(" "));
+    added_->SetPlainText(added.isEmpty() ? "none" : added.join(" "));
     keyboard_->Show(row.root, scale, row.ticked);
     fretboard_->Board().Show(spelled_, row.ticked);
     show();

@@ -12,7 +12,8 @@
 // "Stop" while anything sounds) plays the scale up and down from its root at
 // the tempo set here, "Play Chord" the ticked notes together from the chosen
 // root; pressed again while anything plays, either stops it, and so does
-// closing the window. The sound goes through the program's Playback, whose
+// closing the window. While its own play sounds, each note lights its key
+// and its places on the neck. The sound goes through the program's Playback, whose
 // tempo the spin box shows and sets.
 
 #include <QComboBox>
@@ -22,6 +23,7 @@
 #include <QWidget>
 
 #include "audio/Playback.h"
+#include "platform/AccidentalsLabel.h"
 #include "scales/PitchClassSet.h"
 #include "theory/SpelledScale.h"
 #include "window/FretboardPanel.h"
@@ -59,7 +61,9 @@ class wdwDetails : public QWidget {
     // program ends.
     RootSpelling Spelling() const;
     const Row& Shown() const { return row_; }
-    QString NotesText() const { return notes_->text(); }
+    QString NotesText() const { return notes_->PlainText(); }
+    QString IntervalsText() const { return intervals_->PlainText(); }
+    QString BeyondText() const { return added_->PlainText(); }
     PianoKeyboard& Keyboard() const { return *keyboard_; }
     FretboardPanel& Neck() const { return *fretboard_; }
 
@@ -75,19 +79,20 @@ class wdwDetails : public QWidget {
     Playback& playback_;
     Row row_;
     SpelledScale spelled_;
-    QLabel* title_;
-    QLabel* notes_;
+    AccidentalsLabel* title_;
+    AccidentalsLabel* notes_;
     QLabel* intervalsCaption_;
-    QLabel* intervals_;
+    AccidentalsLabel* intervals_;
     QLabel* triadsCaption_;
-    QLabel* triads_;
-    QLabel* added_;
+    AccidentalsLabel* triads_;
+    AccidentalsLabel* added_;
     PianoKeyboard* keyboard_;
     FretboardPanel* fretboard_;
     QPushButton* play_;
     QPushButton* playChord_;
     QSpinBox* tempo_;
     QComboBox* spelling_;
+    int ownPlay_ = -1;  // the playback's number for this window's latest play
 };
 
 }  // namespace orvel

@@ -8,7 +8,9 @@
 namespace orvel {
 
 wdwFretboard::wdwFretboard(QWidget* parent)
-    : QWidget(parent, Qt::Window), showing_(new QLabel(this)), panel_(new FretboardPanel(this)) {
+    : QWidget(parent, Qt::Window),
+      showing_(new AccidentalsLabel(this)),
+      panel_(new FretboardPanel(this)) {
     setObjectName("wdwFretboard");
     setWindowTitle("Fretboard");
     showing_->setWordWrap(true);
@@ -30,9 +32,9 @@ void wdwFretboard::Follow(PitchClassesAboveC ticked, int chosenRoot,
     if (selected) {
         const SpelledScale scale = wdwDetails::SpelledRow(*selected, RootSpelling::Automatic);
         Board().Show(scale, ticked);
-        showing_->setText(selected->scale + "  \u00B7  " + selected->bank + "  \u00B7  root " +
-                          QString::fromStdString(scale.root.Display()) +
-                          ", with the ticked notes dotted");
+        showing_->SetPlainText(selected->scale + "  \u00B7  " + selected->bank + "  \u00B7  root " +
+                               QString::fromStdString(scale.root.Display()) +
+                               ", with the ticked notes dotted");
         return;
     }
     const PitchClassSet positions = SetOfPositions([&](int position) {
@@ -40,10 +42,10 @@ void wdwFretboard::Follow(PitchClassesAboveC ticked, int chosenRoot,
     });
     const SpelledScale notes = SpellScale(positions, chosenRoot);
     Board().Show(notes, ticked);
-    showing_->setText(positions == 0 ? QString("No notes ticked: click the neck to tick some.")
-                                     : "The ticked notes, from " +
-                                           QString::fromStdString(notes.root.Display()) +
-                                           ". Select a row in the main window to see its scale.");
+    showing_->SetPlainText(
+        positions == 0 ? QString("No notes ticked: click the neck to tick some.")
+                       : "The ticked notes, from " + QString::fromStdString(notes.root.Display()) +
+                             ". Select a row in the main window to see its scale.");
 }
 
 }  // namespace orvel

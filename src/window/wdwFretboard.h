@@ -11,10 +11,10 @@
 // mark, asks the main window to toggle that pitch class (noteToggled); the
 // main window then tells this window what it shows.
 
-#include <QLabel>
 #include <QWidget>
 #include <optional>
 
+#include "platform/AccidentalsLabel.h"
 #include "scales/PitchClassSet.h"
 #include "window/FretboardPanel.h"
 #include "window/wdwDetails.h"
@@ -34,13 +34,13 @@ class wdwFretboard : public QWidget {
 
     FretboardPanel& Panel() const { return *panel_; }
     Fretboard& Board() const { return panel_->Board(); }
-    QString Showing() const { return showing_->text(); }
+    QString Showing() const { return showing_->PlainText(); }
 
   signals:
     void noteToggled(int pitchClass);
 
   private:
-    QLabel* showing_;
+    AccidentalsLabel* showing_;
     FretboardPanel* panel_;
 };
 

@@ -33,7 +33,7 @@ void MainWindowFixture::MakeWindow(const std::vector<std::string>& dataLines, bo
 }
 
 void MainWindowFixture::MakeWindowLoading(std::function<ScaleLoad()> load) {
-    playback = std::make_unique<Playback>(players);
+    playback = std::make_unique<Playback>(players, nullptr, [this] { return now; });
     midi = std::make_unique<MidiKeyboard>(
         [this](MidiInput::Receiver receiver) {
             auto input = std::make_unique<FakeMidiInput>(std::move(receiver));

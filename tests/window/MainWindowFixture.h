@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -47,6 +48,7 @@ class MainWindowFixture : public testing::Test {
     // What the window's playback plays through; set before making the window.
     SoundThread::MakePlayer players = FakePlayers(sound);
     std::unique_ptr<Playback> playback;  // handed to the window, as start-up does
+    std::chrono::milliseconds now{0};    // the playback's clock, which the test moves
     std::unique_ptr<MidiKeyboard> midi;  // the same; not started unless a test starts it
     FakeMidiInput* midiInput = nullptr;  // behind it, once started
     std::unique_ptr<wdwMain> window;

@@ -1,0 +1,255 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The details window as a user meets it: what it says and draws for a row
+// from its own root under the root the user chose, and what lights up as
+// the scale sounds.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QPushButton>
+#include <QTest>
+
+#include "MainWindowFixture.h"
+#include "platform/AccidentalsLabel.h"
+#include "window/PianoKeyboard.h"
+
+namespace orvel {
+namespace {
+
+using testing_support::CatalogueLine;
+using testing_support::MainWindowFixture;
+
+class DetailsWindow : public MainWindowFixture {
+  protected:
+    void SetUp() override {
+        MakeWindow({CatalogueLine("Modes", "Phrygian Dominant", {0, 1, 4, 5, 7, 8, 10}),
+                    CatalogueLine("Modes", "Lydian", {0, 2, 4, 6, 7, 9, 11})});
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    // Ticks these boxes, then opens the containing row whose scale and root
+    // cells are these.
+    wdwDetails& Open(std::initializer_list<int> boxes, const QString& scale, const QString& root) {
+        for (const int box : boxes) {
+            Click(*window->cbScale(box));
+        }
+        ListBox& list = *window->lbContaining();
+        for (std::size_t row = 0; row < list.RowCount(); ++row) {
+            if (list.Cell(row, 1) == scale && list.Cell(row, 2) == root) {
+                ClickRow(list, static_cast<int>(row));
+                window->ShowDetails(list);
+                break;
+            }
+        }
+        EXPECT_NE(window->Details(), nullptr)
+            << scale.toStdString() << " from " << root.toStdString();
+        return *window->Details();
+    }
+
+    QColor KeyBody(PianoKeyboard& keys, int key) {
+        const QImage image = keys.grab().toImage();
+        return image.pixelColor((keys.KeyRect(key).center() - QPoint(0, 10)) *
+                                image.devicePixelRatio());
+    }
+    QColor KeyDot(PianoKeyboard& keys, int key) {
+        const QImage image = keys.grab().toImage();
+        return image.pixelColor(keys.DotRect(key).center() * image.devicePixelRatio());
+    }
+};
+
+// The glyphs of one line of dark text, as runs of inked columns: each one's
+// ink box and its darkest pixel's lightness.
+struct Glyph {
+    QRect box;
+    int darkest = 255;
+};
+
+std::vector<Glyph> GlyphsOf(const QImage& image) {
+    const int background = image.pixelColor(0, 0).lightness();
+    std::vector<Glyph> glyphs;
+    bool inGlyph = false;
+    for (int x = 0; x < image.width(); ++x) {
+        Glyph column;
+        for (int y = 0; y < image.height(); ++y) {
+            const int lightness = image.pixelColor(x, y).lightness();
+            if (lightness < background - 110) {
+                column.box |= QRect(x, y, 1, 1);
+            }
+            column.darkest = std::min(column.darkest, lightness);
+        }
+        if (column.box.isEmpty()) {
+            inGlyph = false;
+            continue;
+        }
+        if (!inGlyph) {
+            glyphs.push_back({});
+        }
+        inGlyph = true;
+        glyphs.back().box |= column.box;
+        glyphs.back().darkest = std::min(glyphs.back().darkest, column.darkest);
+    }
+    return glyphs;
+}
+
+TEST_F(DetailsWindow, SharpsAndFlatsReadAsTallAndAsDarkAsTheLetters) {
+    wdwDetails& details = Open({0}, "Phrygian Dominant", "C");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&details));
+    const auto notesLabel = [&] {
+        for (auto* label : details.findChildren<AccidentalsLabel*>()) {
+            if (label->PlainText() == details.NotesText()) {
+                return label;
+            }
+        }
+        return static_cast<AccidentalsLabel*>(nullptr);
+    };
+    // Each sign against the letter it follows: C D♭ E F G A♭ B♭, then
+    // Lydian's C D E F♯ G A B.
+    for (const auto& [text, signs] :
+         {std::pair{QString("C D\u266D E F G A\u266D B\u266D"), std::vector<int>{2, 7, 9}},
+          std::pair{QString("C D E F\u266F G A B"), std::vector<int>{4}}}) {
+        if (text.contains(QChar(0x266F))) {
+            Open({}, "Lydian", "C");
+        }
+        ASSERT_EQ(details.NotesText(), text);
+        AccidentalsLabel* label = notesLabel();
+        ASSERT_NE(label, nullptr);
+        const std::vector<Glyph> glyphs = GlyphsOf(label->grab().toImage());
+        ASSERT_EQ(glyphs.size(), static_cast<std::size_t>(QString(text).remove(' ').size()))
+            << "one run of ink per character in " << text.toStdString();
+        for (const int sign : signs) {
+            const Glyph& letter = glyphs[static_cast<std::size_t>(sign - 1)];
+            const Glyph& accidental = glyphs[static_cast<std::size_t>(sign)];
+            const int capital = letter.box.height();
+            EXPECT_LE(accidental.box.top(), letter.box.top() + capital / 2)
+                << "reaches the capital's upper half: " << text.toStdString() << ", sign " << sign;
+            EXPECT_GE(accidental.box.height(), capital / 2);
+            EXPECT_LE(accidental.darkest, letter.darkest + 25)
+                << "as dark as the letters: " << accidental.darkest << " against "
+                << letter.darkest;
+        }
+    }
+}
+
+TEST_F(DetailsWindow, PlaySaysStopAndLightsEachKeyAndPlaceAsItSounds) {
+    wdwDetails& details = Open({0}, "Phrygian Dominant", "C");
+    PianoKeyboard& keys = details.Keyboard();
+    Fretboard& neck = details.Neck().Board();
+    auto* play = details.findChild<QPushButton*>();
+    ASSERT_NE(play, nullptr);
+    ASSERT_EQ(play->text(), "&Play");
+    QTest::mouseClick(play, Qt::LeftButton);
+    EXPECT_EQ(play->text(), "Sto&p");
+    // The run starts at middle C: the first key, and the neck's C4s.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return keys.IsLit(0); }, 2000));
+    EXPECT_EQ(KeyBody(keys, 0), PianoKeyboard::kSounding);
+    EXPECT_EQ(KeyBody(keys, 1), PianoKeyboard::kScaleBlack) << "Db is yet to sound";
+    const auto litPlaces = [&] {
+        std::vector<int> lit;
+        for (int string = 1; string <= neck.CurrentTuning().StringCount(); ++string) {
+            for (int fret = 0; fret <= neck.Frets(); ++fret) {
+                if (neck.IsLit(string, fret)) {
+                    lit.push_back(neck.CurrentTuning().KeyAt(string, fret));
+                }
+            }
+        }
+        return lit;
+    };
+    EXPECT_EQ(litPlaces(), (std::vector<int>{60, 60, 60, 60})) << "C4 on four strings of a guitar";
+    // The ring round a lit mark, just outside its left edge.
+    const auto ringAt = [&](int string, int fret) {
+        const QImage image = neck.grab().toImage();
+        const QRect mark = neck.MarkRect(string, fret);
+        int gold = 0;
+        for (int dx = -3; dx <= 0; ++dx) {
+            const QColor pixel = image.pixelColor(QPoint(mark.left() + dx, mark.center().y()) *
+                                                  image.devicePixelRatio());
+            gold += pixel.red() > 200 && pixel.green() > 150 && pixel.blue() < 120 ? 1 : 0;
+        }
+        return gold > 0;
+    };
+    EXPECT_TRUE(ringAt(2, 1)) << "C4: string 2, fret 1";
+    EXPECT_FALSE(ringAt(2, 3)) << "D: not sounding";
+
+    // An eighth later (at 120 BPM), the second note has taken over.
+    now += std::chrono::milliseconds(250);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return keys.IsLit(1); }, 2000));
+    EXPECT_FALSE(keys.IsLit(0));
+    EXPECT_EQ(KeyBody(keys, 1), PianoKeyboard::kSounding);
+    EXPECT_EQ(KeyBody(keys, 0), PianoKeyboard::kScaleWhite);
+
+    QTest::mouseClick(play, Qt::LeftButton);
+    EXPECT_EQ(play->text(), "&Play");
+    EXPECT_FALSE(keys.IsLit(1)) << "stopped, nothing is lit";
+    EXPECT_TRUE(litPlaces().empty());
+}
+
+TEST_F(DetailsWindow, ARowFromAnotherRootUnderAnotherChosenRoot) {
+    // D chosen and D, F# ticked; the row found from D. Everything the window
+    // shows counts from D: the keys, their colours, the dots and the notes.
+    ChooseRoot(5);
+    wdwDetails& details = Open({0, 4}, "Phrygian Dominant", "D");
+    EXPECT_EQ(details.NotesText(), "D E\u266D F\u266F G A B\u266D C");
+    EXPECT_EQ(details.IntervalsText(), "1 \u266D2 3 4 5 \u266D6 \u266D7");
+    EXPECT_EQ(details.BeyondText(), "E\u266D G A B\u266D C") << "the notes not ticked";
+    PianoKeyboard& keys = details.Keyboard();
+    EXPECT_EQ(KeyBody(keys, 0), PianoKeyboard::kScaleWhite) << "D";
+    EXPECT_EQ(KeyBody(keys, 1), PianoKeyboard::kScaleBlack) << "Eb";
+    EXPECT_EQ(KeyBody(keys, 2), QColor(Qt::white)) << "E is not in the scale";
+    EXPECT_EQ(KeyBody(keys, 4), PianoKeyboard::kScaleBlack) << "F#";
+    EXPECT_EQ(KeyDot(keys, 0), PianoKeyboard::kTicked) << "D ticked";
+    EXPECT_EQ(KeyDot(keys, 4), PianoKeyboard::kTicked) << "F# ticked";
+    EXPECT_NE(KeyDot(keys, 10), PianoKeyboard::kTicked) << "C is not";
+    auto* play = details.findChild<QPushButton*>();
+    ASSERT_NE(play, nullptr);
+    QTest::mouseClick(play, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return keys.IsLit(0); }, 2000)) << "the run starts on D";
+    QTest::mouseClick(play, Qt::LeftButton);
+
+    QAction* copyNotes = nullptr;
+    for (QAction* entry : window->lbContaining()->actions()) {
+        copyNotes = entry->text() == "Copy Notes" ? entry : copyNotes;
+    }
+    ASSERT_NE(copyNotes, nullptr);
+    // Other roots: a row from F# while D stays chosen copies from F#.
+    Click(*window->cbOther());
+    ListBox& list = *window->lbContaining();
+    std::optional<int> fromFSharp;
+    for (std::size_t row = 0; row < list.RowCount(); ++row) {
+        if (list.Cell(row, 1) == "Phrygian Dominant" && list.Cell(row, 2) == "F# / Gb") {
+            fromFSharp = static_cast<int>(row);
+        }
+    }
+    ASSERT_TRUE(fromFSharp);
+    ClickRow(list, *fromFSharp);
+    copyNotes->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "F# G A# B C# D E");
+}
+
+TEST_F(DetailsWindow, ARootOnABlackKeyHasAWhiteKeyBeforeIt) {
+    ChooseRoot(4);  // C# / Db
+    wdwDetails& details = Open({0}, "Lydian", "C# / Db");
+    EXPECT_EQ(details.IntervalsText(), "1 2 3 \u266F4 5 6 7");
+    PianoKeyboard& keys = details.Keyboard();
+    EXPECT_GT(keys.KeyRect(0).left(), 0) << "the root's black key sits on a white one";
+    const QImage image = keys.grab().toImage();
+    EXPECT_EQ(image.pixelColor(QPoint(3, keys.height() - 6) * image.devicePixelRatio()),
+              QColor(Qt::white))
+        << "the C before D flat, outside the scale";
+    EXPECT_EQ(KeyBody(keys, 0), PianoKeyboard::kScaleBlack);
+
+    // On a dark palette the keys stay apart: dark lines between white keys.
+    QPalette dark = details.palette();
+    dark.setColor(QPalette::Window, QColor(45, 45, 45));
+    dark.setColor(QPalette::WindowText, QColor(235, 235, 235));
+    details.setPalette(dark);
+    const QImage darkImage = keys.grab().toImage();
+    const QPoint betweenEAndF(keys.KeyRect(3).right(), keys.height() - 6);
+    EXPECT_LT(darkImage.pixelColor(betweenEAndF * darkImage.devicePixelRatio()).lightness(), 100);
+    EXPECT_EQ(KeyBody(keys, 3), QColor(Qt::white)) << "E, not in the scale";
+    EXPECT_EQ(KeyBody(keys, 4), PianoKeyboard::kScaleWhite) << "F, in it";
+}
+
+}  // namespace
+}  // namespace orvel
