@@ -17,7 +17,7 @@ struct Interval {
     int Semitones() const;
     // "b3", "#11", "bb7", for the command line and the clipboard.
     std::string Text() const;
-    // "♭3", "♯11", "♭♭7", for the window.
+    // "♭3", "♯11", "𝄫7", for the window.
     std::string Display() const;
 
     friend bool operator==(const Interval&, const Interval&) = default;

@@ -25,9 +25,15 @@ std::string AccidentalText(int accidental, const std::string& sharp, const std::
 }
 
 std::string DisplayAccidental(int accidental) {
-    // Doubles as two signs: the desktop's usual fonts lack 𝄪 and 𝄫, and
-    // those that have them draw them at half the height of a letter.
-    return AccidentalText(accidental, "\u266F", "\u266D");
+    // The window draws these in a font of its own that has every one of them.
+    std::string text;
+    for (; accidental >= 2; accidental -= 2) {
+        text += "\U0001D12A";  // 𝄪
+    }
+    for (; accidental <= -2; accidental += 2) {
+        text += "\U0001D12B";  // 𝄫
+    }
+    return text + AccidentalText(accidental, "\u266F", "\u266D");
 }
 
 int NaturalPitchClass(int letter) {

@@ -2,7 +2,7 @@
 #pragma once
 
 // A spelled note: a letter and its accidentals, as a musician writes it
-// (B♭, E♯, F𝄪 as F♯♯). Pitch classes count semitones above C.
+// (B♭, E♯, F𝄪). Pitch classes count semitones above C.
 
 #include <string>
 
@@ -26,7 +26,7 @@ struct NoteName {
 // Accidentals as text: `accidental` sharps (above zero) or flats (below)
 // written one sign each ("##", "bb").
 std::string AccidentalText(int accidental, const std::string& sharp, const std::string& flat);
-// As the window shows them: "♯", "♭", "♯♯", "♭♭".
+// As the window shows them: "♯", "♭", "𝄪", "𝄫".
 std::string DisplayAccidental(int accidental);
 
 // The pitch class above C of a natural letter (0 C ... 6 B).

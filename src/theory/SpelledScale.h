@@ -70,7 +70,7 @@ struct SpelledScale {
     std::string AsciiNotes() const;
     std::string DisplayNotes() const;
     std::string IntervalsText() const;
-    // "1 ♭3 ♭5 ♭♭7", for the window.
+    // "1 ♭3 ♭5 𝄫7", for the window.
     std::string DisplayIntervals() const;
 };
 

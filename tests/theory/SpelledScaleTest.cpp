@@ -112,8 +112,8 @@ TEST(SpellScale, KnownScalesAndChordsAsMusiciansWriteThem) {
     }
     EXPECT_EQ(checked, 43);
     const SpelledScale diminished = SpellScale(SetOf({0, 3, 6, 9}), kC, kChord);
-    EXPECT_EQ(diminished.DisplayNotes(), "C E\u266D G\u266D B\u266D\u266D");
-    EXPECT_EQ(diminished.DisplayIntervals(), "1 \u266D3 \u266D5 \u266D\u266D7");
+    EXPECT_EQ(diminished.DisplayNotes(), "C E\u266D G\u266D B\U0001D12B");
+    EXPECT_EQ(diminished.DisplayIntervals(), "1 \u266D3 \u266D5 \U0001D12B7");
 }
 
 // Every entry of the shipped catalogue, spelled as its bank says, on all

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "MainWindowFixture.h"
+#include "support/Glyphs.h"
 
 namespace orvel {
 namespace {
@@ -60,6 +61,15 @@ TEST_F(ChordWindow, TypingRanksTheScalesAndMarksWhatCannotBeRead) {
     EXPECT_EQ(Column(chords->ChordScaleList(), 1), (QStringList{"Mixolydian"}));
     EXPECT_EQ(Column(chords->ChordScaleList(), 3), (QStringList{"A C E"}));
     EXPECT_EQ(Column(chords->ChordScaleList(), 4), (QStringList{"yes"}));
+}
+
+TEST_F(ChordWindow, FlatsInTheTablesReadLikeTheLetters) {
+    Type("Bbm7");
+    QTableWidget& fits = chords->Fits();
+    ASSERT_EQ(fits.item(0, 2)->text(), "D\u266D");
+    const QImage cell = fits.viewport()->grab(fits.visualItemRect(fits.item(0, 2))).toImage();
+    testing_support::ExpectSignsReadLikeLetters(
+        testing_support::GlyphsOf(cell, cell.pixelColor(0, 0).lightness()), 2, {1}, "D\u266D");
 }
 
 TEST_F(ChordWindow, NotesAreOneSetAndNeverChords) {

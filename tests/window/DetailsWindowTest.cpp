@@ -9,22 +9,27 @@
 #include <QClipboard>
 #include <QPushButton>
 #include <QTest>
+#include <tuple>
 
 #include "MainWindowFixture.h"
 #include "platform/AccidentalsLabel.h"
+#include "support/Glyphs.h"
 #include "window/PianoKeyboard.h"
 
 namespace orvel {
 namespace {
 
 using testing_support::CatalogueLine;
+using testing_support::ExpectSignsReadLikeLetters;
+using testing_support::GlyphsOf;
 using testing_support::MainWindowFixture;
 
 class DetailsWindow : public MainWindowFixture {
   protected:
     void SetUp() override {
         MakeWindow({CatalogueLine("Modes", "Phrygian Dominant", {0, 1, 4, 5, 7, 8, 10}),
-                    CatalogueLine("Modes", "Lydian", {0, 2, 4, 6, 7, 9, 11})});
+                    CatalogueLine("Modes", "Lydian", {0, 2, 4, 6, 7, 9, 11}),
+                    CatalogueLine("Chords", "Diminished Seventh", {0, 3, 6, 9})});
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -59,40 +64,6 @@ class DetailsWindow : public MainWindowFixture {
     }
 };
 
-// The glyphs of one line of dark text, as runs of inked columns: each one's
-// ink box and its darkest pixel's lightness.
-struct Glyph {
-    QRect box;
-    int darkest = 255;
-};
-
-std::vector<Glyph> GlyphsOf(const QImage& image) {
-    const int background = image.pixelColor(0, 0).lightness();
-    std::vector<Glyph> glyphs;
-    bool inGlyph = false;
-    for (int x = 0; x < image.width(); ++x) {
-        Glyph column;
-        for (int y = 0; y < image.height(); ++y) {
-            const int lightness = image.pixelColor(x, y).lightness();
-            if (lightness < background - 110) {
-                column.box |= QRect(x, y, 1, 1);
-            }
-            column.darkest = std::min(column.darkest, lightness);
-        }
-        if (column.box.isEmpty()) {
-            inGlyph = false;
-            continue;
-        }
-        if (!inGlyph) {
-            glyphs.push_back({});
-        }
-        inGlyph = true;
-        glyphs.back().box |= column.box;
-        glyphs.back().darkest = std::min(glyphs.back().darkest, column.darkest);
-    }
-    return glyphs;
-}
-
 TEST_F(DetailsWindow, SharpsAndFlatsReadAsTallAndAsDarkAsTheLetters) {
     wdwDetails& details = Open({0}, "Phrygian Dominant", "C");
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&details));
@@ -104,32 +75,32 @@ TEST_F(DetailsWindow, SharpsAndFlatsReadAsTallAndAsDarkAsTheLetters) {
         }
         return static_cast<AccidentalsLabel*>(nullptr);
     };
-    // Each sign against the letter it follows: C D♭ E F G A♭ B♭, then
-    // Lydian's C D E F♯ G A B.
-    for (const auto& [text, signs] :
-         {std::pair{QString("C D\u266D E F G A\u266D B\u266D"), std::vector<int>{2, 7, 9}},
-          std::pair{QString("C D E F\u266F G A B"), std::vector<int>{4}}}) {
-        if (text.contains(QChar(0x266F))) {
-            Open({}, "Lydian", "C");
-        }
+    // Each sign against the letter it follows, in the notes and on the neck.
+    for (const auto& [scale, text, signs] :
+         {std::tuple{"Phrygian Dominant", QString("C D\u266D E F G A\u266D B\u266D"),
+                     std::vector<int>{2, 7, 9}},
+          std::tuple{"Lydian", QString("C D E F\u266F G A B"), std::vector<int>{4}},
+          std::tuple{"Diminished Seventh", QString("C E\u266D G\u266D B\U0001D12B"),
+                     std::vector<int>{2, 4, 6}}}) {
+        Open({}, scale, "C");
         ASSERT_EQ(details.NotesText(), text);
         AccidentalsLabel* label = notesLabel();
         ASSERT_NE(label, nullptr);
-        const std::vector<Glyph> glyphs = GlyphsOf(label->grab().toImage());
-        ASSERT_EQ(glyphs.size(), static_cast<std::size_t>(QString(text).remove(' ').size()))
-            << "one run of ink per character in " << text.toStdString();
-        for (const int sign : signs) {
-            const Glyph& letter = glyphs[static_cast<std::size_t>(sign - 1)];
-            const Glyph& accidental = glyphs[static_cast<std::size_t>(sign)];
-            const int capital = letter.box.height();
-            EXPECT_LE(accidental.box.top(), letter.box.top() + capital / 2)
-                << "reaches the capital's upper half: " << text.toStdString() << ", sign " << sign;
-            EXPECT_GE(accidental.box.height(), capital / 2);
-            EXPECT_LE(accidental.darkest, letter.darkest + 25)
-                << "as dark as the letters: " << accidental.darkest << " against "
-                << letter.darkest;
-        }
+        const QImage image = label->grab().toImage();
+        ExpectSignsReadLikeLetters(
+            GlyphsOf(image, image.pixelColor(0, 0).lightness()),
+            static_cast<std::size_t>(QString(text).remove(' ').toUcs4().size()), signs,
+            text.toStdString());
     }
+    // D flat's mark on the neck, white on green: string 2, fret 2.
+    Open({}, "Phrygian Dominant", "C");
+    Fretboard& neck = details.Neck().Board();
+    ASSERT_EQ(neck.MarkLabel(1), "D\u266D");
+    const QRect mark = neck.MarkRect(2, 2);
+    const QImage strip =
+        neck.grab(QRect(mark.left() + 3, mark.center().y() - 5, mark.width() - 6, 11)).toImage();
+    ExpectSignsReadLikeLetters(GlyphsOf(strip, Fretboard::kScaleMark.lightness()), 2, {1},
+                               "D\u266D on the neck");
 }
 
 TEST_F(DetailsWindow, PlaySaysStopAndLightsEachKeyAndPlaceAsItSounds) {
