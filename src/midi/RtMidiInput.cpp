@@ -35,16 +35,31 @@ bool IsLeftOut(const std::string& name) {
            name.rfind(MidiInput::kPortName, 0) == 0;
 }
 
+// RtMidi would print its own line before throwing where there is none.
+bool HasAlsaSequencer() {
+    snd_seq_t* probe = nullptr;
+    if (snd_seq_open(&probe, "default", SND_SEQ_OPEN_DUPLEX, 0) < 0) {
+        return false;
+    }
+    snd_seq_close(probe);
+    return true;
+}
+
 }  // namespace
 
 RtMidiInput::RtMidiInput(Receiver receiver) : receiver_(std::move(receiver)) {
     jack_set_error_function(Quiet);
     jack_set_info_function(Quiet);
     snd_lib_error_set_handler(QuietAlsa);
-    try {
-        own_ = std::make_unique<RtMidiIn>(RtMidi::LINUX_ALSA, kPortName);
-        api_ = RtMidi::LINUX_ALSA;
-    } catch (const RtMidiError&) {
+    if (HasAlsaSequencer()) {
+        try {
+            own_ = std::make_unique<RtMidiIn>(RtMidi::LINUX_ALSA, kPortName);
+            api_ = RtMidi::LINUX_ALSA;
+        } catch (const RtMidiError&) {
+            own_.reset();
+        }
+    }
+    if (!own_) {
         // No ALSA sequencer: a JACK server, if one runs; none is started.
         watcher_ = jack_client_open("Orvel Modalune watch", JackNoStartServer, nullptr);
         if (watcher_ == nullptr) {
