@@ -127,7 +127,7 @@ void PianoKeyboard::paintEvent(QPaintEvent*) {
             const QColor scale = black ? kScaleBlack : kScaleWhite;
             painter.setBrush(inRange && IsLit(key) ? kSounding : inScale ? scale : plain);
             painter.drawRect(DrawnKeyRect(drawn).adjusted(0, 0, -1, -1));
-            if (inRange && pitchClass == 0) {
+            if (pitchClass == 0) {  // the C before a root on C sharp too
                 painter.save();
                 QFont small = font();
                 small.setPixelSize(10);

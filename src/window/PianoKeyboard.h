@@ -41,7 +41,8 @@ class PianoKeyboard : public QWidget {
     QRect KeyRect(int key) const;
     QRect DotRect(int key) const;
     // The name key k carries ("C4" for middle C; empty but for the Cs), and
-    // where it is written.
+    // where it is written; k is -1 for the white key drawn before a root on
+    // a black key.
     QString KeyName(int key) const;
     QRect NameRect(int key) const;
 

@@ -90,7 +90,7 @@ wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
     for (const char* spelling : kSpellings) {
         spelling_->addItem(spelling);
     }
-    connect(spelling_, &QComboBox::currentIndexChanged, this, [this] { Show(row_); });
+    connect(spelling_, &QComboBox::currentIndexChanged, this, &wdwDetails::Fill);
     auto* spellingCaption = new QLabel("&Spelling:", this);
     spellingCaption->setBuddy(spelling_);
     sound->addWidget(spellingCaption);
@@ -138,7 +138,7 @@ void wdwDetails::SetTicked(PitchClassesAboveC ticked, int chosenRoot) {
     row_.ticked = ticked;
     row_.chosenRoot = chosenRoot;
     if (isVisible()) {
-        Show(row_);
+        Fill();  // in place: the user is working in another window
     }
 }
 
@@ -149,6 +149,13 @@ void wdwDetails::closeEvent(QCloseEvent* event) {
 
 void wdwDetails::Show(const Row& row) {
     row_ = row;
+    Fill();
+    show();
+    raise();
+}
+
+void wdwDetails::Fill() {
+    const Row& row = row_;
     spelled_ = SpelledRow(row, Spelling());
     title_->SetPlainText(row.scale + "  \u00B7  " + row.bank + "  \u00B7  root " +
                          Text(spelled_.root.Display()));
@@ -177,9 +184,7 @@ void wdwDetails::Show(const Row& row) {
     added_->SetPlainText(added.isEmpty() ? "none" : added.join(" "));
     keyboard_->Show(row.root, scale, row.ticked);
     fretboard_->Board().Show(spelled_, row.ticked);
-    show();
     adjustSize();
-    raise();
 }
 
 }  // namespace orvel

@@ -45,6 +45,7 @@ class wdwDetails : public QWidget {
 
     wdwDetails(Playback& playback, QWidget* parent);
 
+    // Shows `row` and brings the window to the front.
     void Show(const Row& row);
     // The main window's ticks changed: the dots and the notes beyond them
     // follow, for the row already shown.
@@ -73,6 +74,8 @@ class wdwDetails : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // Fills the window from row_, where it stands.
+    void Fill();
     void PlayScale();
     void PlayChord();
 

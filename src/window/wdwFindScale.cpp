@@ -124,6 +124,7 @@ const TScale* wdwFindScale::Selected() const {
 
 void wdwFindScale::OpenDetails() {
     if (const TScale* entry = Selected()) {
+        // No ticked notes: the main window shows it against its own.
         emit detailsRequested({QString::fromStdString(entry->Bank),
                                QString::fromStdString(entry->Scale),
                                entry->Notes,

@@ -411,7 +411,14 @@ void wdwMain::ShowDetails(const wdwDetails::Row& row) {
         details_ = new wdwDetails(*services_.playback, this);
         PlaceBeside(*details_);
     }
-    details_->Show(row);
+    // The chord window's rows bring the notes they were found by; a scale
+    // found by name brings none, and is shown against the ticks here.
+    wdwDetails::Row shown = row;
+    if (shown.ticked.none()) {
+        shown.ticked = TickedNotes();
+        shown.chosenRoot = PitchClassAboveC(query_.RootIndex);
+    }
+    details_->Show(shown);
 }
 
 template <typename Tool>

@@ -21,8 +21,8 @@
 #include <vector>
 
 #include "audio/Playback.h"
-#include "midi/MidiKeyboard.h"
 #include "matching/TMatchResult.h"
+#include "midi/MidiKeyboard.h"
 #include "platform/CheckBox.h"
 #include "platform/Label.h"
 #include "platform/ListBox.h"

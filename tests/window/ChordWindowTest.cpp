@@ -136,10 +136,12 @@ TEST_F(FindScaleWindow, APartOfANameFindsTheScaleWithItsAliases) {
     EXPECT_EQ(found.item(1, 1)->text(), "Japanese Hira");
     EXPECT_EQ(found.item(1, 2)->text(), "") << "another bank is no alias";
 
+    Click(*window->cbScale(0));      // C, in the main window
     find.Root().setCurrentIndex(0);  // A
     QTest::keyClick(&find.Line(), Qt::Key_Return);
     ASSERT_NE(window->Details(), nullptr);
     EXPECT_EQ(window->Details()->NotesText(), "A B C E F") << "Hirajoshi from A";
+    EXPECT_EQ(window->Details()->BeyondText(), "A B E F") << "against the main window's ticks";
 
     QPushButton* show = nullptr;
     for (QPushButton* button : find.findChildren<QPushButton*>()) {
