@@ -16,6 +16,11 @@ QTableWidget* MakeScaleTable(const QString& name, const QStringList& columns, QW
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
+    // One line a row, as in the main window's lists: a long name is cut
+    // short with "…" rather than wrapped into a taller row.
+    table->setWordWrap(false);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->horizontalHeader()->setStretchLastSection(true);
     table->setToolTip("Double-click or Enter: the scale in detail");
     table->setItemDelegate(new AccidentalsDelegate(table));

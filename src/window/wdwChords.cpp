@@ -18,7 +18,7 @@ namespace {
 
 // How long typing rests before the scales are ranked again.
 constexpr int kPauseMs = 150;
-constexpr int kNameColumnWidth = 150;
+constexpr int kNameColumnWidth = 125;
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
