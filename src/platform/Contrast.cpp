@@ -42,4 +42,8 @@ QColor ReadableOn(const QColor& colour, const QColor& background, double ratio) 
     return lighter ? QColor(Qt::white) : QColor(Qt::black);
 }
 
+QColor ErrorRedOn(const QColor& background) {
+    return ReadableOn(QColor(200, 20, 10), background);
+}
+
 }  // namespace orvel

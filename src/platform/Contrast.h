@@ -16,4 +16,7 @@ double ContrastRatio(const QColor& a, const QColor& b);
 // of the same hue and saturation, lighter or darker, nearest to it that does.
 QColor ReadableOn(const QColor& colour, const QColor& background, double ratio = kReadableContrast);
 
+// The red the program says what went wrong in, readable on `background`.
+QColor ErrorRedOn(const QColor& background);
+
 }  // namespace orvel

@@ -5,6 +5,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "platform/Contrast.h"
+
 namespace orvel {
 
 namespace {
@@ -45,6 +47,9 @@ FretboardPanel::FretboardPanel(QWidget* parent)
     custom_->setVisible(false);
     custom_->setText(QString::fromStdString(TuningPresets().front().AsciiPitches()));
     error_->setWordWrap(true);
+    QPalette red = error_->palette();
+    red.setColor(QPalette::WindowText, ErrorRedOn(red.color(QPalette::Window)));
+    error_->setPalette(red);
     error_->setVisible(false);
     frets_->setRange(kFewestFrets, kMostFrets);
     frets_->setValue(kDefaultFrets);

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "platform/AccidentalsDelegate.h"
+#include "platform/Contrast.h"
 #include "platform/ReadableAccidentals.h"
 #include "theory/SpelledScale.h"
 #include "window/ToolWindows.h"
@@ -158,9 +159,7 @@ void wdwChords::Refresh() {
         }
         auto* entry = new QListWidgetItem(text, chords_);
         if (!item.Read()) {
-            entry->setForeground(palette().color(QPalette::Text).lightness() > 128
-                                     ? QColor(255, 120, 110)
-                                     : QColor(190, 0, 0));
+            entry->setForeground(ErrorRedOn(palette().color(QPalette::Base)));
             entry->setToolTip(ReadableToolTip("Cannot be read: " + Text(item.error)));
             entry->setFlags(entry->flags() & ~Qt::ItemIsSelectable);
         }

@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <cmath>
 
 #include "MainWindowFixture.h"
 #include "matching/NoteNameTable.h"
+#include "platform/Contrast.h"
 
 namespace orvel {
 namespace {
@@ -208,6 +210,20 @@ TEST_F(FretboardWindow, TheDetailsNeckKeepsItsChoicesFromRowToRow) {
     neck.CustomTuning().setText("D2 H2");
     emit neck.CustomTuning().editingFinished();
     EXPECT_NE(neck.TuningError().indexOf("\"H2\""), -1);
+    for (QLabel* label : neck.findChildren<QLabel*>()) {
+        if (label->text() == neck.TuningError()) {  // said in a red that reads
+            const QImage said = label->grab().toImage();
+            int red = 0;
+            for (int y = 0; y < said.height(); ++y) {
+                for (int x = 0; x < said.width(); ++x) {
+                    const QColor pixel = said.pixelColor(x, y);
+                    red += pixel.red() > pixel.green() + 100 &&
+                           ContrastRatio(pixel, said.pixelColor(0, 0)) >= kReadableContrast;
+                }
+            }
+            EXPECT_GT(red, 20);
+        }
+    }
     EXPECT_EQ(neck.Board().CurrentTuning().AsciiPitches(), "E2 A2 D3 G3 B3 E4")
         << "the neck stays as it was";
     neck.CustomTuning().setText("D2 A2 D3");
