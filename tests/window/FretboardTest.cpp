@@ -212,6 +212,7 @@ TEST_F(FretboardWindow, TheDetailsNeckKeepsItsChoicesFromRowToRow) {
     EXPECT_NE(neck.TuningError().indexOf("\"H2\""), -1);
     for (QLabel* label : neck.findChildren<QLabel*>()) {
         if (label->text() == neck.TuningError()) {  // said in a red that reads
+            QCoreApplication::processEvents();       // laid out, as shown
             const QImage said = label->grab().toImage();
             int red = 0;
             for (int y = 0; y < said.height(); ++y) {
