@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModel>
-#include <QElapsedTimer>
 #include <QMenu>
 #include <QProcess>
 #include <QSignalSpy>
