@@ -24,6 +24,18 @@ constexpr int KeyNearMiddleC(int pitchClass) {
     return 60 + pitchClass;
 }
 
+// `key` moved by whole octaves into `lowest` to `highest`, a range of an
+// octave or more; a key within it stays.
+constexpr int OctavesInto(int key, int lowest, int highest) {
+    while (key < lowest) {
+        key += 12;
+    }
+    while (key > highest) {
+        key -= 12;
+    }
+    return key;
+}
+
 // The set's notes (positions above the root) from `rootKey` up to the root
 // an octave higher and back down, one eighth note each at `beatsPerMinute`.
 std::vector<TimedNote> ScaleRun(PitchClassSet set, int rootKey, double beatsPerMinute);

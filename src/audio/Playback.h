@@ -47,8 +47,6 @@ class Playback : public QObject {
     int Tempo() const { return tempo_; }
     // The latest play's number: a window that keeps it knows the play for its own.
     int CurrentPlay() const { return play_; }
-    // The MIDI keys sounding now, lowest first; none when nothing plays.
-    const QList<int>& Sounding() const { return sounding_; }
 
     // Plays `notes`, stopping what played before.
     void Play(const std::vector<TimedNote>& notes);
@@ -65,6 +63,7 @@ class Playback : public QObject {
     // The play could not start; the message says what is missing.
     void failed(const QString& message);
     void tempoChanged(int beatsPerMinute);
+    // The MIDI keys sounding now, lowest first; none once nothing plays.
     void soundingChanged(const QList<int>& keys);
 
   private:

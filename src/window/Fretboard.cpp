@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "audio/Performance.h"
 #include "matching/NoteNameTable.h"
 #include "platform/ReadableAccidentals.h"
 
@@ -88,14 +89,8 @@ void Fretboard::SetSounding(const QList<int>& midiKeys) {
         highest = std::max(highest, tuning_.KeyAt(string, frets_));
     }
     QList<int> lit;
-    for (int key : midiKeys) {
-        while (key < lowest) {
-            key += 12;
-        }
-        while (key > highest) {
-            key -= 12;
-        }
-        lit.append(key);
+    for (const int key : midiKeys) {
+        lit.append(OctavesInto(key, lowest, highest));
     }
     if (lit != lit_) {
         lit_ = lit;

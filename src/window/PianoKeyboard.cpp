@@ -37,16 +37,10 @@ void PianoKeyboard::Show(int root, PitchClasses scale, PitchClasses ticked) {
 }
 
 void PianoKeyboard::SetSounding(const QList<int>& midiKeys) {
+    const int first = KeyNearMiddleC(root_);
     QList<int> lit;
     for (const int midiKey : midiKeys) {
-        int key = midiKey - KeyNearMiddleC(root_);
-        while (key < 0) {
-            key += 12;
-        }
-        while (key >= kKeys) {
-            key -= 12;
-        }
-        lit.append(key);
+        lit.append(OctavesInto(midiKey, first, first + kKeys - 1) - first);
     }
     if (lit != lit_) {
         lit_ = lit;
