@@ -177,6 +177,9 @@ TEST_F(DetailsWindow, ARowFromAnotherRootUnderAnotherChosenRoot) {
     QTest::mouseClick(play, Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([&] { return keys.IsLit(0); }, 2000)) << "the run starts on D";
     QTest::mouseClick(play, Qt::LeftButton);
+    keys.SetSounding({60, 98});  // C4 and D7, beyond the keys from D4 to D6
+    EXPECT_TRUE(keys.IsLit(10)) << "C5";
+    EXPECT_TRUE(keys.IsLit(24)) << "D6";
 
     QAction* copyNotes = nullptr;
     for (QAction* entry : window->lbContaining()->actions()) {
