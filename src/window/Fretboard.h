@@ -26,6 +26,7 @@
 #include "scales/PitchClassSet.h"
 #include "theory/SpelledScale.h"
 #include "theory/Tuning.h"
+#include "window/MarkColours.h"
 
 namespace orvel {
 
@@ -37,8 +38,8 @@ class Fretboard : public QWidget {
 
     static inline const QColor kScaleMark{40, 110, 40};
     static inline const QColor kRootMark{150, 35, 35};
-    static inline const QColor kTicked{225, 110, 0};
-    static inline const QColor kSounding{255, 200, 40};
+    static inline const QColor kTicked = kTickedColour;
+    static inline const QColor kSounding = kSoundingColour;
 
     explicit Fretboard(QWidget* parent = nullptr);
 

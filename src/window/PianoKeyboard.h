@@ -15,6 +15,7 @@
 #include <bitset>
 
 #include "scales/PitchClassSet.h"
+#include "window/MarkColours.h"
 
 namespace orvel {
 
@@ -25,8 +26,8 @@ class PianoKeyboard : public QWidget {
     static constexpr int kKeys = 25;  // two octaves from the root, and the root above
     static inline const QColor kScaleWhite{150, 205, 150};
     static inline const QColor kScaleBlack{40, 110, 40};
-    static inline const QColor kTicked{225, 110, 0};
-    static inline const QColor kSounding{255, 200, 40};
+    static inline const QColor kTicked = kTickedColour;
+    static inline const QColor kSounding = kSoundingColour;
 
     explicit PianoKeyboard(QWidget* parent = nullptr);
 
