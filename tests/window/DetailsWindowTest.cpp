@@ -14,6 +14,7 @@
 #include "MainWindowFixture.h"
 #include "platform/AccidentalsLabel.h"
 #include "support/Glyphs.h"
+#include "support/Pixels.h"
 #include "window/PianoKeyboard.h"
 
 namespace orvel {
@@ -211,14 +212,10 @@ TEST_F(DetailsWindow, ARootOnABlackKeyHasAWhiteKeyBeforeIt) {
     EXPECT_EQ(image.pixelColor(QPoint(3, keys.height() - 6) * image.devicePixelRatio()),
               QColor(Qt::white))
         << "the C before D flat, outside the scale";
-    int named = 0;  // dark pixels of its name, C4
-    const QRect name = keys.NameRect(-1);
-    for (int y = name.top(); y <= name.bottom(); ++y) {
-        for (int x = name.left(); x <= name.right(); ++x) {
-            named += image.pixelColor(QPoint(x, y) * image.devicePixelRatio()).lightness() < 100;
-        }
-    }
-    EXPECT_GT(named, 10) << keys.KeyName(-1).toStdString();
+    EXPECT_GT(testing_support::CountPixels(image, keys.NameRect(-1),
+                                           [](QColor pixel) { return pixel.lightness() < 100; }),
+              10)
+        << "its name, " << keys.KeyName(-1).toStdString();
     EXPECT_EQ(KeyBody(keys, 0), PianoKeyboard::kScaleBlack);
 
     // On a dark palette the keys stay apart: dark lines between white keys.

@@ -13,6 +13,7 @@
 #include "MainWindowFixture.h"
 #include "matching/NoteNameTable.h"
 #include "platform/Contrast.h"
+#include "support/Pixels.h"
 
 namespace orvel {
 namespace {
@@ -212,17 +213,16 @@ TEST_F(FretboardWindow, TheDetailsNeckKeepsItsChoicesFromRowToRow) {
     EXPECT_NE(neck.TuningError().indexOf("\"H2\""), -1);
     for (QLabel* label : neck.findChildren<QLabel*>()) {
         if (label->text() == neck.TuningError()) {  // said in a red that reads
-            QCoreApplication::processEvents();       // laid out, as shown
+            QCoreApplication::processEvents();      // laid out, as shown
             const QImage said = label->grab().toImage();
-            int red = 0;
-            for (int y = 0; y < said.height(); ++y) {
-                for (int x = 0; x < said.width(); ++x) {
-                    const QColor pixel = said.pixelColor(x, y);
-                    red += pixel.red() > pixel.green() + 100 &&
-                           ContrastRatio(pixel, said.pixelColor(0, 0)) >= kReadableContrast;
-                }
-            }
-            EXPECT_GT(red, 20);
+            EXPECT_GT(testing_support::CountPixels(said, label->rect(),
+                                                   [&](QColor pixel) {
+                                                       return pixel.red() > pixel.green() + 100 &&
+                                                              ContrastRatio(
+                                                                  pixel, said.pixelColor(0, 0)) >=
+                                                                  kReadableContrast;
+                                                   }),
+                      20);
         }
     }
     EXPECT_EQ(neck.Board().CurrentTuning().AsciiPitches(), "E2 A2 D3 G3 B3 E4")

@@ -24,6 +24,7 @@
 #include "MainWindowFixture.h"
 #include "audio/LoadedPlayer.h"
 #include "platform/Contrast.h"
+#include "support/Pixels.h"
 #include "support/StalledSoundServer.h"
 #include "window/PianoKeyboard.h"
 
@@ -474,13 +475,8 @@ TEST_F(OpenedWindow, TheDetailsKeyboardMarksTheScaleAndTheTickedNotes) {
     EXPECT_EQ(colourAt(bodyOf(2)), QColor(Qt::white)) << "D is not";
     // Each C carries its name; no other key does.
     const auto darkIn = [&](QRect area) {
-        int dark = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            for (int x = area.left(); x <= area.right(); ++x) {
-                dark += colourAt(QPoint(x, y)).lightness() < 100 ? 1 : 0;
-            }
-        }
-        return dark;
+        return testing_support::CountPixels(image, area,
+                                            [](QColor pixel) { return pixel.lightness() < 100; });
     };
     for (const int key : {0, 12, 24}) {
         EXPECT_GT(darkIn(keys.NameRect(key)), 10) << "C, key " << key;
