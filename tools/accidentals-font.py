@@ -14,6 +14,7 @@ face's, so a line that mixes this font in is no taller.
 
 import math
 import sys
+from io import BytesIO
 
 from fontTools.fontBuilder import FontBuilder
 from fontTools.pens.ttGlyphPen import TTGlyphPen
@@ -101,36 +102,32 @@ def build():
     builder = FontBuilder(EM, isTTF=True)
     builder.setupGlyphOrder(names)
     builder.setupCharacterMap({0x20: "space", **{code: name for name, (code, _, _) in GLYPHS.items()}})
-    outlines, advances = {}, {}
-    empty = TTGlyphPen(None)
-    outlines[".notdef"] = empty.glyph()
-    outlines["space"] = TTGlyphPen(None).glyph()
-    advances[".notdef"] = (500, 0)
-    advances["space"] = (300, 0)
+    outlines = {".notdef": TTGlyphPen(None).glyph(), "space": TTGlyphPen(None).glyph()}
+    advances = {".notdef": 500, "space": 300}
     for name, (_, advance, draw) in GLYPHS.items():
         pen = TTGlyphPen(None)
         draw(pen)
         outlines[name] = pen.glyph()
-        advances[name] = (advance, 0)
+        advances[name] = advance
     builder.setupGlyf(outlines)
-    metrics = {}
     glyf = builder.font["glyf"]
-    for name in names:
-        metrics[name] = (advances[name][0], getattr(glyf[name], "xMin", 0))
-    builder.setupHorizontalMetrics(metrics)
+    builder.setupHorizontalMetrics(
+        {name: (advances[name], getattr(glyf[name], "xMin", 0)) for name in names})
     ascent, descent = 800, 150
     builder.setupHorizontalHeader(ascent=ascent, descent=-descent)
     builder.setupNameTable({"familyName": FAMILY, "styleName": "Regular"})
     builder.setupOS2(sTypoAscender=ascent, sTypoDescender=-descent, sTypoLineGap=0,
                      usWinAscent=ascent, usWinDescent=descent, sCapHeight=CAP, sxHeight=530)
     builder.setupPost()
+    # The same bytes from every build: no time of making in the font.
+    builder.font["head"].created = builder.font["head"].modified = 0
+    builder.font.recalcTimestamp = False
     return builder.font
 
 
 def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)
-    from io import BytesIO
     data = BytesIO()
     build().save(data)
     font = data.getvalue()
@@ -139,7 +136,7 @@ def main():
         out.write("// Written by tools/accidentals-font.py: do not edit.\n"
                   "#include <cstddef>\n\n"
                   "namespace orvel {\n\n"
-                  f"extern const unsigned char kAccidentalsFont[] = {{\n    " + ",\n    ".join(rows) +
+                  "extern const unsigned char kAccidentalsFont[] = {\n    " + ",\n    ".join(rows) +
                   "\n};\n"
                   f"extern const std::size_t kAccidentalsFontSize = {len(font)};\n\n"
                   "}  // namespace orvel\n")
