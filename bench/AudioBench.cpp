@@ -16,7 +16,7 @@
 namespace orvel::bench {
 namespace {
 
-const std::vector<TimedNote> kScale = ScaleRun(2773, KeyNearMiddleC(0), 120);
+const std::vector<TimedNote> kScale = ScaleRun(2773, KeyNearMiddleC(kC), 120);
 
 void BM_LoadSoundfont(benchmark::State& state) {
     for (auto _ : state) {

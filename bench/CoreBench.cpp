@@ -28,7 +28,7 @@ namespace {
 TScaleQuery WorstCaseQuery() {
     TScaleQuery query;
     query.QueryNotes = 0;
-    query.RootIndex = 3;
+    query.RootIndex = NoteTableIndex(3);
     query.RootCaption = "C";
     query.Labels = StandardNoteNames();
     query.IncludeOtherRoots = true;
@@ -69,13 +69,7 @@ void BM_RankSixteenChords(benchmark::State& state) {
     std::size_t rows = 0;
     for (auto _ : state) {
         const Progression progression = ReadProgression(line, ReadAs::Chords);
-        std::vector<ProgressionChord> chords;
-        for (const ChordSymbol* chord : progression.Chords()) {
-            chords.push_back({chord->root.PitchClass(), chord->Notes()});
-        }
-        const ChordScales ranked = RankScales(
-            catalogue, chords, progression.Notes(),
-            [](const TScale& entry) { return SpellAsFor(entry.Bank) == SpellAs::Scale; });
+        const ChordScales ranked = RankProgression(catalogue, progression);
         rows = ranked.fits.size() + ranked.nearly.size();
         benchmark::DoNotOptimize(ranked);
     }

@@ -23,6 +23,7 @@
 #include "scales/LoadScales.h"
 #include "support/FakeMidiInput.h"
 #include "window/Fretboard.h"
+#include "window/ToolWindows.h"
 #include "window/wdwChords.h"
 #include "window/wdwMain.h"
 
@@ -42,7 +43,8 @@ wdwMain::Services ServicesOver(std::size_t entries) {
     return {[entries] {
                 return ScaleLoad{SyntheticCatalogue(entries), std::nullopt};
             },
-            [](const QString&, const QString&) {}, &silence, &keyboard, "synthetic catalogue"};
+            [](QWidget*, const QString&, const QString&) {}, &silence, &keyboard,
+            "synthetic catalogue"};
 }
 
 void BM_ClickRefillsBothLists(benchmark::State& state) {
@@ -82,8 +84,8 @@ void BM_TickNotesRefillsBothListsOnce(benchmark::State& state) {
     Click(*window.cbOther());
     QSignalSpy refills(window.lbContaining()->model(), &QAbstractItemModel::modelReset);
     // Bit c for pitch class c, so the strings read from B down to C.
-    const PitchClassesAboveC major("101010110101");   // C D E F G A B
-    const PitchClassesAboveC dorian("011010101101");  // C D Eb F G A Bb
+    const auto major = PitchClassesAboveC::FromBits(0b101010110101);   // C D E F G A B
+    const auto dorian = PitchClassesAboveC::FromBits(0b011010101101);  // C D Eb F G A Bb
     bool flip = false;
     refills.clear();
     for (auto _ : state) {
@@ -116,7 +118,8 @@ void BM_ChordWindowRefresh(benchmark::State& state) {
         chords.Refresh();
         chords.repaint();
     }
-    state.counters["rows"] = chords.Fits().rowCount() + chords.Nearly().rowCount();
+    state.counters["rows"] =
+        chords.Fits().model()->rowCount() + chords.Nearly().model()->rowCount();
 }
 BENCHMARK(BM_ChordWindowRefresh)
     ->Arg(0)
@@ -130,7 +133,9 @@ BENCHMARK(BM_ChordWindowRefresh)
 void BM_DoubleClickOpensDetails(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
-        auto window = std::make_unique<wdwMain>(ServicesOver(1'000));
+        const wdwMain::Services services = ServicesOver(1'000);
+        auto window = std::make_unique<wdwMain>(services);
+        auto* tools = new ToolWindows(*window, *services.playback);  // the window owns it
         window->Open();
         Click(*window->cbScale(0));
         QCoreApplication::processEvents();
@@ -140,7 +145,7 @@ void BM_DoubleClickOpensDetails(benchmark::State& state) {
         QCoreApplication::processEvents();
         state.ResumeTiming();
         QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, row);
-        window->Details()->repaint();
+        tools->Details()->repaint();
         state.PauseTiming();
         window.reset();
         QCoreApplication::processEvents();
@@ -230,7 +235,7 @@ void BM_PaintFretboard(benchmark::State& state) {
     board.SetTuning(ReadTuning("guitar8"), kMostFrets);
     board.SetLabels(Fretboard::Labels::Notes);
     const PitchClassSet notes = state.range(0) == 7 ? 0xAD5 : 0xFFF;
-    board.Show(SpellScale(notes, 0), {});
+    board.Show(SpellScale(notes, kC), {});
     board.resize(board.sizeHint());
     QImage image(board.size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
@@ -239,7 +244,9 @@ void BM_PaintFretboard(benchmark::State& state) {
     int marks = 0;
     for (int string = 1; string <= board.CurrentTuning().StringCount(); ++string) {
         for (int fret = 0; fret <= kMostFrets; ++fret) {
-            marks += board.IsMarked(board.CurrentTuning().KeyAt(string, fret) % 12) ? 1 : 0;
+            marks += board.IsMarked(PitchClass::OfKey(board.CurrentTuning().KeyAt(string, fret)))
+                         ? 1
+                         : 0;
         }
     }
     state.counters["marks"] = marks;

@@ -9,6 +9,7 @@
 #include "midi/LoadedMidiInput.h"
 #include "platform/MessageBox.h"
 #include "scales/ProgramFolder.h"
+#include "window/ToolWindows.h"
 
 namespace orvel {
 
@@ -23,8 +24,8 @@ wdwMain::Services ProgramServices() {
                 }
                 return load;
             },
-            [](const QString& message, const QString& detail) {
-                ShowMessageBox(nullptr, message, detail);
+            [](QWidget* over, const QString& message, const QString& detail) {
+                ShowMessageBox(over, message, detail);
             },
             // Lives with the application object, and stops the sound as it goes.
             new Playback([] { return std::make_unique<LoadedPlayer>(); }, qApp),
@@ -71,6 +72,7 @@ wdwMain& MainWindowInstance(const wdwMain::Services& services) {
     }
     auto* window = new wdwMain(services);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    new ToolWindows(*window, *services.playback);  // the window owns it
     window->Open();
     new AfterFirstPaint(*window, [midi = services.midi] { midi->Start(); });
     return *window;

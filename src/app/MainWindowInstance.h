@@ -12,7 +12,8 @@ namespace orvel {
 wdwMain::Services ProgramServices();
 
 // The main window: the open one if there is one, else a new one, laid out,
-// shown and opened. The window deletes itself when closed.
+// shown and opened, with its ToolWindows. The window deletes itself when
+// closed.
 wdwMain& MainWindowInstance(const wdwMain::Services& services = ProgramServices());
 
 }  // namespace orvel

@@ -46,4 +46,8 @@ int EndMs(const std::vector<TimedNote>& notes) {
     return end;
 }
 
+std::vector<TimedNote> ScaleRunOf(const ScaleRow& row, double beatsPerMinute) {
+    return ScaleRun(row.entry.Notes, KeyNearMiddleC(row.root), beatsPerMinute);
+}
+
 }  // namespace orvel

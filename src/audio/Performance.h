@@ -6,7 +6,9 @@
 
 #include <vector>
 
+#include "scales/PitchClass.h"
 #include "scales/PitchClassSet.h"
+#include "scales/ScaleRow.h"
 
 namespace orvel {
 
@@ -19,9 +21,9 @@ struct TimedNote {
     friend bool operator==(const TimedNote&, const TimedNote&) = default;
 };
 
-// The MIDI key of a pitch class above C in the octave of middle C.
-constexpr int KeyNearMiddleC(int pitchClass) {
-    return 60 + pitchClass;
+// The MIDI key of a pitch class in the octave of middle C.
+constexpr int KeyNearMiddleC(PitchClass note) {
+    return 60 + note.SemitonesAboveC();
 }
 
 // `key` moved by whole octaves into `lowest` to `highest`, a range of an
@@ -39,6 +41,8 @@ constexpr int OctavesInto(int key, int lowest, int highest) {
 // The set's notes (positions above the root) from `rootKey` up to the root
 // an octave higher and back down, one eighth note each at `beatsPerMinute`.
 std::vector<TimedNote> ScaleRun(PitchClassSet set, int rootKey, double beatsPerMinute);
+// What Play sounds for a row: its scale so, from its root near middle C.
+std::vector<TimedNote> ScaleRunOf(const ScaleRow& row, double beatsPerMinute);
 
 // The set's notes above `rootKey`, all at once, for two seconds.
 std::vector<TimedNote> Chord(PitchClassSet set, int rootKey);

@@ -10,16 +10,15 @@ namespace orvel::cli {
 
 namespace {
 
-std::string RootName(int pitchClass) {
-    return std::string(kNoteNameTable[static_cast<std::size_t>(TableIndexOf(pitchClass))]);
+std::string RootName(PitchClass root) {
+    return std::string(TableName(root));
 }
 
 // The scale's notes that `against` does not have, spelled from the scale's
 // root.
-std::string AddedNotes(const TScale& entry, int root, PitchClassesAboveC against) {
+std::string AddedNotes(const TScale& entry, PitchClass root, PitchClassesAboveC against) {
     std::string added;
-    for (const NoteName& note :
-         NotesBeyond(SpellScale(entry.Notes, root, SpellAsFor(entry.Bank)), against)) {
+    for (const NoteName& note : NotesBeyond(SpellEntry(entry, root), against)) {
         added += (added.empty() ? "" : " ") + note.Ascii();
     }
     return added;
@@ -31,8 +30,8 @@ std::vector<std::string> Fields(const Progression& progression, std::span<const 
                                 const RankedScale& row, PitchClassesAboveC against) {
     const TScale& entry = catalogue[row.entry];
     return {entry.Bank, entry.Scale, RootName(row.root), std::to_string(entry.Notes),
-            row.missing >= 0 ? progression.Spelled(row.missing).value_or(NoteName{}).Ascii()
-                             : AddedNotes(entry, row.root, against)};
+            row.missing ? progression.Spelled(*row.missing).value_or(NoteName{}).Ascii()
+                        : AddedNotes(entry, row.root, against)};
 }
 
 void WriteTabLine(const std::vector<std::string>& fields, std::ostream& out) {
@@ -86,7 +85,7 @@ void WriteChordScalesTabSeparated(const Progression& progression, std::span<cons
 
 SpelledScale SpelledRanked(std::span<const TScale> catalogue, const RankedScale& row) {
     const TScale& entry = catalogue[row.entry];
-    return SpellScale(entry.Notes, row.root, SpellAsFor(entry.Bank));
+    return SpellEntry(entry, row.root);
 }
 
 void WriteChordScalesJson(const Progression& progression, std::span<const TScale> catalogue,

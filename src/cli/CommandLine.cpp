@@ -52,7 +52,7 @@ std::optional<double> ParseTempo(std::string_view text) {
 // What CLI11 reads, before it is checked.
 struct RawArguments {
     std::string catalogue;
-    std::string root{kNoteNameTable[kDefaultRootIndex]};
+    std::string root{TableName(kDefaultRootIndex)};
     std::string set;
     std::vector<std::string> notes;
     bool otherRoots = false;
@@ -140,7 +140,7 @@ Command Check(const RawArguments& raw, const std::vector<std::string>& unknown, 
     if (!root) {
         return UsageError{"unknown note for --root: " + raw.root};
     }
-    request.rootIndex = *root;
+    request.root = *root;
     request.otherRoots = raw.otherRoots;
     request.rootsInListOnly = raw.rootsInListOnly;
     request.json = raw.json;
@@ -192,11 +192,11 @@ Command Check(const RawArguments& raw, const std::vector<std::string>& unknown, 
         request.neck = std::move(neck);
     }
     for (const std::string& note : raw.notes) {
-        const auto index = ParseNote(note);
-        if (!index) {
+        const auto pitchClass = ParseNote(note);
+        if (!pitchClass) {
             return UsageError{"unknown note: " + note};
         }
-        request.querySet |= PositionBit((*index - request.rootIndex + 12) % 12);
+        request.querySet |= PositionBit(request.root.SemitonesUpTo(*pitchClass));
     }
     if (raw.chords) {
         if (!raw.notes.empty() || setGiven) {
@@ -228,14 +228,14 @@ Command Check(const RawArguments& raw, const std::vector<std::string>& unknown, 
 
 }  // namespace
 
-std::optional<int> ParseNote(std::string_view text) {
+std::optional<PitchClass> ParseNote(std::string_view text) {
     for (std::size_t i = 0; i < kNoteNameTable.size(); ++i) {
         if (text == kNoteNameTable[i]) {
-            return static_cast<int>(i);
+            return NoteTableIndex(static_cast<int>(i)).Note();
         }
     }
     try {
-        return TableIndexOf(ParseNoteName(text).PitchClass());
+        return ParseNoteName(text).PitchClass();
     } catch (const NoteNameError&) {
         return std::nullopt;
     }

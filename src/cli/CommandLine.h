@@ -31,7 +31,7 @@ namespace orvel::cli {
 
 struct MatchRequest {
     std::optional<std::filesystem::path> catalogue;  // the program's own when absent
-    int rootIndex = kDefaultRootIndex;               // index into the note-name table
+    PitchClass root = kC;
     PitchClassSet querySet = 0;
     bool otherRoots = false;
     bool rootsInListOnly = false;
@@ -58,7 +58,7 @@ using Command = std::variant<MatchRequest, ShowHelp, ShowVersion, UsageError>;
 // `arguments` without the program's name.
 Command ParseCommandLine(std::span<const std::string_view> arguments);
 
-// The index of a note in the note-name table (A is 0), or nothing.
-std::optional<int> ParseNote(std::string_view text);
+// The pitch class of a note name, or nothing.
+std::optional<PitchClass> ParseNote(std::string_view text);
 
 }  // namespace orvel::cli

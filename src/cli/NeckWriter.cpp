@@ -12,17 +12,6 @@ namespace {
 
 constexpr std::size_t kCellWidth = 4;  // "F## " and "Bbb " fit
 
-// The place of the scale's note of `pitchClass` in its notes, if it has one.
-std::optional<std::size_t> DegreeOf(const SpelledScale& scale, int pitchClass) {
-    const auto found =
-        std::find_if(scale.notes.begin(), scale.notes.end(),
-                     [&](const NoteName& note) { return note.PitchClass() == pitchClass; });
-    if (found == scale.notes.end()) {
-        return std::nullopt;
-    }
-    return static_cast<std::size_t>(found - scale.notes.begin());
-}
-
 std::string Padded(std::string text, std::size_t width) {
     text.resize(std::max(width, text.size()), ' ');
     return text;
@@ -35,7 +24,7 @@ void WriteNeck(const SpelledScale& scale, const Neck& neck, std::ostream& out) {
         std::vector<std::string> cells;  // the pitch, the open string, the nut, the frets
         cells.push_back(Padded(neck.tuning.OpenString(string).Ascii(), kCellWidth));
         for (int fret = 0; fret <= neck.frets; ++fret) {
-            const auto degree = DegreeOf(scale, neck.tuning.KeyAt(string, fret) % 12);
+            const auto degree = scale.DegreeOf(PitchClass::OfKey(neck.tuning.KeyAt(string, fret)));
             cells.push_back(Padded(degree ? scale.notes[*degree].Ascii() : "-", kCellWidth));
             if (fret == 0) {
                 cells.push_back("| ");
@@ -60,13 +49,9 @@ nlohmann::ordered_json NeckJson(const SpelledScale& scale, const Neck& neck) {
         json["tuning"].push_back(pitch.Ascii());
     }
     json["frets"] = neck.frets;
-    PitchClassesAboveC notes;
-    for (const NoteName& note : scale.notes) {
-        notes.set(static_cast<std::size_t>(note.PitchClass()));
-    }
     json["positions"] = nlohmann::ordered_json::array();
-    for (const FretPosition& place : PositionsOn(neck.tuning, neck.frets, notes)) {
-        const std::size_t degree = *DegreeOf(scale, place.key % 12);
+    for (const FretPosition& place : PositionsOn(neck.tuning, neck.frets, scale.PitchClasses())) {
+        const std::size_t degree = *scale.DegreeOf(PitchClass::OfKey(place.key));
         json["positions"].push_back({{"string", place.string},
                                      {"fret", place.fret},
                                      {"note", scale.notes[degree].Ascii()},

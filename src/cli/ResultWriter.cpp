@@ -88,8 +88,7 @@ void WriteTabSeparated(const TMatchResult& result, std::ostream& out,
 }
 
 SpelledScale SpelledRow(const TMatchResult& result, const TMatchRow& row, RootSpelling spelling) {
-    return SpellScale(result.EntryNotes(row), result.RootPitchClass(row),
-                      SpellAsFor(result.Bank(row)), spelling);
+    return SpellEntry(result.Entry(row), result.RootPitchClass(row), spelling);
 }
 
 void WriteJson(const TMatchResult& result, std::ostream& out, std::optional<RootSpelling> spell,

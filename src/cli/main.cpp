@@ -75,9 +75,9 @@ std::optional<std::string> PlayThrough(const std::vector<orvel::TimedNote>& note
 }
 
 // Plays, or writes to a WAV file, a scale up and down from its root.
-int PlayScale(orvel::PitchClassSet set, int rootPitchClass,
+int PlayScale(orvel::PitchClassSet set, orvel::PitchClass root,
               const orvel::cli::MatchRequest& request) {
-    const auto notes = orvel::ScaleRun(set, orvel::KeyNearMiddleC(rootPitchClass), request.tempo);
+    const auto notes = orvel::ScaleRun(set, orvel::KeyNearMiddleC(root), request.tempo);
     try {
         if (request.wav) {
             orvel::Renderer renderer(orvel::Player::DefaultSoundfont());
@@ -120,14 +120,7 @@ int PlayFirstRow(const orvel::TMatchResult& result, const orvel::cli::MatchReque
 // that fits.
 int RankChords(const orvel::Progression& progression, const std::vector<orvel::TScale>& catalogue,
                const orvel::cli::MatchRequest& request) {
-    std::vector<orvel::ProgressionChord> chords;
-    for (const orvel::ChordSymbol* chord : progression.Chords()) {
-        chords.push_back({chord->root.PitchClass(), chord->Notes()});
-    }
-    const orvel::ChordScales ranked =
-        orvel::RankScales(catalogue, chords, progression.Notes(), [](const orvel::TScale& entry) {
-            return orvel::SpellAsFor(entry.Bank) == orvel::SpellAs::Scale;
-        });
+    const orvel::ChordScales ranked = orvel::RankProgression(catalogue, progression);
     std::ios::sync_with_stdio(false);
     if (request.json) {
         orvel::cli::WriteChordScalesJson(progression, catalogue, ranked, std::cout, request.neck);
@@ -166,9 +159,9 @@ int Match(const orvel::cli::MatchRequest& request) {
 
     orvel::TScaleQuery query;
     query.QueryNotes = request.querySet;
-    query.RootIndex = request.rootIndex;
+    query.RootIndex = orvel::NoteTableIndex::Of(request.root);
     query.Labels = orvel::StandardNoteNames();
-    query.RootCaption = query.Labels[static_cast<std::size_t>(request.rootIndex)];
+    query.RootCaption = orvel::TableName(request.root);
     query.IncludeOtherRoots = request.otherRoots;
     query.RootsInListOnly = request.rootsInListOnly;
     const orvel::TMatchResult result = orvel::MatchScales(query, load.scales);

@@ -19,7 +19,8 @@ NoteNames PassRootNames(const TScaleQuery& query) {
     NoteNames names;
     names[0] = query.RootCaption;
     for (int i = 1; i < kPositionCount; ++i) {
-        names[i] = query.Labels[(query.RootIndex + i) % kPositionCount];
+        names[i] = query.Labels[static_cast<std::size_t>(
+            NoteTableIndex(query.RootIndex.Value() + i).Value())];
     }
     return names;
 }

@@ -5,6 +5,8 @@
 #include <string_view>
 
 #include "matching/TScaleQuery.h"
+#include "scales/NoteTableIndex.h"
+#include "scales/PitchClass.h"
 
 namespace orvel {
 
@@ -15,16 +17,14 @@ inline constexpr std::array<std::string_view, 12> kNoteNameTable = {
     "A", "A# / Bb", "B", "C", "C# / Db", "D", "D# / Eb", "E", "F", "F# / Gb", "G", "G# / Ab"};
 
 // The root the window and orvel-match start from: C.
-inline constexpr int kDefaultRootIndex = 3;
+inline constexpr NoteTableIndex kDefaultRootIndex = NoteTableIndex::Of(kC);
 
-// The pitch class above C of the note at an index of the table (A is 9).
-constexpr int PitchClassAboveC(int tableIndex) {
-    return (tableIndex + 9) % 12;
+// The table's name at an index, and of a pitch class ("C# / Db" for 1).
+constexpr std::string_view TableName(NoteTableIndex index) {
+    return kNoteNameTable[static_cast<std::size_t>(index.Value())];
 }
-
-// The index in the table of a pitch class above C (C is 3).
-constexpr int TableIndexOf(int pitchClassAboveC) {
-    return (pitchClassAboveC + 3) % 12;
+constexpr std::string_view TableName(PitchClass note) {
+    return TableName(NoteTableIndex::Of(note));
 }
 
 // The table as the matching's note names (TScaleQuery::Labels).

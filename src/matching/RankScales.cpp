@@ -6,6 +6,8 @@
 #include <bit>
 #include <tuple>
 
+#include "theory/SpelledScale.h"
+
 namespace orvel {
 
 namespace {
@@ -30,16 +32,21 @@ Mask Rotated(Mask positions, int root) {
 }
 
 Mask MaskOf(PitchClassesAboveC notes) {
-    return static_cast<Mask>(notes.to_ulong());
+    return notes.Bits();
 }
 
 int Count(Mask mask) {
     return std::popcount(mask);
 }
 
+struct ProgressionChord {
+    PitchClass root;
+    PitchClassesAboveC notes;
+};
+
 // How a root ranks among equals: the first or last chord's root, another
 // chord's root, any other.
-int RootRank(int root, std::span<const ProgressionChord> chords) {
+int RootRank(PitchClass root, std::span<const ProgressionChord> chords) {
     if (chords.empty()) {
         return 0;
     }
@@ -54,23 +61,18 @@ int RootRank(int root, std::span<const ProgressionChord> chords) {
 void Rank(std::vector<RankedScale>& scales, std::span<const ProgressionChord> chords) {
     std::array<int, kPositionCount> rootRank{};
     for (int root = 0; root < kPositionCount; ++root) {
-        rootRank[static_cast<std::size_t>(root)] = RootRank(root, chords);
+        rootRank[static_cast<std::size_t>(root)] = RootRank(PitchClass(root), chords);
     }
+    const auto rank = [&](const RankedScale& scale) {
+        return rootRank[static_cast<std::size_t>(scale.root.SemitonesAboveC())];
+    };
     std::stable_sort(scales.begin(), scales.end(), [&](const RankedScale& a, const RankedScale& b) {
-        return std::tuple(a.added, rootRank[static_cast<std::size_t>(a.root)], a.entry) <
-               std::tuple(b.added, rootRank[static_cast<std::size_t>(b.root)], b.entry);
+        return std::tuple(a.added, rank(a), a.entry) < std::tuple(b.added, rank(b), b.entry);
     });
 }
 
-}  // namespace
-
-PitchClassesAboveC NotesOn(PitchClassSet set, int root) {
-    return PitchClassesAboveC(Rotated(PositionMask(set), root));
-}
-
 ChordScales RankScales(std::span<const TScale> catalogue, std::span<const ProgressionChord> chords,
-                       PitchClassesAboveC notes,
-                       const std::function<bool(const TScale&)>& isScale) {
+                       PitchClassesAboveC notes) {
     ChordScales ranked;
     ranked.perChord.resize(chords.size());
     const Mask wanted = MaskOf(notes);
@@ -79,7 +81,7 @@ ChordScales RankScales(std::span<const TScale> catalogue, std::span<const Progre
         chordMasks.push_back(MaskOf(chord.notes));
     }
     for (std::uint32_t entry = 0; entry < catalogue.size(); ++entry) {
-        if (!isScale(catalogue[entry])) {
+        if (SpellAsFor(catalogue[entry].Bank) == SpellAs::Chord) {
             continue;
         }
         const Mask positions = PositionMask(catalogue[entry].Notes);
@@ -90,16 +92,17 @@ ChordScales RankScales(std::span<const TScale> catalogue, std::span<const Progre
             const Mask lacking = wanted & ~scale;
             const int added = Count(scale & ~wanted);
             if (lacking == 0) {
-                ranked.fits.push_back({entry, root, added, -1, true});
+                ranked.fits.push_back({entry, PitchClass(root), added, std::nullopt, true});
             } else if (Count(lacking) == 1) {
-                ranked.nearly.push_back({entry, root, added, std::countr_zero(lacking), false});
+                ranked.nearly.push_back(
+                    {entry, PitchClass(root), added, PitchClass(std::countr_zero(lacking)), false});
             }
         }
         for (std::size_t c = 0; c < chords.size(); ++c) {
-            const Mask scale = onRoot[static_cast<std::size_t>(chords[c].root)];
+            const Mask scale = onRoot[static_cast<std::size_t>(chords[c].root.SemitonesAboveC())];
             if ((chordMasks[c] & ~scale) == 0) {
                 ranked.perChord[c].push_back({entry, chords[c].root, Count(scale & ~chordMasks[c]),
-                                              -1, (wanted & ~scale) == 0});
+                                              std::nullopt, (wanted & ~scale) == 0});
             }
         }
     }
@@ -109,6 +112,20 @@ ChordScales RankScales(std::span<const TScale> catalogue, std::span<const Progre
         Rank(scales, chords);
     }
     return ranked;
+}
+
+}  // namespace
+
+ChordScales RankProgression(std::span<const TScale> catalogue, const Progression& progression) {
+    const PitchClassesAboveC notes = progression.Notes();
+    if (notes.Empty()) {
+        return {};
+    }
+    std::vector<ProgressionChord> chords;
+    for (const ChordSymbol* chord : progression.Chords()) {
+        chords.push_back({chord->root.PitchClass(), chord->Notes()});
+    }
+    return RankScales(catalogue, chords, notes);
 }
 
 }  // namespace orvel

@@ -16,29 +16,26 @@
 //     order; each says whether it also fits the whole progression (G7 in
 //     Dm7 G7 Cmaj7 gives G Mixolydian, which does).
 //
-// Notes are pitch classes above C (PitchClassesAboveC). Every list is
-// bounded by the catalogue's size times twelve roots.
+// Only scales are ranked: the catalogue's chords (the bank "Chords") are
+// left out. Every list is bounded by the catalogue's size times twelve
+// roots.
 
 #include <cstdint>
-#include <functional>
+#include <optional>
 #include <span>
 #include <vector>
 
-#include "scales/PitchClassSet.h"
+#include "scales/PitchClass.h"
 #include "scales/TScale.h"
+#include "theory/Progression.h"
 
 namespace orvel {
 
-struct ProgressionChord {
-    int root = 0;  // pitch class above C
-    PitchClassesAboveC notes;
-};
-
 struct RankedScale {
     std::uint32_t entry = 0;  // index in the catalogue
-    int root = 0;             // pitch class above C
-    int added = 0;            // notes beyond the progression's (or the chord's)
-    int missing = -1;         // the one note of the progression it lacks, or -1
+    PitchClass root;
+    int added = 0;                      // notes beyond the progression's (or the chord's)
+    std::optional<PitchClass> missing;  // the one note of the progression it lacks
     bool fitsProgression = false;
 
     friend bool operator==(const RankedScale&, const RankedScale&) = default;
@@ -50,14 +47,10 @@ struct ChordScales {
     std::vector<std::vector<RankedScale>> perChord;  // in the order of `chords`
 };
 
-// `chords` in the order they are played, each once; `notes` every note of
-// the progression (the chords' and any others). A set of notes without
-// chords is ranked the same way, without chord roots and chord-scales.
-// Only the entries `isScale` admits are ranked (not the catalogue's chords).
-ChordScales RankScales(std::span<const TScale> catalogue, std::span<const ProgressionChord> chords,
-                       PitchClassesAboveC notes, const std::function<bool(const TScale&)>& isScale);
-
-// The notes of `set` (positions above the root) on `root` (C = 0).
-PitchClassesAboveC NotesOn(PitchClassSet set, int root);
+// The chords that could be read, in the order they are played, each once,
+// and every note of the progression (the chords' and any notes). A line
+// read as notes is ranked the same way, without chord roots and
+// chord-scales; nothing read gives empty lists.
+ChordScales RankProgression(std::span<const TScale> catalogue, const Progression& progression);
 
 }  // namespace orvel

@@ -9,7 +9,7 @@
 namespace orvel {
 
 TMatchResult::TMatchResult(std::span<const TScale> catalogue, NoteNames passRootNames,
-                           int rootIndex)
+                           NoteTableIndex rootIndex)
     : catalogue_(catalogue), passRootNames_(std::move(passRootNames)), rootIndex_(rootIndex) {}
 
 std::string TMatchResult::Cell(const TMatchRow& row, int column) const {

@@ -35,7 +35,8 @@ class TMatchResult {
     static constexpr int kContainingCellCount = 4;
 
     TMatchResult() = default;
-    TMatchResult(std::span<const TScale> catalogue, NoteNames passRootNames, int rootIndex);
+    TMatchResult(std::span<const TScale> catalogue, NoteNames passRootNames,
+                 NoteTableIndex rootIndex);
 
     std::string ValueText;
     TMatchRows ExactRows;
@@ -49,11 +50,13 @@ class TMatchResult {
     std::string_view RootName(const TMatchRow& row) const { return passRootNames_[row.Pass]; }
     PitchClassSet EntryNotes(const TMatchRow& row) const { return Entry(row).Notes; }
     // The root the row was found under, as an index into the note-name table.
-    int RootIndex(const TMatchRow& row) const {
-        return (rootIndex_ + static_cast<int>(row.Pass)) % kPositionCount;
+    NoteTableIndex RootIndex(const TMatchRow& row) const {
+        return NoteTableIndex(rootIndex_.Value() + static_cast<int>(row.Pass));
     }
-    // That root as a pitch class above C: what spelling and playing start from.
-    int RootPitchClass(const TMatchRow& row) const { return PitchClassAboveC(RootIndex(row)); }
+    // That root as a pitch class: what spelling and playing start from.
+    PitchClass RootPitchClass(const TMatchRow& row) const { return RootIndex(row).Note(); }
+    // The catalogue entry of a row.
+    const TScale& Entry(const TMatchRow& row) const { return catalogue_[row.Entry]; }
 
     // The first row a reader meets: the first exact row, else the first
     // containing row; nothing when both lists are empty.
@@ -64,11 +67,9 @@ class TMatchResult {
     std::array<std::string, kContainingCellCount> ContainingCells(std::size_t index) const;
 
   private:
-    const TScale& Entry(const TMatchRow& row) const { return catalogue_[row.Entry]; }
-
     std::span<const TScale> catalogue_;
-    NoteNames passRootNames_;  // index = pass
-    int rootIndex_ = 0;        // of the chosen root, in the note-name table
+    NoteNames passRootNames_;   // index = pass
+    NoteTableIndex rootIndex_;  // of the chosen root, in the note-name table
 };
 
 }  // namespace orvel

@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "scales/NoteTableIndex.h"
 #include "scales/PitchClassSet.h"
 
 namespace orvel {
@@ -15,7 +16,7 @@ using NoteNames = std::array<std::string, kPositionCount>;
 
 struct TScaleQuery {
     PitchClassSet QueryNotes = 0;  // bit 11 - p set when position p is ticked; 0 to 4095
-    int RootIndex = 0;             // index of the chosen root in Labels, 0 to 11
+    NoteTableIndex RootIndex;      // of the chosen root in Labels
     std::string RootCaption;       // root name written into the main pass's rows
     NoteNames Labels;              // note names one semitone apart, index 0 first
     bool IncludeOtherRoots = false;

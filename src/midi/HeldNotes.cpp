@@ -9,12 +9,12 @@ bool HeldNotes::Take(const MidiEvent& event) {
     switch (event.kind) {
         case MidiEvent::Kind::KeyDown:
             if (!open_) {
-                query_.reset();
+                query_ = {};
                 lowestKey_ = -1;
                 open_ = true;
             }
             down_.set(key);
-            query_.set(static_cast<std::size_t>(event.key % 12));
+            query_.Add(PitchClass::OfKey(event.key));
             if (lowestKey_ < 0 || event.key < lowestKey_) {
                 lowestKey_ = event.key;
             }
@@ -46,11 +46,11 @@ void HeldNotes::CloseWhenAllUp() {
     }
 }
 
-std::optional<int> HeldNotes::LowestPitchClass() const {
+std::optional<PitchClass> HeldNotes::LowestPitchClass() const {
     if (lowestKey_ < 0) {
         return std::nullopt;
     }
-    return lowestKey_ % 12;
+    return PitchClass::OfKey(lowestKey_);
 }
 
 }  // namespace orvel

@@ -15,7 +15,8 @@
 #include <optional>
 
 #include "midi/MidiEvent.h"
-#include "scales/PitchClassSet.h"
+#include "scales/PitchClass.h"
+#include "scales/PitchClassesAboveC.h"
 
 namespace orvel {
 
@@ -27,7 +28,7 @@ class HeldNotes {
     // The pitch classes of the query, above C.
     PitchClassesAboveC Query() const { return query_; }
     // The pitch class of the lowest note of the query, if any.
-    std::optional<int> LowestPitchClass() const;
+    std::optional<PitchClass> LowestPitchClass() const;
 
   private:
     static constexpr int kKeys = 16 * 128;

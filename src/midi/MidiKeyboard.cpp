@@ -86,8 +86,8 @@ void MidiKeyboard::TakeQueued() {
     for (const MidiEvent& event : events) {
         changed = held_.Take(event) || changed;
     }
-    if (changed && held_.Query().any()) {
-        emit notesPlayed(held_.Query(), held_.LowestPitchClass().value_or(0));
+    if (changed && !held_.Query().Empty()) {
+        emit notesPlayed(held_.Query(), held_.LowestPitchClass().value_or(kC));
     }
 }
 

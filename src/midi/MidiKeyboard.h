@@ -59,7 +59,7 @@ class MidiKeyboard : public QObject {
 
   signals:
     // The query changed: its pitch classes, and that of its lowest note.
-    void notesPlayed(orvel::PitchClassesAboveC notes, int lowestPitchClass);
+    void notesPlayed(orvel::PitchClassesAboveC notes, orvel::PitchClass lowest);
     // The input was found gone.
     void inputLost();
 

@@ -70,12 +70,9 @@ MainMenuBar& MainMenuBar::Instance() {
     return *sharedBar;
 }
 
-MainMenuBar::MainMenuBar() {
+// File and Edit come first: a member's initialiser runs before the body.
+MainMenuBar::MainMenuBar() : tools((FileMenu(), EditMenu(), ToolsMenu())), help(HelpMenu()) {
     setObjectName("MainMenuBar");
-    FileMenu();
-    EditMenu();
-    ToolsMenu();
-    HelpMenu();
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { FollowFocus(now); });
     RefreshEditCommands();
@@ -116,7 +113,7 @@ void MainMenuBar::EditMenu() {
     }
 }
 
-void MainMenuBar::ToolsMenu() {
+MainMenuBar::ToolsEntries MainMenuBar::ToolsMenu() {
     MenuItem* chords = MakeCommand("ToolsChords", "Scales for &Chords\u2026", QAction::NoRole);
     chords->SetKeyboardShortcut("Ctrl+K");
     MenuItem* find = MakeCommand("ToolsFindScale", "&Find Scale\u2026", QAction::NoRole);
@@ -129,18 +126,24 @@ void MainMenuBar::ToolsMenu() {
     MenuItem* midi = MakeEntry("ToolsMidiInput", "MIDI &Input");
     midi->SetKeyboardShortcut("");
     midi->setMenu(new QMenu(midi->text(), this));
-    MenuItem* lowest = MakeCommand("ToolsLowestNoteRoot", "&Lowest Note Sets the Root",
-                                   QAction::NoRole);
+    MenuItem* lowest =
+        MakeCommand("ToolsLowestNoteRoot", "&Lowest Note Sets the Root", QAction::NoRole);
     lowest->setCheckable(true);
     MenuItem* tools = AppendMenu("ToolsMenu", "&Tools");
     for (MenuItem* entry : {chords, find, fretboard, separator, midi, lowest}) {
         tools->Append(entry);
     }
+    return {.chords = chords,
+            .findScale = find,
+            .fretboard = fretboard,
+            .midiInput = midi,
+            .lowestNoteRoot = lowest};
 }
 
-void MainMenuBar::HelpMenu() {
-    AppendMenu("HelpMenu", "&Help")
-        ->Append(MakeCommand("HelpAbout", "&About Orvel Modalune", QAction::AboutRole));
+MainMenuBar::HelpEntries MainMenuBar::HelpMenu() {
+    MenuItem* about = MakeCommand("HelpAbout", "&About Orvel Modalune", QAction::AboutRole);
+    AppendMenu("HelpMenu", "&Help")->Append(about);
+    return {.about = about};
 }
 
 MenuItem* MainMenuBar::Entry(const QString& name) const {

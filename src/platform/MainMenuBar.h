@@ -24,9 +24,25 @@ namespace orvel {
 
 class MainMenuBar : public QMenuBar {
   public:
+    // The entries of Tools and Help, made with the bar.
+    struct ToolsEntries {
+        MenuItem* chords;
+        MenuItem* findScale;
+        MenuItem* fretboard;
+        MenuItem* midiInput;  // a submenu, filled by whoever listens to MIDI
+        MenuItem* lowestNoteRoot;
+    };
+    struct HelpEntries {
+        MenuItem* about;
+    };
+
     static MainMenuBar& Instance();
 
-    // The entry of that name anywhere in the bar, or nullptr.
+    const ToolsEntries tools;
+    const HelpEntries help;
+
+    // The entry of that name anywhere in the bar, or nullptr: File and Edit
+    // are looked up so.
     MenuItem* Entry(const QString& name) const;
 
     // The bar's top-level entries, in order (FileMenu, EditMenu, ToolsMenu,
@@ -40,8 +56,8 @@ class MainMenuBar : public QMenuBar {
     MainMenuBar();
     void FileMenu();
     void EditMenu();
-    void ToolsMenu();
-    void HelpMenu();
+    ToolsEntries ToolsMenu();
+    HelpEntries HelpMenu();
     // A new top-level menu at the end of the bar, with no shortcut.
     MenuItem* AppendMenu(const char* name, const char* text);
     void FollowFocus(QWidget* focused);

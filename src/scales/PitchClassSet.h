@@ -12,7 +12,6 @@
 // Every set the system builds lies in 0 to 4095; this is the only form a set
 // is ever stored in.
 
-#include <bitset>
 #include <cstdint>
 #include <vector>
 
@@ -54,11 +53,6 @@ constexpr PitchClassSet SetOfPositions(Ticked ticked) {
     }
     return set;
 }
-
-// Notes by their pitch class above C, whatever the root: bit c stands for
-// the note c semitones above C (C 0, C# 1, ..., B 11). Notes that come from
-// outside (a chord, a fretboard, a MIDI keyboard) arrive in this form.
-using PitchClassesAboveC = std::bitset<kPositionCount>;
 
 // The positions the set holds, in rising order; bits beyond the twelve
 // positions are not read.

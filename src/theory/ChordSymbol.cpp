@@ -119,10 +119,10 @@ SpelledScale ChordSymbol::Spelled() const {
 PitchClassesAboveC ChordSymbol::Notes() const {
     PitchClassesAboveC notes;
     for (const int position : PositionsOf(tones)) {
-        notes.set(static_cast<std::size_t>((root.PitchClass() + position) % kPositionCount));
+        notes.Add(root.PitchClass().Up(position));
     }
     if (bass) {
-        notes.set(static_cast<std::size_t>(bass->PitchClass()));
+        notes.Add(bass->PitchClass());
     }
     return notes;
 }

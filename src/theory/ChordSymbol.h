@@ -54,6 +54,7 @@
 #include <string_view>
 
 #include "scales/PitchClassSet.h"
+#include "scales/PitchClassesAboveC.h"
 #include "theory/NoteName.h"
 #include "theory/SpelledScale.h"
 

@@ -41,8 +41,8 @@ int NaturalPitchClass(int letter) {
     return kNaturals[static_cast<std::size_t>(letter)];
 }
 
-int NoteName::PitchClass() const {
-    return ((NaturalPitchClass(letter) + accidental) % 12 + 12) % 12;
+PitchClass NoteName::PitchClass() const {
+    return orvel::PitchClass(NaturalPitchClass(letter) + accidental);
 }
 
 std::string NoteName::Ascii() const {

@@ -6,14 +6,16 @@
 
 #include <string>
 
+#include "scales/PitchClass.h"
+
 namespace orvel {
 
 struct NoteName {
     int letter = 0;      // 0 C, 1 D, 2 E, 3 F, 4 G, 5 A, 6 B
     int accidental = 0;  // sharps above zero, flats below
 
-    // The pitch class it sounds, 0 (C) to 11 (B).
-    int PitchClass() const;
+    // The pitch class it sounds.
+    orvel::PitchClass PitchClass() const;
 
     // With "#" and "b" ("Bb", "F##"), for the command line and the clipboard.
     std::string Ascii() const;

@@ -44,7 +44,7 @@ PitchClassesAboveC Progression::Notes() const {
         if (item.chord) {
             notes |= item.chord->Notes();
         } else if (item.note) {
-            notes.set(static_cast<std::size_t>(item.note->PitchClass()));
+            notes.Add(item.note->PitchClass());
         }
     }
     return notes;
@@ -65,7 +65,7 @@ bool Progression::AllRead() const {
                        [](const ProgressionItem& item) { return item.Read(); });
 }
 
-std::optional<NoteName> Progression::Spelled(int pitchClass) const {
+std::optional<NoteName> Progression::Spelled(PitchClass pitchClass) const {
     for (const ProgressionItem& item : items) {
         if (item.note && item.note->PitchClass() == pitchClass) {
             return item.note;

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "scales/PitchClassSet.h"
+#include "scales/PitchClassesAboveC.h"
 #include "theory/ChordSymbol.h"
 #include "theory/NoteName.h"
 
@@ -49,7 +50,7 @@ struct Progression {
     bool AllRead() const;
     // A note of the progression as the first item that has it spells it
     // (a chord's tone or bass, or a note as typed); nullopt if none has it.
-    std::optional<NoteName> Spelled(int pitchClass) const;
+    std::optional<NoteName> Spelled(PitchClass pitchClass) const;
 };
 
 Progression ReadProgression(std::string_view line, ReadAs as);

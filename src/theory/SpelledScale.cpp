@@ -153,10 +153,27 @@ std::string SpelledScale::DisplayIntervals() const {
     return Joined(intervals, [](const Interval& interval) { return interval.Display(); });
 }
 
+std::optional<std::size_t> SpelledScale::DegreeOf(PitchClass note) const {
+    for (std::size_t degree = 0; degree < notes.size(); ++degree) {
+        if (notes[degree].PitchClass() == note) {
+            return degree;
+        }
+    }
+    return std::nullopt;
+}
+
+PitchClassesAboveC SpelledScale::PitchClasses() const {
+    PitchClassesAboveC classes;
+    for (const NoteName& note : notes) {
+        classes.Add(note.PitchClass());
+    }
+    return classes;
+}
+
 std::vector<NoteName> NotesBeyond(const SpelledScale& scale, PitchClassesAboveC notes) {
     std::vector<NoteName> beyond;
     for (const NoteName& note : scale.notes) {
-        if (!notes[static_cast<std::size_t>(note.PitchClass())]) {
+        if (!notes.Has(note.PitchClass())) {
             beyond.push_back(note);
         }
     }
@@ -193,8 +210,8 @@ SpelledScale SpellScale(PitchClassSet set, NoteName root, SpellAs kind) {
     return SpelledOn(root, IntervalsOf(set, kind), kind);
 }
 
-SpelledScale SpellScale(PitchClassSet set, int rootPitchClass, SpellAs kind,
-                        RootSpelling spelling) {
+SpelledScale SpellScale(PitchClassSet set, PitchClass root, SpellAs kind, RootSpelling spelling) {
+    const int rootPitchClass = root.SemitonesAboveC();
     for (int letter = 0; letter < kLetters; ++letter) {
         if (NaturalPitchClass(letter) == rootPitchClass) {
             return SpelledOn(NoteName{letter, 0}, IntervalsOf(set, kind), kind);
@@ -222,6 +239,10 @@ SpelledScale SpellScale(PitchClassSet set, int rootPitchClass, SpellAs kind,
         return std::tuple(Accidentals(scale), KeySignatureSize(set, scale.root));
     };
     return readability(sharp) < readability(flat) ? sharp : flat;
+}
+
+SpelledScale SpellEntry(const TScale& entry, PitchClass root, RootSpelling spelling) {
+    return SpellScale(entry.Notes, root, SpellAsFor(entry.Bank), spelling);
 }
 
 }  // namespace orvel

@@ -41,11 +41,14 @@
 // So E♭ minor, G♯ harmonic minor, B♭ minor blues, D♭ and G♭ major, C♯
 // altered. The user may ask for sharp or flat names instead.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "scales/PitchClassSet.h"
+#include "scales/PitchClassesAboveC.h"
+#include "scales/TScale.h"
 #include "theory/Interval.h"
 #include "theory/NoteName.h"
 
@@ -72,6 +75,11 @@ struct SpelledScale {
     std::string IntervalsText() const;
     // "1 ♭3 ♭5 𝄫7", for the window.
     std::string DisplayIntervals() const;
+
+    // The place in `notes` of the note that sounds `note`, if the scale has one.
+    std::optional<std::size_t> DegreeOf(PitchClass note) const;
+    // The notes as pitch classes.
+    PitchClassesAboveC PitchClasses() const;
 };
 
 // The notes of `scale` that `notes` (pitch classes above C) lack, in order.
@@ -84,8 +92,13 @@ std::vector<Interval> IntervalsOf(PitchClassSet set, SpellAs kind);
 // The set on the root named `root`.
 SpelledScale SpellScale(PitchClassSet set, NoteName root, SpellAs kind = SpellAs::Scale);
 
-// The same on a root pitch class (C = 0), named as described above.
-SpelledScale SpellScale(PitchClassSet set, int rootPitchClass, SpellAs kind = SpellAs::Scale,
+// The same on a root pitch class, named as described above.
+SpelledScale SpellScale(PitchClassSet set, PitchClass root, SpellAs kind = SpellAs::Scale,
+                        RootSpelling spelling = RootSpelling::Automatic);
+
+// A catalogue entry on `root`, spelled as its bank asks (a chord's stacked
+// thirds, else a scale): how every window and the command line spell one.
+SpelledScale SpellEntry(const TScale& entry, PitchClass root,
                         RootSpelling spelling = RootSpelling::Automatic);
 
 }  // namespace orvel

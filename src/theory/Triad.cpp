@@ -35,7 +35,7 @@ const Kind* KindOf(const Triad& triad) {
 }
 
 int SemitonesUp(const NoteName& from, const NoteName& to) {
-    return ((to.PitchClass() - from.PitchClass()) % 12 + 12) % 12;
+    return from.PitchClass().SemitonesUpTo(to.PitchClass());
 }
 
 }  // namespace

@@ -106,7 +106,7 @@ std::vector<FretPosition> PositionsOn(const Tuning& tuning, int frets, PitchClas
     for (int string = 1; string <= tuning.StringCount(); ++string) {
         for (int fret = 0; fret <= frets; ++fret) {
             const int key = tuning.KeyAt(string, fret);
-            if (notes[static_cast<std::size_t>(key % 12)]) {
+            if (notes.Has(PitchClass::OfKey(key))) {
                 positions.push_back({string, fret, key});
             }
         }

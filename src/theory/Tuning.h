@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "scales/PitchClassSet.h"
+#include "scales/PitchClassesAboveC.h"
 #include "theory/Pitch.h"
 
 namespace orvel {

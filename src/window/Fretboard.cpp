@@ -71,10 +71,9 @@ void Fretboard::SetPlayable(bool playable) {
 void Fretboard::Show(const SpelledScale& scale, PitchClassesAboveC ticked) {
     scale_ = scale;
     ticked_ = ticked;
-    degreeOf_.fill(std::nullopt);
-    for (std::size_t k = 0; k < scale_.notes.size(); ++k) {
-        degreeOf_[static_cast<std::size_t>(scale_.notes[k].PitchClass())] = k;
-    }
+    std::erase_if(marked_, [&](const FretPosition& place) {
+        return !ticked.Has(PitchClass::OfKey(place.key));
+    });
     if (hasFocus()) {
         Announce();  // a note ticked from here says so
     }
@@ -104,7 +103,7 @@ bool Fretboard::IsLit(int string, int fret) const {
 
 int Fretboard::WidthFor(int narrowest) const {
     const double length = narrowest / (WireFraction(frets_) - WireFraction(frets_ - 1));
-    return static_cast<int>(std::ceil(kSide + kOpenWidth + length * WireFraction(frets_) + kSide));
+    return static_cast<int>(std::ceil(NutX() + length * WireFraction(frets_) + kSide));
 }
 
 QSize Fretboard::sizeHint() const {
@@ -116,7 +115,7 @@ QSize Fretboard::minimumSizeHint() const {
 }
 
 double Fretboard::NutX() const {
-    return kSide + kOpenWidth;
+    return kSide + kNameWidth + kOpenWidth;
 }
 
 double Fretboard::WireX(int fret) const {
@@ -135,8 +134,14 @@ QRectF Fretboard::Across(double left, double right, double top, double bottom) c
     return QRectF(QPointF(left, top), QPointF(right, bottom));
 }
 
+QRect Fretboard::NameRect(int string) const {
+    const int y = StringY(string);
+    return Across(kSide, kSide + kNameWidth - 2, y - kStringGap / 2, y + kStringGap / 2)
+        .toAlignedRect();
+}
+
 QRect Fretboard::PlaceRect(int string, int fret) const {
-    const double left = fret == 0 ? kSide : WireX(fret - 1);
+    const double left = fret == 0 ? kSide + kNameWidth : WireX(fret - 1);
     const double right = fret == 0 ? NutX() - 5 : WireX(fret);
     const int y = StringY(string);
     return Across(left, right, y - kStringGap / 2, y + kStringGap / 2).toAlignedRect();
@@ -156,7 +161,8 @@ QRect Fretboard::MarkRect(int string, int fret) const {
 std::optional<FretPosition> Fretboard::PlaceAt(QPoint point) const {
     const double x = leftHanded_ ? width() - point.x() : point.x();
     const int string = static_cast<int>(std::lround(double(point.y() - kTop) / kStringGap)) + 1;
-    if (string < 1 || string > tuning_.StringCount() || x < kSide || x >= WireX(frets_)) {
+    if (string < 1 || string > tuning_.StringCount() || x < kSide + kNameWidth ||
+        x >= WireX(frets_)) {
         return std::nullopt;
     }
     int fret = 0;
@@ -166,8 +172,8 @@ std::optional<FretPosition> Fretboard::PlaceAt(QPoint point) const {
     return FretPosition{string, fret, tuning_.KeyAt(string, fret)};
 }
 
-QString Fretboard::MarkLabel(int pitchClass) const {
-    const auto degree = degreeOf_[static_cast<std::size_t>(pitchClass)];
+QString Fretboard::MarkLabel(PitchClass note) const {
+    const auto degree = scale_.DegreeOf(note);
     if (!degree || labels_ == Labels::None) {
         return {};
     }
@@ -180,17 +186,17 @@ FretPosition Fretboard::Focus() const {
 }
 
 QString Fretboard::Announcement(const FretPosition& place) const {
-    const int pitchClass = place.key % 12;
-    const auto degree = degreeOf_[static_cast<std::size_t>(pitchClass)];
-    QString text =
-        QString("String %1, %2, %3")
-            .arg(place.string)
-            .arg(place.fret == 0 ? QString("open") : QString("fret %1").arg(place.fret))
-            .arg(degree ? QString::fromStdString(scale_.notes[*degree].Display())
-                        : QString::fromUtf8(
-                              kNoteNameTable[static_cast<std::size_t>(TableIndexOf(pitchClass))]
-                                  .data()));
-    if (ticked_[static_cast<std::size_t>(pitchClass)]) {
+    const PitchClass note = PitchClass::OfKey(place.key);
+    const auto degree = scale_.DegreeOf(note);
+    QString text = QString("String %1, %2, %3")
+                       .arg(place.string)
+                       .arg(place.fret == 0 ? QString("open") : QString("fret %1").arg(place.fret))
+                       .arg(degree ? QString::fromStdString(scale_.notes[*degree].Display())
+                                   : QString::fromUtf8(TableName(note).data()));
+    if (std::find(marked_.begin(), marked_.end(), place) != marked_.end()) {
+        text += ", played";
+    }
+    if (ticked_.Has(note)) {
         text += ", ticked";
     }
     return text;
@@ -231,7 +237,7 @@ void Fretboard::keyPressEvent(QKeyEvent* event) {
             break;
         case Qt::Key_Space:
             if (playable_) {
-                emit noteToggled(Focus().key % 12);
+                TogglePlace(Focus());
             }
             break;
         default:
@@ -247,9 +253,23 @@ void Fretboard::mousePressEvent(QMouseEvent* event) {
     if (const auto place = PlaceAt(event->position().toPoint())) {
         focus_ = *place;
         setFocus(Qt::MouseFocusReason);
-        Announce();
-        emit noteToggled(place->key % 12);
+        TogglePlace(*place);
     }
+}
+
+void Fretboard::TogglePlace(const FretPosition& place) {
+    if (const auto found = std::find(marked_.begin(), marked_.end(), place);
+        found != marked_.end()) {
+        marked_.erase(found);
+    } else {
+        marked_.push_back(place);
+    }
+    const PitchClass note = PitchClass::OfKey(place.key);
+    const bool stillPlayed = std::any_of(marked_.begin(), marked_.end(), [&](const auto& marked) {
+        return PitchClass::OfKey(marked.key) == note;
+    });
+    Announce();
+    emit placeToggled(note, stillPlayed);
 }
 
 void Fretboard::paintEvent(QPaintEvent*) {
@@ -290,14 +310,26 @@ void Fretboard::paintEvent(QPaintEvent*) {
         // Thicker towards the bass side, as strings are.
         const double thickness = snap(1 + 2.0 * (string - 1) / std::max(1, strings - 1));
         const double y = snap(StringY(string) - thickness / 2);
-        painter.fillRect(Across(kSide + 4, snap(WireX(frets_)), y, y + std::max(thickness, pixel)),
-                         kString);
+        painter.fillRect(
+            Across(kSide + kNameWidth + 4, snap(WireX(frets_)), y, y + std::max(thickness, pixel)),
+            kString);
     }
 
     QFont numbers = font();
     numbers.setPixelSize(10);
     painter.setFont(numbers);
     painter.setPen(palette().color(QPalette::WindowText));
+    // Each string's name, as the tuning has it, beside the open string.
+    QFont names = font();
+    names.setPixelSize(11);
+    names.setBold(true);
+    painter.setFont(names);
+    for (int string = 1; string <= strings; ++string) {
+        DrawWithReadableAccidentals(
+            painter, NameRect(string), Qt::AlignCenter,
+            QString::fromStdString(tuning_.OpenString(string).note.Display()));
+    }
+    painter.setFont(numbers);
     for (int fret = 1; fret <= frets_; ++fret) {
         if (HasInlay(fret)) {
             const QRect place = PlaceRect(strings, fret);
@@ -346,17 +378,19 @@ void Fretboard::paintEvent(QPaintEvent*) {
     labels.setBold(true);
     painter.setFont(labels);
     painter.setPen(Qt::white);
-    const int root = scale_.notes.empty() ? -1 : scale_.root.PitchClass();
+    const std::optional<PitchClass> root =
+        scale_.notes.empty() ? std::nullopt : std::optional(scale_.root.PitchClass());
     for (int string = 1; string <= strings; ++string) {
         for (int fret = 0; fret <= frets_; ++fret) {
-            const int pitchClass = tuning_.KeyAt(string, fret) % 12;
-            if (!IsMarked(pitchClass)) {
+            const PitchClass note = PitchClass::OfKey(tuning_.KeyAt(string, fret));
+            if (!IsMarked(note)) {
                 continue;
             }
             const QRect mark = MarkRect(string, fret);
-            painter.drawPixmap(mark.topLeft(), pitchClass == root ? rootMark : scaleMark);
-            DrawWithReadableAccidentals(painter, mark, Qt::AlignCenter, MarkLabel(pitchClass));
-            if (ticked_[static_cast<std::size_t>(pitchClass)]) {
+            painter.drawPixmap(mark.topLeft(),
+                               root.has_value() && *root == note ? rootMark : scaleMark);
+            DrawWithReadableAccidentals(painter, mark, Qt::AlignCenter, MarkLabel(note));
+            if (ticked_.Has(note)) {
                 painter.drawPixmap(QPoint(mark.right() - 6, mark.top() - 2), tickedDot);
             }
             if (IsLit(string, fret)) {
@@ -365,6 +399,13 @@ void Fretboard::paintEvent(QPaintEvent*) {
         }
     }
     painter.setRenderHint(QPainter::Antialiasing);
+    // The places played by hand: a ring in the ticked notes' colour, where
+    // the finger is.
+    painter.setPen(QPen(kTicked, 3));
+    painter.setBrush(Qt::NoBrush);
+    for (const FretPosition& place : marked_) {
+        painter.drawEllipse(QRectF(MarkRect(place.string, place.fret)).adjusted(-3, -3, 3, 3));
+    }
     if (playable_ && hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
         painter.setBrush(Qt::NoBrush);

@@ -4,7 +4,9 @@
 // The neck of a fretted instrument, drawn as a player sees it: string 1 on
 // top, the nut on the left (on the right when left-handed), frets spaced by
 // the twelfth root of two, and the inlay dots at frets 3, 5, 7, 9, 12
-// (double), 15, 17, 19, 21 and 24. The open strings lie left of the nut.
+// (double), 15, 17, 19, 21 and 24. The open strings lie left of the nut,
+// and left of them each string's name in its tuning (E A D G B E), whatever
+// the scale and its spelling.
 //
 // The notes of a scale are marks on every place they sound, labelled with
 // their spelled names, their intervals above the root, or nothing; the
@@ -12,9 +14,13 @@
 // orange dot, as on the keyboard; the marks of the notes sounding light up
 // with a ring. Lines fall on whole device pixels at any screen scale.
 //
-// When playable, a click on a place (or on an open string left of the nut)
-// toggles its pitch class; so do the arrow keys, which move a focus mark,
-// and Space. Screen readers hear each place by string, fret and note.
+// When playable it is an instrument: a click on a place (or on an open
+// string beside the nut) marks that place, and a second click unmarks it;
+// Space does the same on the focus mark, which the arrow keys move. A
+// pitch class counts as played while any place of it is marked, so a chord
+// shape with doubled notes holds all its notes (placeToggled). Ticks
+// changed elsewhere clear the marks whose notes are no longer ticked.
+// Screen readers hear each place by string, fret and note.
 
 #include <QColor>
 #include <QList>
@@ -22,6 +28,7 @@
 #include <QWidget>
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "scales/PitchClassSet.h"
 #include "theory/SpelledScale.h"
@@ -54,6 +61,10 @@ class Fretboard : public QWidget {
     // places an octave or two nearer. None: no place is lit.
     void SetSounding(const QList<int>& midiKeys);
     bool IsLit(int string, int fret) const;
+    // The places marked by hand, in the order they were marked.
+    const std::vector<FretPosition>& Marked() const { return marked_; }
+    // Where a string's name is written beside the nut.
+    QRect NameRect(int string) const;
 
     const Tuning& CurrentTuning() const { return tuning_; }
     int Frets() const { return frets_; }
@@ -67,10 +78,8 @@ class Fretboard : public QWidget {
     // The place a point lies on, if any.
     std::optional<FretPosition> PlaceAt(QPoint point) const;
     // What the mark of a pitch class says; empty without a label or a mark.
-    QString MarkLabel(int pitchClass) const;
-    bool IsMarked(int pitchClass) const {
-        return degreeOf_[static_cast<std::size_t>(pitchClass)].has_value();
-    }
+    QString MarkLabel(PitchClass note) const;
+    bool IsMarked(PitchClass note) const { return scale_.DegreeOf(note).has_value(); }
     // Where the focus mark stands, and what a screen reader hears of it.
     FretPosition Focus() const;
     QString Announcement(const FretPosition& place) const;
@@ -79,7 +88,9 @@ class Fretboard : public QWidget {
     QSize minimumSizeHint() const override;
 
   signals:
-    void noteToggled(int pitchClass);
+    // A place of `note` was marked or unmarked by hand; `stillPlayed` says
+    // whether any place of that note is marked now.
+    void placeToggled(orvel::PitchClass note, bool stillPlayed);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -92,6 +103,7 @@ class Fretboard : public QWidget {
     static constexpr int kTop = 16;
     static constexpr int kBottom = 24;  // the fret numbers
     static constexpr int kSide = 8;
+    static constexpr int kNameWidth = 22;
     static constexpr int kOpenWidth = 34;
 
     // The width for a board whose narrowest place is `narrowest` wide.
@@ -106,6 +118,8 @@ class Fretboard : public QWidget {
     int MarkSize() const;
     void MoveFocus(int strings, int frets);
     void Announce();
+    // Marks or unmarks a place by hand.
+    void TogglePlace(const FretPosition& place);
 
     Tuning tuning_;
     int frets_ = kDefaultFrets;
@@ -113,10 +127,10 @@ class Fretboard : public QWidget {
     Labels labels_ = Labels::Notes;
     bool playable_ = false;
     SpelledScale scale_;
-    std::array<std::optional<std::size_t>, 12> degreeOf_;  // into scale_.notes, by pitch class
     PitchClassesAboveC ticked_;
     QList<int> lit_;  // the MIDI keys whose places are lit
     FretPosition focus_;
+    std::vector<FretPosition> marked_;
 };
 
 }  // namespace orvel

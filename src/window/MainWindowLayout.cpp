@@ -93,7 +93,7 @@ PropertyList PopupOwn() {
         items += (items.isEmpty() ? "" : "\r\n") +
                  QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     }
-    return {{P::InitialValue, items}, {P::ListIndex, std::int64_t{kDefaultRootIndex}}};
+    return {{P::InitialValue, items}, {P::ListIndex, std::int64_t{kDefaultRootIndex.Value()}}};
 }
 
 }  // namespace

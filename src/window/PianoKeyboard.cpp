@@ -28,7 +28,7 @@ PianoKeyboard::PianoKeyboard(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-void PianoKeyboard::Show(int root, PitchClasses scale, PitchClasses ticked) {
+void PianoKeyboard::Show(PitchClass root, PitchClasses scale, PitchClasses ticked) {
     root_ = root;
     scale_ = scale;
     ticked_ = ticked;
@@ -49,7 +49,7 @@ void PianoKeyboard::SetSounding(const QList<int>& midiKeys) {
 }
 
 int PianoKeyboard::Lead() const {
-    return IsBlackPitchClass(root_) ? 1 : 0;
+    return IsBlackPitchClass(root_.SemitonesAboveC()) ? 1 : 0;
 }
 
 int PianoKeyboard::DrawnKeys() const {
@@ -58,7 +58,7 @@ int PianoKeyboard::DrawnKeys() const {
 }
 
 bool PianoKeyboard::IsBlack(int drawn) const {
-    return IsBlackPitchClass(root_ - Lead() + drawn + 12);
+    return IsBlackPitchClass(root_.SemitonesAboveC() - Lead() + drawn + 12);
 }
 
 QRect PianoKeyboard::DrawnKeyRect(int drawn) const {
@@ -83,11 +83,11 @@ QRect PianoKeyboard::DotRect(int key) const {
 }
 
 QString PianoKeyboard::KeyName(int key) const {
-    if ((root_ + key) % 12 != 0) {
+    if ((root_.SemitonesAboveC() + key) % 12 != 0) {
         return {};
     }
     // Middle C is C4; the root sounds in the octave from it.
-    return QString("C%1").arg(4 + (root_ + key) / 12);
+    return QString("C%1").arg(4 + (root_.SemitonesAboveC() + key) / 12);
 }
 
 QRect PianoKeyboard::NameRect(int key) const {
@@ -115,13 +115,13 @@ void PianoKeyboard::paintEvent(QPaintEvent*) {
             }
             const int key = drawn - Lead();
             const bool inRange = key >= 0 && key < kKeys;
-            const auto pitchClass = static_cast<std::size_t>((root_ + key + 12) % 12);
-            const bool inScale = inRange && scale_[pitchClass];
+            const PitchClass pitchClass = root_.Up(key);
+            const bool inScale = inRange && scale_.Has(pitchClass);
             const QColor plain = black ? QColor(Qt::black) : QColor(Qt::white);
             const QColor scale = black ? kScaleBlack : kScaleWhite;
             painter.setBrush(inRange && IsLit(key) ? kSounding : inScale ? scale : plain);
             painter.drawRect(DrawnKeyRect(drawn).adjusted(0, 0, -1, -1));
-            if (pitchClass == 0) {  // the C before a root on C sharp too
+            if (pitchClass == kC) {  // the C before a root on C sharp too
                 painter.save();
                 QFont small = font();
                 small.setPixelSize(10);
@@ -130,7 +130,7 @@ void PianoKeyboard::paintEvent(QPaintEvent*) {
                 painter.drawText(NameRect(key), Qt::AlignHCenter | Qt::AlignBottom, KeyName(key));
                 painter.restore();
             }
-            if (inRange && ticked_[pitchClass]) {
+            if (inRange && ticked_.Has(pitchClass)) {
                 painter.save();
                 painter.setRenderHint(QPainter::Antialiasing);
                 painter.setPen(Qt::NoPen);

@@ -12,9 +12,9 @@
 #include <QList>
 #include <QRect>
 #include <QWidget>
-#include <bitset>
 
-#include "scales/PitchClassSet.h"
+#include "scales/PitchClass.h"
+#include "scales/PitchClassesAboveC.h"
 #include "window/MarkColours.h"
 
 namespace orvel {
@@ -31,7 +31,7 @@ class PianoKeyboard : public QWidget {
 
     explicit PianoKeyboard(QWidget* parent = nullptr);
 
-    void Show(int root, PitchClasses scale, PitchClasses ticked);
+    void Show(PitchClass root, PitchClasses scale, PitchClasses ticked);
     // Lights the keys of these MIDI keys; one beyond the two octaves shown
     // lights the key an octave or two nearer. None: no key is lit.
     void SetSounding(const QList<int>& midiKeys);
@@ -65,7 +65,7 @@ class PianoKeyboard : public QWidget {
     QRect DrawnKeyRect(int drawn) const;  // counted from the first key drawn
     bool IsBlack(int drawn) const;
 
-    int root_ = 0;
+    PitchClass root_;
     PitchClasses scale_;
     PitchClasses ticked_;
     QList<int> lit_;  // keys counted from the root, as KeyRect counts them

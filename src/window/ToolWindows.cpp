@@ -1,38 +1,126 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/ToolWindows.h"
 
-#include <QHeaderView>
-#include <QShortcut>
+#include <QApplication>
+#include <QScreen>
 
-#include "platform/AccidentalsDelegate.h"
+#include "platform/MainMenuBar.h"
+#include "window/WindowPlacement.h"
 
 namespace orvel {
 
-QTableWidget* MakeScaleTable(const QString& name, const QStringList& columns, QWidget* parent) {
-    auto* table = new QTableWidget(0, static_cast<int>(columns.size()), parent);
-    table->setHorizontalHeaderLabels(columns);
-    table->setAccessibleName(name);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->verticalHeader()->hide();
-    // One line a row, as in the main window's lists: a long name is cut
-    // short with "…" rather than wrapped into a taller row.
-    table->setWordWrap(false);
-    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-    table->horizontalHeader()->setStretchLastSection(true);
-    table->setToolTip("Double-click or Enter: the scale in detail");
-    table->setItemDelegate(new AccidentalsDelegate(table));
-    return table;
+ToolWindows::ToolWindows(wdwMain& main, Playback& playback)
+    : QObject(&main), main_(main), playback_(playback), ticks_(main.CurrentTicks()) {
+    const MainMenuBar::ToolsEntries& tools = MainMenuBar::Instance().tools;
+    connect(tools.chords, &QAction::triggered, this, &ToolWindows::OpenChords);
+    connect(tools.findScale, &QAction::triggered, this, &ToolWindows::OpenFindScale);
+    connect(tools.fretboard, &QAction::triggered, this, &ToolWindows::OpenFretboard);
+    connect(&main_, &wdwMain::ticksChanged, this, [this](const Ticks& ticks) {
+        ticks_ = ticks;
+        if (details_ != nullptr) {
+            details_->SetTicked(ticks);
+        }
+        if (fretboard_ != nullptr) {
+            fretboard_->FollowTicks(ticks);
+        }
+    });
+    connect(&main_, &wdwMain::rowSelected, this, [this](const std::optional<ScaleRow>& row) {
+        selected_ = row;
+        if (fretboard_ != nullptr) {
+            fretboard_->FollowRow(row);
+        }
+    });
+    connect(&main_, &wdwMain::detailsAsked, this, &ToolWindows::ShowDetails);
 }
 
-void CloseOnEscapeOrCtrlW(QWidget& window) {
-    for (const QKeySequence& keys :
-         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
-        auto* shortcut = new QShortcut(keys, &window);
-        QObject::connect(shortcut, &QShortcut::activated, &window, &QWidget::close);
+template <typename Tool, typename Make>
+Tool& ToolWindows::Open(Tool*& window, const Make& make) {
+    if (window == nullptr) {
+        window = make();
     }
+    if (!window->isVisible()) {
+        Place(*window);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    window->FocusTarget().setFocus();
+    return *window;
+}
+
+void ToolWindows::Place(QWidget& window) const {
+    Placement around{.screen = main_.screen()->availableGeometry(),
+                     .main = main_.frameGeometry(),
+                     .lists = main_.ListsArea(),
+                     .open = {}};
+    for (const QWidget* other :
+         {static_cast<QWidget*>(details_), static_cast<QWidget*>(chords_),
+          static_cast<QWidget*>(findScale_), static_cast<QWidget*>(fretboard_)}) {
+        if (other != nullptr && other != &window && other->isVisible()) {
+            around.open << other->frameGeometry();
+        }
+    }
+    const QRect place = PlaceToolWindow(around, window.size(),
+                                        window.minimumSizeHint().expandedTo(window.minimumSize()));
+    window.resize(place.size());
+    window.move(place.topLeft());
+}
+
+void ToolWindows::TickInMain(PitchClassesAboveC notes, std::optional<PitchClass> root) {
+    main_.TickNotes(notes, root);
+    main_.raise();
+    main_.activateWindow();
+}
+
+void ToolWindows::OpenChords() {
+    Open(chords_, [this] {
+        auto* chords = new wdwChords(main_.Scale, &main_);
+        connect(chords, &wdwChords::detailsRequested, this, &ToolWindows::ShowDetails);
+        connect(chords, &wdwChords::notesRequested, this,
+                [this](PitchClassesAboveC notes, PitchClass root) { TickInMain(notes, root); });
+        return chords;
+    });
+}
+
+void ToolWindows::OpenFindScale() {
+    const bool wasOpen = findScale_ != nullptr && findScale_->isVisible();
+    wdwFindScale& find = Open(findScale_, [this] {
+        auto* find = new wdwFindScale(main_.Scale, &main_);
+        connect(find, &wdwFindScale::detailsRequested, this, &ToolWindows::ShowDetails);
+        connect(find, &wdwFindScale::notesRequested, this,
+                [this](PitchClassesAboveC notes, PitchClass root) { TickInMain(notes, root); });
+        return find;
+    });
+    if (!wasOpen) {
+        find.SetRoot(ticks_.chosenRoot);
+    }
+}
+
+void ToolWindows::OpenFretboard() {
+    Open(fretboard_, [this] {
+        auto* fretboard = new wdwFretboard(&main_);
+        connect(fretboard, &wdwFretboard::notesRequested, this,
+                [this](PitchClassesAboveC notes) { main_.TickNotes(notes); });
+        return fretboard;
+    });
+    fretboard_->FollowTicks(ticks_);
+    fretboard_->FollowRow(selected_);
+}
+
+void ToolWindows::ShowDetails(ScaleRow row) {
+    // A scale found by name brings no ticks: it is shown against the main
+    // window's.
+    if (!row.ticks) {
+        row.ticks = ticks_;
+    }
+    if (details_ == nullptr) {
+        details_ = new wdwDetails(playback_, &main_);
+        connect(details_, &wdwDetails::spellingChanged, &main_, &wdwMain::SetSpelling);
+    }
+    if (!details_->isVisible()) {
+        Place(*details_);
+    }
+    details_->Show(row);
 }
 
 }  // namespace orvel

@@ -1,22 +1,70 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// What the windows beside the main one share: a list of scales, and the
-// keys that close them.
+// The windows beside the main one, and how they work together. Start-up
+// makes one ToolWindows for the main window; it makes each tool window the
+// first time the user asks for it (Tools menu, a row opened in detail),
+// opens it beside the main window (WindowPlacement), and wires the windows
+// by their signals, so that none calls into another:
+//
+//   main window  ticksChanged   -> details (dots, notes beyond), fretboard
+//                rowSelected    -> fretboard
+//                detailsAsked   -> details
+//   chords, Find Scale  detailsRequested -> details, with the main
+//                                           window's ticks if it brings none
+//                       notesRequested   -> main window (TickNotes), raised
+//   fretboard    notesRequested -> main window (TickNotes)
+//   details      spellingChanged -> main window (Copy Notes)
+//
+// The windows are children of the main window and go with it.
 
+#include <QObject>
 #include <QString>
-#include <QStringList>
-#include <QTableWidget>
-#include <QWidget>
+#include <functional>
+#include <optional>
+
+#include "audio/Playback.h"
+#include "scales/ScaleRow.h"
+#include "window/wdwChords.h"
+#include "window/wdwDetails.h"
+#include "window/wdwFindScale.h"
+#include "window/wdwFretboard.h"
+#include "window/wdwMain.h"
 
 namespace orvel {
 
-// A read-only table of scales, a row at a time, named for screen readers,
-// its accidentals drawn readable; Enter or a double-click on a row opens it
-// in detail.
-QTableWidget* MakeScaleTable(const QString& name, const QStringList& columns, QWidget* parent);
+class ToolWindows : public QObject {
+  public:
+    // `main` and `playback` outlive this object, which `main` owns.
+    ToolWindows(wdwMain& main, Playback& playback);
 
-// Escape and Ctrl+W close `window`.
-void CloseOnEscapeOrCtrlW(QWidget& window);
+    // Each window, once made; else nullptr.
+    wdwDetails* Details() const { return details_; }
+    wdwChords* Chords() const { return chords_; }
+    wdwFindScale* FindScale() const { return findScale_; }
+    wdwFretboard* Fretboard() const { return fretboard_; }
+
+    void OpenChords();
+    void OpenFindScale();
+    void OpenFretboard();
+    void ShowDetails(ScaleRow row);
+
+  private:
+    // Makes `window` with `make` on first use, then shows it, placed
+    // beside the main window when it was not open, with the focus in it.
+    template <typename Tool, typename Make>
+    Tool& Open(Tool*& window, const Make& make);
+    void Place(QWidget& window) const;
+    void TickInMain(PitchClassesAboveC notes, std::optional<PitchClass> root);
+
+    wdwMain& main_;
+    Playback& playback_;
+    Ticks ticks_;  // the main window's, as last announced
+    std::optional<ScaleRow> selected_;
+    wdwDetails* details_ = nullptr;  // each owned by the main window, as a child
+    wdwChords* chords_ = nullptr;
+    wdwFindScale* findScale_ = nullptr;
+    wdwFretboard* fretboard_ = nullptr;
+};
 
 }  // namespace orvel

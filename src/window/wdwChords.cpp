@@ -11,7 +11,6 @@
 #include "platform/Contrast.h"
 #include "platform/ReadableAccidentals.h"
 #include "theory/SpelledScale.h"
-#include "window/ToolWindows.h"
 
 namespace orvel {
 
@@ -33,25 +32,66 @@ QString Joined(const std::vector<NoteName>& notes) {
     return names.join(' ');
 }
 
+// Ranked scales as table rows: bank, scale, root, then the notes each adds
+// beyond `against` or the one it misses, then whether it fits the whole
+// progression. Cells are spelled when the table shows them.
+class RankedRows final : public ListRows {
+  public:
+    RankedRows(const std::vector<TScale>& catalogue, std::vector<RankedScale> rows,
+               Progression progression, PitchClassesAboveC against)
+        : catalogue_(catalogue),
+          rows_(std::move(rows)),
+          progression_(std::move(progression)),
+          against_(against) {}
+
+    std::size_t RowCount() const override { return rows_.size(); }
+
+    QString Cell(std::size_t index, int column) const override {
+        const RankedScale& row = rows_.at(index);
+        const TScale& entry = catalogue_[row.entry];
+        switch (column) {
+            case 0:
+                return Text(entry.Bank);
+            case 1:
+                return Text(entry.Scale);
+            case 2:
+                return Text(SpellEntry(entry, row.root).root.Display());
+            case 3:
+                return row.missing
+                           ? Text(progression_.Spelled(*row.missing).value_or(NoteName{}).Display())
+                           : Joined(NotesBeyond(SpellEntry(entry, row.root), against_));
+            case 4:
+                return row.fitsProgression ? "yes" : "";
+            default:
+                return {};
+        }
+    }
+
+  private:
+    const std::vector<TScale>& catalogue_;
+    std::vector<RankedScale> rows_;
+    Progression progression_;
+    PitchClassesAboveC against_;
+};
+
 }  // namespace
 
 wdwChords::wdwChords(const std::vector<TScale>& catalogue, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    : ToolWindow("wdwChords", "Scales for Chords", parent),
       catalogue_(catalogue),
       line_(new QLineEdit(this)),
       readAs_(new QButtonGroup(this)),
       chords_(new QListWidget(this)),
+      fitsModel_({"Bank", "Scale", "Root", "Added Notes"}, this),
+      nearlyModel_({"Bank", "Scale", "Root", "Missing"}, this),
+      chordScalesModel_({"Bank", "Scale", "Root", "Added Notes", "Fits All"}, this),
       fitsCaption_(new QLabel(this)),
-      fits_(MakeScaleTable("Fits the Whole Progression", {"Bank", "Scale", "Root", "Added Notes"},
-                           this)),
+      fits_(MakeScaleTable("Fits the Whole Progression", fitsModel_, this)),
       nearlyCaption_(new QLabel(this)),
-      nearly_(MakeScaleTable("Missing One Note", {"Bank", "Scale", "Root", "Missing"}, this)),
+      nearly_(MakeScaleTable("Missing One Note", nearlyModel_, this)),
       chordScalesCaption_(new QLabel("Chord-Scales", this)),
-      chordScales_(MakeScaleTable("Chord-Scales",
-                                  {"Bank", "Scale", "Root", "Added Notes", "Fits All"}, this)),
+      chordScales_(MakeScaleTable("Chord-Scales", chordScalesModel_, this)),
       showInMain_(new QPushButton("&Show in Main Window", this)) {
-    setObjectName("wdwChords");
-    setWindowTitle("Scales for Chords");
     line_->setPlaceholderText("Dm7 G7 Cmaj7   or   | Am | F | C | G |");
     line_->setAccessibleName("Chords");
     line_->setToolTip(
@@ -104,7 +144,6 @@ wdwChords::wdwChords(const std::vector<TScale>& catalogue, QWidget* parent)
         caption->setBuddy(table);
     }
     resize(900, 620);
-    CloseOnEscapeOrCtrlW(*this);
 
     pause_.setSingleShot(true);
     pause_.setInterval(kPauseMs);
@@ -112,12 +151,13 @@ wdwChords::wdwChords(const std::vector<TScale>& catalogue, QWidget* parent)
     connect(line_, &QLineEdit::textChanged, &pause_, qOverload<>(&QTimer::start));
     connect(readAs_, &QButtonGroup::idClicked, this, &wdwChords::Refresh);
     connect(chords_, &QListWidget::currentRowChanged, this, &wdwChords::ShowChordScales);
-    for (QTableWidget* table : {fits_, nearly_, chordScales_}) {
-        connect(table, &QTableWidget::activated, this, [this, table] { OpenDetails(*table); });
-        connect(table, &QTableWidget::itemSelectionChanged, this, [this, table] {
-            lastTable_ = table;
-            showInMain_->setEnabled(SelectedScale().has_value());
-        });
+    for (QTableView* table : {fits_, nearly_, chordScales_}) {
+        connect(table, &QTableView::activated, this, [this, table] { OpenDetails(*table); });
+        connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                [this, table] {
+                    lastTable_ = table;
+                    showInMain_->setEnabled(SelectedScale().has_value());
+                });
     }
     connect(showInMain_, &QPushButton::clicked, this, [this] {
         if (const auto scale = SelectedScale()) {
@@ -138,15 +178,8 @@ void wdwChords::Refresh() {
     pause_.stop();
     const auto as = static_cast<ReadAs>(readAs_->checkedId());
     progression_ = ReadProgression(line_->text().toStdString(), as);
-    std::vector<ProgressionChord> chords;
-    for (const ChordSymbol* chord : progression_.Chords()) {
-        chords.push_back({chord->root.PitchClass(), chord->Notes()});
-    }
     const PitchClassesAboveC notes = progression_.Notes();
-    ranked_ = notes.none() ? ChordScales{}
-                           : RankScales(catalogue_, chords, notes, [](const TScale& entry) {
-                                 return SpellAsFor(entry.Bank) == SpellAs::Scale;
-                             });
+    ranked_ = RankProgression(catalogue_, progression_);
 
     const int selected = std::max(0, chords_->currentRow());
     chords_->clear();
@@ -164,8 +197,8 @@ void wdwChords::Refresh() {
             entry->setFlags(entry->flags() & ~Qt::ItemIsSelectable);
         }
     }
-    Fill(*fits_, *fitsCaption_, "Fits the Whole Progression", ranked_.fits, notes, false);
-    Fill(*nearly_, *nearlyCaption_, "Missing One Note", ranked_.nearly, notes, true);
+    Fill(*fits_, *fitsCaption_, "Fits the Whole Progression", ranked_.fits, notes);
+    Fill(*nearly_, *nearlyCaption_, "Missing One Note", ranked_.nearly, notes);
     // The same place in the row of chords as before, or else the first chord.
     std::optional<int> first;
     std::optional<int> again;
@@ -197,58 +230,34 @@ std::optional<std::size_t> wdwChords::SelectedChord() const {
 void wdwChords::ShowChordScales() {
     const auto chord = SelectedChord();
     if (!chord) {
-        Fill(*chordScales_, *chordScalesCaption_, "Chord-Scales", {}, {}, false);
+        Fill(*chordScales_, *chordScalesCaption_, "Chord-Scales", {}, {});
         return;
     }
     const ProgressionItem& item =
         progression_.items[static_cast<std::size_t>(chords_->currentRow())];
     Fill(*chordScales_, *chordScalesCaption_, "Chord-Scales of " + Text(item.text),
-         ranked_.perChord[*chord], item.chord->Notes(), false);
+         ranked_.perChord[*chord], item.chord->Notes());
 }
 
-void wdwChords::Fill(QTableWidget& table, QLabel& caption, const QString& title,
-                     const std::vector<RankedScale>& rows, PitchClassesAboveC against,
-                     bool missing) {
-    const int shown = std::min<int>(kShownRows, static_cast<int>(rows.size()));
-    caption.setText(rows.size() > static_cast<std::size_t>(shown)
-                        ? QString("%1 (the first %2 of %3)").arg(title).arg(shown).arg(rows.size())
-                        : title);
-    table.setRowCount(shown);
-    for (int i = 0; i < shown; ++i) {
-        const RankedScale& row = rows[static_cast<std::size_t>(i)];
-        const TScale& entry = catalogue_[row.entry];
-        const SpelledScale spelled = SpellScale(entry.Notes, row.root, SpellAsFor(entry.Bank));
-        const QString last =
-            missing ? Text(progression_.Spelled(row.missing).value_or(NoteName{}).Display())
-                    : Joined(NotesBeyond(spelled, against));
-        const QStringList cells = {Text(entry.Bank), Text(entry.Scale),
-                                   Text(spelled.root.Display()), last,
-                                   row.fitsProgression ? "yes" : ""};
-        for (int column = 0; column < table.columnCount(); ++column) {
-            auto* item = new QTableWidgetItem(cells[column]);
-            item->setData(Qt::UserRole, i);
-            table.setItem(i, column, item);
-        }
-    }
+void wdwChords::Fill(QTableView& table, QLabel& caption, const QString& title,
+                     const std::vector<RankedScale>& rows, PitchClassesAboveC against) {
+    caption.setText(rows.empty() ? title : QString("%1 (%2)").arg(title).arg(rows.size()));
+    auto& model = dynamic_cast<TableModel&>(*table.model());
+    model.SetRows(std::make_shared<RankedRows>(catalogue_, rows, progression_, against));
+    // The widths of what shows first; long bank and scale names give way,
+    // so that the root and the notes stay in view, and show in full as
+    // their tooltips.
     table.resizeColumnsToContents();
-    // Long bank and scale names give way, so that the root and the notes
-    // stay in view; a cut name shows in full as its tooltip.
     for (const int column : {0, 1}) {
         table.setColumnWidth(column, std::min(table.columnWidth(column), kNameColumnWidth));
-    }
-    for (int i = 0; i < shown; ++i) {
-        for (const int column : {0, 1}) {
-            table.item(i, column)->setToolTip(ReadableToolTip(table.item(i, column)->text()));
-        }
     }
 }
 
 std::optional<RankedScale> wdwChords::SelectedScale() const {
-    if (lastTable_ == nullptr || lastTable_->currentRow() < 0 ||
-        lastTable_->selectedItems().isEmpty()) {
+    if (lastTable_ == nullptr || !lastTable_->selectionModel()->hasSelection()) {
         return std::nullopt;
     }
-    const auto index = static_cast<std::size_t>(lastTable_->currentRow());
+    const auto index = static_cast<std::size_t>(lastTable_->currentIndex().row());
     const std::vector<RankedScale>* rows = lastTable_ == fits_     ? &ranked_.fits
                                            : lastTable_ == nearly_ ? &ranked_.nearly
                                                                    : nullptr;
@@ -262,13 +271,13 @@ std::optional<RankedScale> wdwChords::SelectedScale() const {
     return index < rows->size() ? std::optional((*rows)[index]) : std::nullopt;
 }
 
-wdwDetails::Row wdwChords::RowOf(const RankedScale& scale) const {
-    const TScale& entry = catalogue_[scale.entry];
-    return {Text(entry.Bank), Text(entry.Scale),    entry.Notes,
-            scale.root,       progression_.Notes(), scale.root};
+ScaleRow wdwChords::RowOf(const RankedScale& scale) const {
+    return {.entry = catalogue_[scale.entry],
+            .root = scale.root,
+            .ticks = Ticks{.notes = progression_.Notes(), .chosenRoot = scale.root}};
 }
 
-void wdwChords::OpenDetails(QTableWidget& table) {
+void wdwChords::OpenDetails(QTableView& table) {
     lastTable_ = &table;
     if (const auto scale = SelectedScale()) {
         emit detailsRequested(RowOf(*scale));

@@ -9,34 +9,32 @@
 // Results follow the typing after a short pause. A chord that cannot be read
 // is marked with the reason; the others are still ranked. Double-click or
 // Enter on a scale asks for the details window; "Show in Main Window" asks
-// for that scale's root and the progression's notes in the main window. The
-// main window answers both (detailsRequested, notesRequested).
+// for that scale's root and the progression's notes in the main window
+// (detailsRequested, notesRequested). Every scale ranked is listed.
 
 #include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
-#include <QWidget>
 #include <optional>
 #include <vector>
 
 #include "matching/RankScales.h"
+#include "platform/TableModel.h"
+#include "scales/ScaleRow.h"
 #include "scales/TScale.h"
 #include "theory/Progression.h"
-#include "window/wdwDetails.h"
+#include "window/ToolWindow.h"
 
 namespace orvel {
 
-class wdwChords : public QWidget {
+class wdwChords : public ToolWindow {
     Q_OBJECT
 
   public:
-    // At most this many rows a list shows; the caption says how many more.
-    static constexpr int kShownRows = 500;
-
     // `catalogue` is the main window's, which outlives this window.
     wdwChords(const std::vector<TScale>& catalogue, QWidget* parent);
 
@@ -44,28 +42,29 @@ class wdwChords : public QWidget {
     void Refresh();
 
     QLineEdit& Line() const { return *line_; }
-    QTableWidget& Fits() const { return *fits_; }
-    QTableWidget& Nearly() const { return *nearly_; }
-    QTableWidget& ChordScaleList() const { return *chordScales_; }
+    QTableView& Fits() const { return *fits_; }
+    QTableView& Nearly() const { return *nearly_; }
+    QTableView& ChordScaleList() const { return *chordScales_; }
     QListWidget& ChordList() const { return *chords_; }
     const Progression& Read() const { return progression_; }
+    QWidget& FocusTarget() const override { return *line_; }
 
   signals:
-    void detailsRequested(const orvel::wdwDetails::Row& row);
-    // The notes (pitch classes above C) to tick, and the root to choose.
-    void notesRequested(orvel::PitchClassesAboveC notes, int root);
+    void detailsRequested(const orvel::ScaleRow& row);
+    // The notes to tick, and the root to choose.
+    void notesRequested(orvel::PitchClassesAboveC notes, orvel::PitchClass root);
 
   private:
     void ShowChordScales();
     // The rows, with the notes each adds beyond `against`, or the note it
     // misses.
-    void Fill(QTableWidget& table, QLabel& caption, const QString& title,
-              const std::vector<RankedScale>& rows, PitchClassesAboveC against, bool missing);
+    void Fill(QTableView& table, QLabel& caption, const QString& title,
+              const std::vector<RankedScale>& rows, PitchClassesAboveC against);
     // The selected chord's place among the chords that could be read.
     std::optional<std::size_t> SelectedChord() const;
     std::optional<RankedScale> SelectedScale() const;
-    wdwDetails::Row RowOf(const RankedScale& scale) const;
-    void OpenDetails(QTableWidget& table);
+    ScaleRow RowOf(const RankedScale& scale) const;
+    void OpenDetails(QTableView& table);
 
     const std::vector<TScale>& catalogue_;
     Progression progression_;
@@ -73,15 +72,18 @@ class wdwChords : public QWidget {
     QLineEdit* line_;
     QButtonGroup* readAs_;
     QListWidget* chords_;
+    TableModel fitsModel_;
+    TableModel nearlyModel_;
+    TableModel chordScalesModel_;
     QLabel* fitsCaption_;
-    QTableWidget* fits_;
+    QTableView* fits_;
     QLabel* nearlyCaption_;
-    QTableWidget* nearly_;
+    QTableView* nearly_;
     QLabel* chordScalesCaption_;
-    QTableWidget* chordScales_;
+    QTableView* chordScales_;
     QPushButton* showInMain_;
     QTimer pause_;
-    QTableWidget* lastTable_ = nullptr;  // where a scale was last selected
+    QTableView* lastTable_ = nullptr;  // where a scale was last selected
 };
 
 }  // namespace orvel

@@ -5,9 +5,9 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "audio/Performance.h"
 #include "audio/Tempo.h"
 #include "theory/Triad.h"
-#include "window/ToolWindows.h"
 
 namespace orvel {
 
@@ -23,7 +23,7 @@ constexpr const char* kSpellings[] = {"Automatic", "Sharps", "Flats"};
 }  // namespace
 
 wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    : ToolWindow("wdwDetails", "Scale Details", parent),
       playback_(playback),
       title_(new AccidentalsLabel(this)),
       notes_(new AccidentalsLabel(this)),
@@ -38,8 +38,6 @@ wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
       playChord_(new QPushButton("Play C&hord", this)),
       tempo_(new QSpinBox(this)),
       spelling_(new QComboBox(this)) {
-    setObjectName("wdwDetails");
-    setWindowTitle("Scale Details");
     QFont large = title_->font();
     large.setPointSizeF(large.pointSizeF() * 1.3);
     large.setBold(true);
@@ -80,7 +78,6 @@ wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
         keyboard_->SetSounding(own);
         fretboard_->Board().SetSounding(own);
     });
-    CloseOnEscapeOrCtrlW(*this);
     connect(play_, &QPushButton::clicked, this, &wdwDetails::PlayScale);
     connect(playChord_, &QPushButton::clicked, this, &wdwDetails::PlayChord);
     auto* sound = new QHBoxLayout;
@@ -90,7 +87,10 @@ wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
     for (const char* spelling : kSpellings) {
         spelling_->addItem(spelling);
     }
-    connect(spelling_, &QComboBox::currentIndexChanged, this, &wdwDetails::Fill);
+    connect(spelling_, &QComboBox::currentIndexChanged, this, [this] {
+        Fill();
+        emit spellingChanged(Spelling());
+    });
     auto* spellingCaption = new QLabel("&Spelling:", this);
     spellingCaption->setBuddy(spelling_);
     sound->addWidget(spellingCaption);
@@ -104,14 +104,6 @@ wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
     setFixedWidth(kWidth);
 }
 
-std::vector<TimedNote> wdwDetails::ScaleRunOf(const Row& row, int beatsPerMinute) {
-    return ScaleRun(row.notes, KeyNearMiddleC(row.root), beatsPerMinute);
-}
-
-SpelledScale wdwDetails::SpelledRow(const Row& row, RootSpelling spelling) {
-    return SpellScale(row.notes, row.root, SpellAsFor(row.bank.toStdString()), spelling);
-}
-
 RootSpelling wdwDetails::Spelling() const {
     return static_cast<RootSpelling>(spelling_->currentIndex());
 }
@@ -122,21 +114,18 @@ void wdwDetails::PlayScale() {
 }
 
 void wdwDetails::PlayChord() {
-    const PitchClassSet ticked = SetOfPositions([this](int position) {
-        return row_.ticked[static_cast<std::size_t>((row_.chosenRoot + position) % kPositionCount)];
-    });
-    if (playback_.IsPlaying() || ticked != 0) {
-        playback_.PlayOrStop(Chord(ticked, KeyNearMiddleC(row_.chosenRoot)));
+    const Ticks ticks = row_.ticks.value_or(Ticks{});
+    if (playback_.IsPlaying() || !ticks.notes.Empty()) {
+        playback_.PlayOrStop(Chord(ticks.Positions(), KeyNearMiddleC(ticks.chosenRoot)));
         ownPlay_ = playback_.CurrentPlay();
     }
 }
 
-void wdwDetails::SetTicked(PitchClassesAboveC ticked, int chosenRoot) {
-    if (row_.ticked == ticked && row_.chosenRoot == chosenRoot) {
+void wdwDetails::SetTicked(const Ticks& ticks) {
+    if (row_.ticks == ticks) {
         return;
     }
-    row_.ticked = ticked;
-    row_.chosenRoot = chosenRoot;
+    row_.ticks = ticks;
     if (isVisible()) {
         Fill();  // in place: the user is working in another window
     }
@@ -147,7 +136,7 @@ void wdwDetails::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
-void wdwDetails::Show(const Row& row) {
+void wdwDetails::Show(const ScaleRow& row) {
     row_ = row;
     Fill();
     show();
@@ -155,10 +144,10 @@ void wdwDetails::Show(const Row& row) {
 }
 
 void wdwDetails::Fill() {
-    const Row& row = row_;
-    spelled_ = SpelledRow(row, Spelling());
-    title_->SetPlainText(row.scale + "  \u00B7  " + row.bank + "  \u00B7  root " +
-                         Text(spelled_.root.Display()));
+    const ScaleRow& row = row_;
+    spelled_ = SpellEntry(row.entry, row.root, Spelling());
+    title_->SetPlainText(Text(row.entry.Scale) + "  \u00B7  " + Text(row.entry.Bank) +
+                         "  \u00B7  root " + Text(spelled_.root.Display()));
     notes_->SetPlainText(Text(spelled_.DisplayNotes()));
     const bool chord = spelled_.kind == SpellAs::Chord;
     intervalsCaption_->setText(chord ? "Chord tones:" : "Intervals:");
@@ -172,18 +161,14 @@ void wdwDetails::Fill() {
     triadsCaption_->setVisible(!triads.isEmpty());
     triads_->setVisible(!triads.isEmpty());
 
+    const PitchClassesAboveC ticked = row.ticks ? row.ticks->notes : PitchClassesAboveC{};
     QStringList added;
-    PianoKeyboard::PitchClasses scale;
-    for (const NoteName& note : spelled_.notes) {
-        const auto pitchClass = static_cast<std::size_t>(note.PitchClass());
-        scale.set(pitchClass);
-        if (!row.ticked[pitchClass]) {
-            added << Text(note.Display());
-        }
+    for (const NoteName& note : NotesBeyond(spelled_, ticked)) {
+        added << Text(note.Display());
     }
     added_->SetPlainText(added.isEmpty() ? "none" : added.join(" "));
-    keyboard_->Show(row.root, scale, row.ticked);
-    fretboard_->Board().Show(spelled_, row.ticked);
+    keyboard_->Show(row.root, spelled_.PitchClasses(), ticked);
+    fretboard_->Board().Show(spelled_, ticked);
     adjustSize();
 }
 

@@ -25,43 +25,34 @@
 #include "audio/Playback.h"
 #include "platform/AccidentalsLabel.h"
 #include "scales/PitchClassSet.h"
+#include "scales/ScaleRow.h"
 #include "theory/SpelledScale.h"
 #include "window/FretboardPanel.h"
 #include "window/PianoKeyboard.h"
+#include "window/ToolWindow.h"
 
 namespace orvel {
 
-class wdwDetails : public QWidget {
-  public:
-    // What a row says about its scale.
-    struct Row {
-        QString bank;
-        QString scale;
-        PitchClassSet notes = 0;             // from the scale's root, as catalogued
-        int root = 0;                        // the row's root, a pitch class above C
-        PianoKeyboard::PitchClasses ticked;  // the ticked notes, pitch classes above C
-        int chosenRoot = 0;                  // the root popup's, a pitch class above C
-    };
+class wdwDetails : public ToolWindow {
+    Q_OBJECT
 
+  public:
     wdwDetails(Playback& playback, QWidget* parent);
 
-    // Shows `row` and brings the window to the front.
-    void Show(const Row& row);
+    // Shows `row`, which brings the ticks it was found by, and brings the
+    // window to the front.
+    void Show(const ScaleRow& row);
     // The main window's ticks changed: the dots and the notes beyond them
     // follow, for the row already shown.
-    void SetTicked(PitchClassesAboveC ticked, int chosenRoot);
-
-    // A row's notes spelled from its own root: a chord's as stacked thirds.
-    static SpelledScale SpelledRow(const Row& row, RootSpelling spelling);
-    // What Play sounds for a row: its scale up and down from its root.
-    static std::vector<TimedNote> ScaleRunOf(const Row& row, int beatsPerMinute);
+    void SetTicked(const Ticks& ticks);
 
     const SpelledScale& Spelled() const { return spelled_; }
     // How roots on black keys are named: chosen in the window's "Spelling"
     // popup, it holds for every row shown, and for Copy Notes, until the
     // program ends.
     RootSpelling Spelling() const;
-    const Row& Shown() const { return row_; }
+    const ScaleRow& Shown() const { return row_; }
+    QWidget& FocusTarget() const override { return *play_; }
     QString NotesText() const { return notes_->PlainText(); }
     QString IntervalsText() const { return intervals_->PlainText(); }
     QString BeyondText() const { return added_->PlainText(); }
@@ -69,6 +60,9 @@ class wdwDetails : public QWidget {
     FretboardPanel& Neck() const { return *fretboard_; }
 
     static constexpr int kWidth = 760;
+
+  signals:
+    void spellingChanged(orvel::RootSpelling spelling);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -80,7 +74,7 @@ class wdwDetails : public QWidget {
     void PlayChord();
 
     Playback& playback_;
-    Row row_;
+    ScaleRow row_;
     SpelledScale spelled_;
     AccidentalsLabel* title_;
     AccidentalsLabel* notes_;

@@ -5,24 +5,59 @@
 #include <QVBoxLayout>
 
 #include "matching/NoteNameTable.h"
-#include "matching/RankScales.h"
-#include "window/ToolWindows.h"
 
 namespace orvel {
 
+namespace {
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The entries found, as table rows: bank, scale, and the other names.
+class FoundRows final : public ListRows {
+  public:
+    FoundRows(const std::vector<TScale>& catalogue, const std::vector<FoundScale>& found)
+        : catalogue_(catalogue), found_(found) {}
+
+    std::size_t RowCount() const override { return found_.size(); }
+
+    QString Cell(std::size_t row, int column) const override {
+        const FoundScale& found = found_.at(row);
+        const TScale& entry = catalogue_[found.entry];
+        switch (column) {
+            case 0:
+                return Text(entry.Bank);
+            case 1:
+                return Text(entry.Scale);
+            case 2: {
+                QStringList aliases;
+                for (const std::string& alias : found.aliases) {
+                    aliases << Text(alias);
+                }
+                return aliases.join(", ");
+            }
+            default:
+                return {};
+        }
+    }
+
+  private:
+    const std::vector<TScale>& catalogue_;
+    const std::vector<FoundScale>& found_;  // the window's, replaced only after a model reset
+};
+
+}  // namespace
+
 wdwFindScale::wdwFindScale(const std::vector<TScale>& catalogue, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    : ToolWindow("wdwFindScale", "Find Scale", parent),
       catalogue_(catalogue),
+      model_({"Bank", "Scale", "Also Called"}, this),
       line_(new QLineEdit(this)),
       root_(new QComboBox(this)),
       caption_(new QLabel(this)),
-      found_(MakeScaleTable("Scales found", {"Bank", "Scale", "Also Called"}, this)),
+      found_(MakeScaleTable("Scales found", model_, this)),
       showInMain_(new QPushButton("&Show in Main Window", this)) {
-    setObjectName("wdwFindScale");
-    setWindowTitle("Find Scale");
-    for (const TScale& entry : catalogue_) {
-        aliases_[{entry.Bank, entry.Notes}].push_back(entry.Scale);
-    }
     line_->setPlaceholderText("Part of a name or bank: hira, blues, bebop");
     line_->setAccessibleName("Name or bank");
     auto* lineCaption = new QLabel("&Find:", this);
@@ -30,7 +65,7 @@ wdwFindScale::wdwFindScale(const std::vector<TScale>& catalogue, QWidget* parent
     for (const std::string_view name : kNoteNameTable) {
         root_->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     }
-    root_->setCurrentIndex(kDefaultRootIndex);
+    SetRoot(kDefaultRootIndex.Note());
     root_->setToolTip("The root the scale is shown and ticked from");
     auto* rootCaption = new QLabel("&Root:", this);
     rootCaption->setBuddy(root_);
@@ -51,17 +86,16 @@ wdwFindScale::wdwFindScale(const std::vector<TScale>& catalogue, QWidget* parent
     buttons->addWidget(showInMain_);
     layout->addLayout(buttons);
     resize(620, 420);
-    CloseOnEscapeOrCtrlW(*this);
 
     connect(line_, &QLineEdit::textChanged, this, &wdwFindScale::Search);
-    connect(found_, &QTableWidget::activated, this, &wdwFindScale::OpenDetails);
+    connect(found_, &QTableView::activated, this, &wdwFindScale::OpenDetails);
     // Enter in the line opens the first scale found.
     connect(line_, &QLineEdit::returnPressed, this, &wdwFindScale::OpenDetails);
-    connect(found_, &QTableWidget::itemSelectionChanged, this,
+    connect(found_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { showInMain_->setEnabled(Selected() != nullptr); });
     connect(showInMain_, &QPushButton::clicked, this, [this] {
         if (const TScale* entry = Selected()) {
-            emit notesRequested(NotesOn(entry->Notes, RootPitchClass()), RootPitchClass());
+            emit notesRequested(NotesOn(entry->Notes, Root()), Root());
         }
     });
     setTabOrder(line_, root_);
@@ -70,40 +104,20 @@ wdwFindScale::wdwFindScale(const std::vector<TScale>& catalogue, QWidget* parent
     Search();
 }
 
+void wdwFindScale::SetRoot(PitchClass root) {
+    root_->setCurrentIndex(NoteTableIndex::Of(root).Value());
+}
+
+PitchClass wdwFindScale::Root() const {
+    return NoteTableIndex(root_->currentIndex()).Note();
+}
+
 void wdwFindScale::Search() {
-    const QString wanted = line_->text().trimmed();
-    shown_.clear();
-    std::size_t matches = 0;
-    if (!wanted.isEmpty()) {
-        for (std::size_t i = 0; i < catalogue_.size(); ++i) {
-            const TScale& entry = catalogue_[i];
-            if (QString::fromStdString(entry.Scale).contains(wanted, Qt::CaseInsensitive) ||
-                QString::fromStdString(entry.Bank).contains(wanted, Qt::CaseInsensitive)) {
-                if (shown_.size() < static_cast<std::size_t>(kShownRows)) {
-                    shown_.push_back(i);
-                }
-                ++matches;
-            }
-        }
-    }
-    caption_->setText(matches > shown_.size()
-                          ? QString("Scales (the first %1 of %2)").arg(shown_.size()).arg(matches)
-                          : QString("Scales (%1)").arg(matches));
-    found_->setRowCount(static_cast<int>(shown_.size()));
-    for (std::size_t row = 0; row < shown_.size(); ++row) {
-        const TScale& entry = catalogue_[shown_[row]];
-        QStringList others;
-        for (const std::string& name : aliases_.at({entry.Bank, entry.Notes})) {
-            if (name != entry.Scale) {
-                others << QString::fromStdString(name);
-            }
-        }
-        const QStringList cells = {QString::fromStdString(entry.Bank),
-                                   QString::fromStdString(entry.Scale), others.join(", ")};
-        for (int column = 0; column < 3; ++column) {
-            found_->setItem(static_cast<int>(row), column, new QTableWidgetItem(cells[column]));
-        }
-    }
+    std::vector<FoundScale> found = FindScales(catalogue_, line_->text().toStdString());
+    model_.SetRows(nullptr);  // no row refers to the entries while they are replaced
+    shown_ = std::move(found);
+    model_.SetRows(std::make_shared<FoundRows>(catalogue_, shown_));
+    caption_->setText(QString("Scales (%1)").arg(shown_.size()));
     // The aliases take the room that is left.
     found_->resizeColumnToContents(0);
     found_->resizeColumnToContents(1);
@@ -114,28 +128,21 @@ void wdwFindScale::Search() {
 }
 
 const TScale* wdwFindScale::Selected() const {
-    const int row = found_->currentRow();
-    if (row < 0 || static_cast<std::size_t>(row) >= shown_.size() ||
-        found_->selectedItems().isEmpty()) {
+    if (!found_->selectionModel()->hasSelection()) {
         return nullptr;
     }
-    return &catalogue_[shown_[static_cast<std::size_t>(row)]];
+    const int row = found_->currentIndex().row();
+    if (row < 0 || static_cast<std::size_t>(row) >= shown_.size()) {
+        return nullptr;
+    }
+    return &catalogue_[shown_[static_cast<std::size_t>(row)].entry];
 }
 
 void wdwFindScale::OpenDetails() {
     if (const TScale* entry = Selected()) {
-        // No ticked notes: the main window shows it against its own.
-        emit detailsRequested({QString::fromStdString(entry->Bank),
-                               QString::fromStdString(entry->Scale),
-                               entry->Notes,
-                               RootPitchClass(),
-                               {},
-                               RootPitchClass()});
+        // No ticks: the details window shows it against the main window's.
+        emit detailsRequested({.entry = *entry, .root = Root(), .ticks = std::nullopt});
     }
-}
-
-int wdwFindScale::RootPitchClass() const {
-    return PitchClassAboveC(root_->currentIndex());
 }
 
 }  // namespace orvel

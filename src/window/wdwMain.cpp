@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 #include <stdexcept>
 
+#include "audio/Performance.h"
 #include "matching/MatchScales.h"
 #include "matching/NoteNameTable.h"
 #include "matching/Rotate12.h"
@@ -34,28 +35,28 @@ wdwMain::wdwMain(Services services) : services_(std::move(services)) {
             [this](ListBox& from) {
                 if (const auto row = SelectedRow(from)) {
                     Playback& playback = *services_.playback;
-                    playback.PlayOrStop(wdwDetails::ScaleRunOf(*row, playback.Tempo()));
+                    playback.PlayOrStop(ScaleRunOf(*row, playback.Tempo()));
                 }
             },
             QKeySequence(Qt::Key_Space));
     }
-    connect(HelpAbout(), &QAction::triggered, this, &wdwMain::HelpAbout_Action);
-    connect(ToolsChords(), &QAction::triggered, this, &wdwMain::ToolsChords_Action);
-    connect(ToolsFindScale(), &QAction::triggered, this, &wdwMain::ToolsFindScale_Action);
-    connect(ToolsFretboard(), &QAction::triggered, this, &wdwMain::ToolsFretboard_Action);
-    // The exact list has no handler of its own; only the fretboard follows it.
+    connect(Bar().help.about, &QAction::triggered, this, &wdwMain::HelpAbout_Action);
+    // The exact list has no handler of its own; only the other windows follow it.
     lbExact()->Change = [this](ListBox& list) {
         lastSelected_ = &list;
-        FollowInFretboard();
+        AnnounceSelectedRow();
     };
     connect(services_.midi, &MidiKeyboard::notesPlayed, this,
-            [this](PitchClassesAboveC notes, int lowest) {
-                TickNotes(notes, ToolsLowestNoteRoot()->isChecked() ? std::optional(lowest)
-                                                                    : std::nullopt);
+            [this](PitchClassesAboveC notes, PitchClass lowest) {
+                TickNotes(notes, Bar().tools.lowestNoteRoot->isChecked() ? std::optional(lowest)
+                                                                         : std::nullopt);
             });
-    connect(ToolsMidiInput()->menu(), &QMenu::aboutToShow, this, &wdwMain::FillMidiMenu);
-    connect(services_.playback, &Playback::failed, this,
-            [this](const QString& message) { services_.showMessage(message, {}); });
+    connect(Bar().tools.midiInput->menu(), &QMenu::aboutToShow, this, &wdwMain::FillMidiMenu);
+    // Said over the window the user pressed Play in.
+    connect(services_.playback, &Playback::failed, this, [this](const QString& message) {
+        QWidget* active = QApplication::activeWindow();
+        services_.showMessage(active != nullptr ? active : this, message, {});
+    });
     // Screen readers name the lists and the popup by the captions above
     // them: as names, and as the label relation (a popup's name on Linux is
     // its current item).
@@ -193,8 +194,11 @@ CheckBox* wdwMain::cbRinL() const {
 }
 
 MenuItem* wdwMain::MenuEntry(const char* name) const {
-    auto* bar = dynamic_cast<MainMenuBar*>(menuWidget());
-    return bar != nullptr ? bar->Entry(name) : nullptr;
+    return Bar().Entry(name);
+}
+
+const MainMenuBar& wdwMain::Bar() const {
+    return dynamic_cast<const MainMenuBar&>(*menuWidget());
 }
 
 MenuItem* wdwMain::EditMenu() const {
@@ -230,38 +234,14 @@ MenuItem* wdwMain::FileMenu() const {
 MenuItem* wdwMain::FileQuit() const {
     return MenuEntry("FileQuit");
 }
-MenuItem* wdwMain::ToolsMenu() const {
-    return MenuEntry("ToolsMenu");
-}
-MenuItem* wdwMain::ToolsChords() const {
-    return MenuEntry("ToolsChords");
-}
-MenuItem* wdwMain::ToolsFindScale() const {
-    return MenuEntry("ToolsFindScale");
-}
-MenuItem* wdwMain::ToolsFretboard() const {
-    return MenuEntry("ToolsFretboard");
-}
-MenuItem* wdwMain::ToolsMidiInput() const {
-    return MenuEntry("ToolsMidiInput");
-}
-MenuItem* wdwMain::ToolsLowestNoteRoot() const {
-    return MenuEntry("ToolsLowestNoteRoot");
-}
-MenuItem* wdwMain::HelpMenu() const {
-    return MenuEntry("HelpMenu");
-}
-MenuItem* wdwMain::HelpAbout() const {
-    return MenuEntry("HelpAbout");
-}
-
 void wdwMain::Event_Open() {
     ScaleLoad load = services_.loadCatalogue();
     Scale = std::move(load.scales);
     // A missing catalogue is no fault: the window opens with empty lists,
     // and the list the stars belong to says why.
     if (load.failure && !load.failure->FileMissing()) {
-        services_.showMessage(kFileErrorMessage, QString::fromStdString(load.failure->what()));
+        services_.showMessage(this, kFileErrorMessage,
+                              QString::fromStdString(load.failure->what()));
     }
     if (Scale.empty()) {
         const QString file = QString::fromStdString(
@@ -309,7 +289,7 @@ void wdwMain::cbRinL_Action(CheckBox&) {
 void wdwMain::lbContaining_Change(ListBox& list) {
     NormaliseCBs();
     lastSelected_ = &list;
-    FollowInFretboard();
+    AnnounceSelectedRow();
     if (list.ListIndex() < 0) {
         return;
     }
@@ -331,7 +311,7 @@ void wdwMain::lbStar_Open(StarLabel& element) {
 void wdwMain::CompareScales() {
     TScaleQuery match;
     match.QueryNotes = SetOfPositions([this](int position) { return cbScale(position)->Value(); });
-    match.RootIndex = pmRoot()->ListIndex();
+    match.RootIndex = NoteTableIndex(static_cast<int>(pmRoot()->ListIndex()));
     match.RootCaption = cbScale(0)->Caption().toStdString();
     for (std::size_t k = 0; k < match.Labels.size(); ++k) {
         match.Labels[k] = Labels.at(k);
@@ -345,32 +325,35 @@ void wdwMain::CompareScales() {
     lbExact()->SetRows(std::make_shared<MatchListRows>(result_, MatchListRows::Which::Exact));
     lbContaining()->SetRows(
         std::make_shared<MatchListRows>(result_, MatchListRows::Which::Containing));
-    if (details_ != nullptr) {
-        details_->SetTicked(TickedNotes(), PitchClassAboveC(query_.RootIndex));
-    }
-    FollowInFretboard();
+    emit ticksChanged(CurrentTicks());
+    AnnounceSelectedRow();
 }
 
-PitchClassesAboveC wdwMain::TickedNotes() const {
-    PitchClassesAboveC ticked;
-    const int root = PitchClassAboveC(query_.RootIndex);
-    for (const int position : PositionsOf(query_.QueryNotes)) {
-        ticked.set(static_cast<std::size_t>((root + position) % kPositionCount));
-    }
-    return ticked;
+Ticks wdwMain::CurrentTicks() const {
+    const PitchClass root = query_.RootIndex.Note();
+    return {.notes = NotesOn(query_.QueryNotes, root), .chosenRoot = root};
 }
 
-void wdwMain::TickNotes(PitchClassesAboveC notes, std::optional<int> root) {
+QRect wdwMain::ListsArea() const {
+    QRect area;
+    for (const ListBox* list : {lbExact(), lbContaining()}) {
+        area |= QRect(list->mapToGlobal(QPoint(0, 0)), list->size());
+    }
+    return area;
+}
+
+void wdwMain::TickNotes(PitchClassesAboveC notes, std::optional<PitchClass> root) {
     if (root) {
         const QSignalBlocker quiet(pmRoot());
-        pmRoot()->SetListIndex(TableIndexOf(*root));
+        pmRoot()->SetListIndex(NoteTableIndex::Of(*root).Value());
         CaptionCheckBoxes();
     }
-    const int rootPitchClass = PitchClassAboveC(pmRoot()->ListIndex());
+    const PitchClassSet positions =
+        PositionsAbove(NoteTableIndex(static_cast<int>(pmRoot()->ListIndex())).Note(), notes);
     for (int position = 0; position < kPositionCount; ++position) {
         ScaleCheckBox& box = *cbScale(position);
         const QSignalBlocker quiet(&box);
-        box.SetValue(notes[static_cast<std::size_t>((rootPitchClass + position) % kPositionCount)]);
+        box.SetValue(HasPosition(positions, position));
     }
     CompareScales();
     NormaliseCBs();
@@ -384,99 +367,40 @@ void wdwMain::lbExact_Activate(ListBox& list) {
     ShowDetails(list);
 }
 
-std::optional<wdwDetails::Row> wdwMain::SelectedRow(const ListBox& list) const {
+std::optional<ScaleRow> wdwMain::SelectedRow(const ListBox& list) const {
     if (!result_ || list.ListIndex() < 0) {
         return std::nullopt;
     }
     const TMatchRows& rows = &list == lbExact() ? result_->ExactRows : result_->ContainingRows;
-    const TMatchRow row = rows.at(static_cast<std::size_t>(list.ListIndex()));
-    wdwDetails::Row details;
-    details.bank = QString::fromStdString(std::string(result_->Bank(row)));
-    details.scale = QString::fromStdString(std::string(result_->ScaleName(row)));
-    details.notes = result_->EntryNotes(row);
-    details.root = result_->RootPitchClass(row);
-    details.chosenRoot = PitchClassAboveC(query_.RootIndex);
-    details.ticked = TickedNotes();
-    return details;
+    const auto index = static_cast<std::size_t>(list.ListIndex());
+    if (index >= rows.size()) {
+        return std::nullopt;  // the list still shows the last result's rows, being refilled
+    }
+    const TMatchRow row = rows[index];
+    return ScaleRow{.entry = result_->Entry(row),
+                    .root = result_->RootPitchClass(row),
+                    .ticks = CurrentTicks()};
 }
 
 void wdwMain::ShowDetails(const ListBox& list) {
     if (const auto row = SelectedRow(list)) {
-        ShowDetails(*row);
+        emit detailsAsked(*row);
     }
 }
 
-void wdwMain::ShowDetails(const wdwDetails::Row& row) {
-    if (details_ == nullptr) {
-        details_ = new wdwDetails(*services_.playback, this);
-        PlaceBeside(*details_);
-    }
-    // The chord window's rows bring the notes they were found by; a scale
-    // found by name brings none, and is shown against the ticks here.
-    wdwDetails::Row shown = row;
-    if (shown.ticked.none()) {
-        shown.ticked = TickedNotes();
-        shown.chosenRoot = PitchClassAboveC(query_.RootIndex);
-    }
-    details_->Show(shown);
-}
-
-template <typename Tool>
-void wdwMain::OpenTool(Tool*& tool) {
-    if (tool == nullptr) {
-        tool = new Tool(Scale, this);
-        connect(tool, &Tool::detailsRequested, this,
-                [this](const wdwDetails::Row& row) { ShowDetails(row); });
-        connect(tool, &Tool::notesRequested, this,
-                [this](PitchClassesAboveC notes, int root) { TickNotes(notes, root); });
-        PlaceBeside(*tool);
-    }
-    tool->show();
-    tool->raise();
-    tool->activateWindow();
-    tool->Line().setFocus();
-}
-
-void wdwMain::PlaceBeside(QWidget& window) const {
-    // Not over the lists, and as far as the screen allows, all of it on it.
-    const QRect screen = this->screen()->availableGeometry();
-    window.resize(std::min(window.width(), screen.width()), window.height());
-    const QPoint beside = frameGeometry().topRight() + QPoint(12, 0);
-    window.move(std::max(screen.left(), std::min(beside.x(), screen.right() - window.width())),
-                std::max(screen.top(), std::min(beside.y(), screen.bottom() - window.height())));
-}
-
-void wdwMain::ToolsFretboard_Action() {
-    if (fretboard_ == nullptr) {
-        fretboard_ = new wdwFretboard(this);
-        connect(fretboard_, &wdwFretboard::noteToggled, this, [this](int pitchClass) {
-            TickNotes(TickedNotes().flip(static_cast<std::size_t>(pitchClass)));
-        });
-        PlaceBeside(*fretboard_);
-    }
-    FollowInFretboard();
-    fretboard_->show();
-    fretboard_->raise();
-    fretboard_->activateWindow();
-    fretboard_->Board().setFocus();
-}
-
-void wdwMain::FollowInFretboard() {
-    if (fretboard_ == nullptr) {
-        return;
-    }
-    std::optional<wdwDetails::Row> selected;
+void wdwMain::AnnounceSelectedRow() {
+    std::optional<ScaleRow> selected;
     for (const ListBox* list : {lastSelected_, static_cast<const ListBox*>(lbContaining()),
                                 static_cast<const ListBox*>(lbExact())}) {
         if (list != nullptr && !selected) {
             selected = SelectedRow(*list);
         }
     }
-    fretboard_->Follow(TickedNotes(), PitchClassAboveC(query_.RootIndex), selected);
+    emit rowSelected(selected);
 }
 
 void wdwMain::FillMidiMenu() {
-    QMenu& menu = *ToolsMidiInput()->menu();
+    QMenu& menu = *Bar().tools.midiInput->menu();
     menu.clear();
     MidiKeyboard& midi = *services_.midi;
     switch (midi.State()) {
@@ -507,14 +431,6 @@ void wdwMain::FillMidiMenu() {
     add("Off", {MidiInput::Choice::Kind::Off, {}});
 }
 
-void wdwMain::ToolsChords_Action() {
-    OpenTool(chords_);
-}
-
-void wdwMain::ToolsFindScale_Action() {
-    OpenTool(findScale_);
-}
-
 void wdwMain::HelpAbout_Action() {
     ShowMessageBox(this, AboutText());
 }
@@ -534,10 +450,8 @@ QString wdwMain::AboutText() const {
 
 void wdwMain::CopyNotes(const ListBox& list) {
     if (const auto row = SelectedRow(list)) {
-        QApplication::clipboard()->setText(QString::fromStdString(
-            wdwDetails::SpelledRow(
-                *row, details_ != nullptr ? details_->Spelling() : RootSpelling::Automatic)
-                .AsciiNotes()));
+        QApplication::clipboard()->setText(
+            QString::fromStdString(SpellEntry(row->entry, row->root, spelling_).AsciiNotes()));
     }
 }
 

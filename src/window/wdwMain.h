@@ -11,6 +11,15 @@
 // CompareScales, which matches the catalogue and refills both lists;
 // selecting a containing row shows that scale's stars. The window owns Labels
 // and Scale; the lists read their rows from the latest match result.
+//
+// The accessors, the handlers, Rotate12, TScaleQuery::RootIndex and the
+// hidden readout are the window's contract with its layout and its tests:
+// their names and meanings stay as they are.
+//
+// The other windows never call into this one, nor it into them: it
+// announces its ticks, its selected row and the rows the user opens by
+// signals, and takes notes from outside through TickNotes, which
+// ToolWindows connects.
 
 #include <QString>
 #include <filesystem>
@@ -26,30 +35,35 @@
 #include "platform/CheckBox.h"
 #include "platform/Label.h"
 #include "platform/ListBox.h"
+#include "platform/MainMenuBar.h"
 #include "platform/MenuItem.h"
 #include "platform/PopupMenu.h"
 #include "platform/Window.h"
 #include "scales/LoadScales.h"
+#include "scales/PitchClass.h"
+#include "scales/PitchClassesAboveC.h"
+#include "scales/ScaleRow.h"
 #include "scales/TScale.h"
+#include "theory/SpelledScale.h"
 #include "window/MainWindowLayout.h"
 #include "window/ScaleCheckBox.h"
 #include "window/StarLabel.h"
-#include "window/wdwChords.h"
-#include "window/wdwDetails.h"
-#include "window/wdwFindScale.h"
-#include "window/wdwFretboard.h"
 
 namespace orvel {
 
 class wdwMain : public Window {
+    Q_OBJECT
+
   public:
     // What the window needs from outside: start-up hands it over.
     struct Services {
         // Loads the catalogue; called once, when the window opens.
         std::function<ScaleLoad()> loadCatalogue;
-        // Shows a message to the user and returns once it is dismissed;
-        // `detail` says what failed and where, for those who ask.
-        std::function<void(const QString& message, const QString& detail)> showMessage;
+        // Shows a message over `over` (the window the user acted in) and
+        // returns once it is dismissed; `detail` says what failed and
+        // where, for those who ask.
+        std::function<void(QWidget* over, const QString& message, const QString& detail)>
+            showMessage;
         // The program's sound, shared by its windows; never null, and it
         // outlives the window.
         Playback* playback = nullptr;
@@ -95,14 +109,6 @@ class wdwMain : public Window {
     MenuItem* EditUndo() const;
     MenuItem* FileMenu() const;
     MenuItem* FileQuit() const;
-    MenuItem* ToolsMenu() const;
-    MenuItem* ToolsChords() const;
-    MenuItem* ToolsFindScale() const;
-    MenuItem* ToolsFretboard() const;
-    MenuItem* ToolsMidiInput() const;
-    MenuItem* ToolsLowestNoteRoot() const;
-    MenuItem* HelpMenu() const;
-    MenuItem* HelpAbout() const;
 
     // Event handlers.
     void lbContaining_Change(ListBox& list);
@@ -115,9 +121,6 @@ class wdwMain : public Window {
     void lbContaining_Activate(ListBox& list);
     void lbExact_Activate(ListBox& list);
     void HelpAbout_Action();
-    void ToolsChords_Action();
-    void ToolsFindScale_Action();
-    void ToolsFretboard_Action();
 
     // What Help > About says: the version, the catalogue and its number of
     // scales, and the licence.
@@ -128,26 +131,33 @@ class wdwMain : public Window {
     void CompareScales();
     // The one road for notes from outside the window (a chord, a fretboard,
     // a MIDI keyboard): ticks exactly `notes` and no other box under the
-    // root, after choosing `root` (a pitch class above C) in the popup when
-    // one is given, then matches once, as one tick by hand would.
-    void TickNotes(PitchClassesAboveC notes, std::optional<int> root = std::nullopt);
+    // root, after choosing `root` in the popup when one is given, then
+    // matches once, as one tick by hand would.
+    void TickNotes(PitchClassesAboveC notes, std::optional<PitchClass> root = std::nullopt);
+    // The notes of the last match's query, and its root.
+    Ticks CurrentTicks() const;
+    // Where the two lists are on the screen: what a tool window should not
+    // hide.
+    QRect ListsArea() const;
     // Hides all twelve stars.
     void NormaliseCBs();
     static PitchClassSet Rotate12(PitchClassSet value, std::int64_t n);
 
-    // The selected row of a list in the details window (made on first use),
-    // and its spelled notes on the clipboard.
+    // Asks for the selected row of a list in detail (detailsAsked), and
+    // puts its spelled notes on the clipboard.
     void ShowDetails(const ListBox& list);
-    void ShowDetails(const wdwDetails::Row& row);
     void CopyNotes(const ListBox& list);
-    // The details window, once a row has been opened; else nullptr.
-    wdwDetails* Details() const { return details_; }
-    // The chord window, once opened; else nullptr.
-    wdwChords* Chords() const { return chords_; }
-    // The Find Scale window, once opened; else nullptr.
-    wdwFindScale* FindScale() const { return findScale_; }
-    // The fretboard window, once opened; else nullptr.
-    wdwFretboard* FretboardWindow() const { return fretboard_; }
+    // How Copy Notes names roots on black keys: the details window's choice.
+    void SetSpelling(RootSpelling spelling) { spelling_ = spelling; }
+
+  signals:
+    // The query was matched: its notes and root.
+    void ticksChanged(const orvel::Ticks& ticks);
+    // The row the other windows follow changed: the one selected last, or
+    // none.
+    void rowSelected(const std::optional<orvel::ScaleRow>& row);
+    // The user asked to see a row in detail.
+    void detailsAsked(const orvel::ScaleRow& row);
 
   protected:
     void Event_Open() override;
@@ -159,29 +169,19 @@ class wdwMain : public Window {
     void CaptionCheckBoxes();
     void ShowStar(int position, bool shown);
     MenuItem* MenuEntry(const char* name) const;
-    std::optional<wdwDetails::Row> SelectedRow(const ListBox& list) const;
-    // The notes of the last match's query, as pitch classes above C.
-    PitchClassesAboveC TickedNotes() const;
-    // A tool window, shown beside this one; its requests answered here.
-    template <typename Tool>
-    void OpenTool(Tool*& tool);
-    // Where a window beside this one opens: to its right, on the screen,
-    // narrowed to the screen when wider.
-    void PlaceBeside(QWidget& window) const;
-    // Tells the fretboard window what this one shows now.
-    void FollowInFretboard();
+    const MainMenuBar& Bar() const;
+    std::optional<ScaleRow> SelectedRow(const ListBox& list) const;
+    // Announces the row the other windows follow.
+    void AnnounceSelectedRow();
     // Lists the MIDI inputs in Tools > MIDI Input, as they are now.
     void FillMidiMenu();
 
     Services services_;
     std::shared_ptr<const TMatchResult> result_;  // what the lists show
     TScaleQuery query_;                           // what it answers
-    wdwDetails* details_ = nullptr;               // owned by Qt, as a child window
-    wdwChords* chords_ = nullptr;                 // the same
-    wdwFindScale* findScale_ = nullptr;           // the same
-    wdwFretboard* fretboard_ = nullptr;           // the same
     const ListBox* lastSelected_ = nullptr;       // the list a row was last selected in
-    QString noScales_;                            // why the catalogue gave none, if so
+    RootSpelling spelling_ = RootSpelling::Automatic;
+    QString noScales_;  // why the catalogue gave none, if so
 };
 
 }  // namespace orvel

@@ -22,7 +22,7 @@ wdwMain::Services QuietServices(const TempFolder& folder, int& messages) {
     static auto* const playback =
         new Playback(testing_support::FakePlayers(std::make_shared<testing_support::FakeSound>()));
     return {[file = folder.Path() / kCatalogueFileName] { return LoadScales(file, std::cerr); },
-            [&messages](const QString&, const QString&) { ++messages; }, playback,
+            [&messages](QWidget*, const QString&, const QString&) { ++messages; }, playback,
             new MidiKeyboard([](MidiInput::Receiver) { return nullptr; }, playback),
             folder.Path() / kCatalogueFileName};
 }

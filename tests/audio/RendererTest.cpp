@@ -45,7 +45,7 @@ TEST(Renderer, AScaleRunSoundsEachNoteInTurnInTuneAndInTime) {
     const PitchClassSet dorian = SetOfPositions(
         [](int p) { return p == 0 || p == 2 || p == 3 || p == 5 || p == 7 || p == 9 || p == 10; });
     const double bpm = 150;
-    const auto notes = ScaleRun(dorian, KeyNearMiddleC(2), bpm);  // D4 dorian
+    const auto notes = ScaleRun(dorian, KeyNearMiddleC(PitchClass(2)), bpm);  // D4 dorian
     const std::vector<float> sound = Left(renderer.RenderAll(notes));
     const auto eighth = static_cast<std::size_t>(Renderer::kSampleRate * 30.0 / bpm);
     EXPECT_GE(sound.size(), notes.size() * eighth) << "every note and its release";

@@ -103,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::uint8_t c = size > 3 * k + 2 ? data[3 * k + 2] : 0;
         orvel::TScaleQuery query;
         query.QueryNotes = ((a << 8) | b) & orvel::kAllPositions;
-        query.RootIndex = c % 12;
+        query.RootIndex = orvel::NoteTableIndex(c % 12);
         query.RootCaption = "root";
         query.IncludeOtherRoots = (c & 0x10) != 0;
         query.RootsInListOnly = (c & 0x20) != 0;

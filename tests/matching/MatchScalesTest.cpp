@@ -33,7 +33,7 @@ TScaleQuery Query(PitchClassSet notes, int rootIndex = 3, bool other = false,
                   bool inListOnly = false) {
     TScaleQuery query;
     query.QueryNotes = notes;
-    query.RootIndex = rootIndex;
+    query.RootIndex = NoteTableIndex(rootIndex);
     query.RootCaption = kLabels[static_cast<std::size_t>(rootIndex)];
     query.Labels = kLabels;
     query.IncludeOtherRoots = other;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "midi/HeldNotes.h"
+#include "support/Notes.h"
 
 namespace orvel {
 namespace {
@@ -110,8 +111,9 @@ TEST(HeldNotes, WhatIsPlayedBecomesTheQuery) {
                 changes += held.Take(*event) ? 1 : 0;
             }
         }
-        EXPECT_EQ(held.Query().to_string(), played.query);
-        EXPECT_EQ(held.LowestPitchClass().value_or(-1), played.lowest);
+        EXPECT_EQ(Digits(held.Query()), played.query);
+        EXPECT_EQ(held.LowestPitchClass(),
+                  played.lowest < 0 ? std::nullopt : std::optional(PitchClass(played.lowest)));
         EXPECT_EQ(changes, played.changes);
     }
 }

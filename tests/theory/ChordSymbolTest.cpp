@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "support/Notes.h"
 #include "theory/ChordSymbol.h"
 
 namespace orvel {
@@ -100,7 +101,7 @@ TEST(ChordSymbol, ReadsTheTonesMusiciansExpect) {
         ++checked;
     }
     EXPECT_EQ(checked, 68);
-    EXPECT_EQ(ParseChordSymbol("Am/G").Notes(), PitchClassesAboveC("001010010001"))
+    EXPECT_EQ(ParseChordSymbol("Am/G").Notes(), NotesFromDigits("001010010001"))
         << "A C E and the bass G";
 }
 
@@ -161,17 +162,14 @@ TEST(ChordSymbol, EverySymbolThatReadsMapsBackToItsRootAndTones) {
                                 ASSERT_EQ(spelled.root, chord.root) << symbol;
                                 PitchClassesAboveC sounding;
                                 for (std::size_t i = 0; i < spelled.notes.size(); ++i) {
-                                    const int above = (spelled.notes[i].PitchClass() -
-                                                       chord.root.PitchClass() + 12) %
-                                                      12;
+                                    const int above = chord.root.PitchClass().SemitonesUpTo(
+                                        spelled.notes[i].PitchClass());
                                     ASSERT_EQ(spelled.intervals[i].Semitones() % 12, above)
                                         << symbol;
-                                    sounding.set(
-                                        static_cast<std::size_t>(spelled.notes[i].PitchClass()));
+                                    sounding.Add(spelled.notes[i].PitchClass());
                                 }
                                 if (chord.bass) {
-                                    sounding.set(
-                                        static_cast<std::size_t>(chord.bass->PitchClass()));
+                                    sounding.Add(chord.bass->PitchClass());
                                 }
                                 ASSERT_EQ(sounding, chord.Notes()) << symbol;
                                 ASSERT_TRUE(HasPosition(chord.tones, 0)) << symbol;

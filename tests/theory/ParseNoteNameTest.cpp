@@ -36,7 +36,7 @@ TEST(ParseNoteName, ReadsNamesAsMusiciansTypeThem) {
         const NoteName note = ParseNoteName(name.text);
         EXPECT_EQ(note.letter, name.letter) << name.text;
         EXPECT_EQ(note.accidental, name.accidental) << name.text;
-        EXPECT_EQ(note.PitchClass(), name.pitchClass) << name.text;
+        EXPECT_EQ(note.PitchClass(), PitchClass(name.pitchClass)) << name.text;
     }
 }
 

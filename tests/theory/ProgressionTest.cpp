@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "support/Notes.h"
 #include "theory/Progression.h"
 
 namespace orvel {
@@ -25,9 +26,9 @@ TEST(Progression, ReadsChordsOrNotesAsTheLineIsWritten) {
     EXPECT_TRUE(spaced.AllRead()) << spaced.items[0].error;
 
     // "C F G": three chords, or three notes; never a guess.
-    EXPECT_EQ(ReadProgression("C F G", ReadAs::Chords).Notes().count(), 7u) << "C E G F A B D";
+    EXPECT_EQ(ReadProgression("C F G", ReadAs::Chords).Notes().Count(), 7) << "C E G F A B D";
     const Progression notes = ReadProgression("A C D Eb E G", ReadAs::Notes);
-    EXPECT_EQ(notes.Notes(), PitchClassesAboveC("001010011101")) << "A C D Eb E G";
+    EXPECT_EQ(notes.Notes(), NotesFromDigits("001010011101")) << "A C D Eb E G";
     EXPECT_TRUE(notes.Chords().empty());
 
     const Progression bad = ReadProgression("Dm7 Cmaj8 G7", ReadAs::Chords);

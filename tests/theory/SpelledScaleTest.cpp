@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "scales/LoadScales.h"
+#include "support/Notes.h"
 #include "theory/SpelledScale.h"
 #include "theory/Triad.h"
 
@@ -17,7 +18,7 @@ PitchClassSet SetOf(std::initializer_list<int> positions) {
     });
 }
 
-constexpr int kC = 0, kDb = 1, kD = 2, kEb = 3, kF = 5, kFs = 6, kGs = 8, kA = 9, kBb = 10;
+constexpr PitchClass kDb{1}, kD{2}, kEb{3}, kF{5}, kFs{6}, kGs{8}, kA{9}, kBb{10};
 constexpr SpellAs kScale = SpellAs::Scale;
 constexpr SpellAs kChord = SpellAs::Chord;
 constexpr RootSpelling kAuto = RootSpelling::Automatic;
@@ -29,7 +30,7 @@ TEST(SpellScale, KnownScalesAndChordsAsMusiciansWriteThem) {
     const struct {
         const char* name;
         PitchClassSet set;
-        int root;
+        PitchClass root;
         SpellAs kind;
         RootSpelling spelling;
         const char* notes;
@@ -127,15 +128,16 @@ TEST(SpellScale, EveryCatalogueEntryKeepsItsIntervalsOnEveryRoot) {
         const SpellAs kind = SpellAsFor(entry.Bank);
         const std::string intervals = SpellScale(entry.Notes, kC, kind).IntervalsText();
         const std::vector<int> positions = PositionsOf(entry.Notes);
-        for (int root = 0; root < 12; ++root) {
+        for (int semitones = 0; semitones < 12; ++semitones) {
+            const PitchClass root(semitones);
             const SpelledScale scale = SpellScale(entry.Notes, root, kind);
             const std::string what =
-                entry.Scale + " on " + std::to_string(root) + ": " + scale.AsciiNotes();
+                entry.Scale + " on " + std::to_string(semitones) + ": " + scale.AsciiNotes();
             ASSERT_EQ(scale.IntervalsText(), intervals) << what;
             ASSERT_EQ(scale.root.PitchClass(), root) << what;
             std::vector<int> sounding;
             for (const NoteName& note : scale.notes) {
-                sounding.push_back((note.PitchClass() - root + 12) % 12);
+                sounding.push_back(root.SemitonesUpTo(note.PitchClass()));
                 ASSERT_LE(std::abs(note.accidental), 2) << what;
             }
             std::sort(sounding.begin(), sounding.end());
@@ -158,15 +160,16 @@ TEST(SpellScale, EverySetSoundsItsNotesFromAnyRoot) {
     int checked = 0;
     for (PitchClassSet set = 0; set <= kAllPositions; ++set) {
         for (const SpellAs kind : {kScale, kChord}) {
-            for (int root = 0; root < 12; ++root) {
+            for (int semitones = 0; semitones < 12; ++semitones) {
+                const PitchClass root(semitones);
                 const SpelledScale scale = SpellScale(set, root, kind);
                 int sounding = 0;
                 for (const NoteName& note : scale.notes) {
-                    sounding |= 1 << ((note.PitchClass() - root + 12) % 12);
+                    sounding |= 1 << root.SemitonesUpTo(note.PitchClass());
                 }
                 ASSERT_EQ(scale.notes.size(), PositionsOf(set).size());
                 ASSERT_EQ(SetOfPositions([&](int p) { return (sounding >> p) & 1; }), set)
-                    << "set " << set << " root " << root;
+                    << "set " << set << " root " << semitones;
                 ++checked;
             }
         }
@@ -175,7 +178,7 @@ TEST(SpellScale, EverySetSoundsItsNotesFromAnyRoot) {
 }
 
 TEST(Triads, StackedThirdsOnEachDegreeOfASevenNoteScaleOnly) {
-    const auto symbols = [](PitchClassSet set, int root) {
+    const auto symbols = [](PitchClassSet set, PitchClass root) {
         std::string joined;
         for (const Triad& triad : DegreeTriads(SpellScale(set, root))) {
             joined += (joined.empty() ? "" : " ") + triad.Symbol();

@@ -5,6 +5,7 @@
 #include <set>
 #include <utility>
 
+#include "support/Notes.h"
 #include "theory/Tuning.h"
 
 namespace orvel {
@@ -30,17 +31,9 @@ const std::map<std::string, std::vector<int>> kOpenKeys{
     {"mandolin", {55, 62, 69, 76}},
 };
 
-PitchClassesAboveC Notes(std::initializer_list<int> pitchClasses) {
-    PitchClassesAboveC notes;
-    for (const int pitchClass : pitchClasses) {
-        notes.set(static_cast<std::size_t>(pitchClass));
-    }
-    return notes;
-}
-
 TEST(Tuning, EveryPresetPlacesAScaleWhereItsOpenStringsAndFretsPutIt) {
     const std::vector<PitchClassesAboveC> scales{
-        Notes({0, 2, 4, 5, 7, 9, 11}), Notes({1, 4, 6, 8, 11}), Notes({10}), {}};
+        NotesOf({0, 2, 4, 5, 7, 9, 11}), NotesOf({1, 4, 6, 8, 11}), NotesOf({10}), {}};
     std::size_t checked = 0;
     for (const Tuning& preset : TuningPresets()) {
         SCOPED_TRACE(preset.name);
@@ -53,7 +46,7 @@ TEST(Tuning, EveryPresetPlacesAScaleWhereItsOpenStringsAndFretsPutIt) {
                 for (std::size_t k = 0; k < open.size(); ++k) {
                     const int string = static_cast<int>(open.size() - k);  // string 1 is the last
                     for (int fret = 0; fret <= frets; ++fret) {
-                        if (scale[static_cast<std::size_t>((open[k] + fret) % 12)]) {
+                        if (scale.Has(PitchClass::OfKey(open[k] + fret))) {
                             expected.insert({string, fret});
                         }
                     }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QRadioButton>
 #include <QTest>
@@ -24,8 +25,8 @@ class ChordWindow : public MainWindowFixture {
                     CatalogueLine("Diatonic", "Mixolydian", {0, 2, 4, 5, 7, 9, 10}),
                     CatalogueLine("Chords", "Major Triad", {0, 4, 7})});
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        window->ToolsChords()->trigger();
-        chords = window->Chords();
+        MainMenuBar::Instance().tools.chords->trigger();
+        chords = tools->Chords();
         ASSERT_NE(chords, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(chords));
     }
@@ -35,16 +36,20 @@ class ChordWindow : public MainWindowFixture {
         ASSERT_TRUE(QTest::qWaitFor([&] { return chords->Read().items.size() > 0; }, 2000));
     }
 
-    static QStringList Column(const QTableWidget& table, int column) {
-        QStringList cells;
-        for (int row = 0; row < table.rowCount(); ++row) {
-            cells << table.item(row, column)->text();
-        }
-        return cells;
-    }
-
     wdwChords* chords = nullptr;
 };
+
+QString Cell(const QTableView& table, int row, int column) {
+    return table.model()->index(row, column).data().toString();
+}
+
+QStringList Column(const QTableView& table, int column) {
+    QStringList cells;
+    for (int row = 0; row < table.model()->rowCount(); ++row) {
+        cells << Cell(table, row, column);
+    }
+    return cells;
+}
 
 TEST_F(ChordWindow, TypingRanksTheScalesAndMarksWhatCannotBeRead) {
     Type("Dm7 G7 Cmaj8 Cmaj7");
@@ -65,9 +70,9 @@ TEST_F(ChordWindow, TypingRanksTheScalesAndMarksWhatCannotBeRead) {
 
 TEST_F(ChordWindow, FlatsInTheTablesReadLikeTheLetters) {
     Type("Bbm7");
-    QTableWidget& fits = chords->Fits();
-    ASSERT_EQ(fits.item(0, 2)->text(), "D\u266D");
-    const QImage cell = fits.viewport()->grab(fits.visualItemRect(fits.item(0, 2))).toImage();
+    QTableView& fits = chords->Fits();
+    ASSERT_EQ(Cell(fits, 0, 2), "D\u266D");
+    const QImage cell = fits.viewport()->grab(fits.visualRect(fits.model()->index(0, 2))).toImage();
     testing_support::ExpectSignsReadLikeLetters(
         testing_support::GlyphsOf(cell, cell.pixelColor(0, 0).lightness()), 2, {1}, "D\u266D");
 }
@@ -84,15 +89,15 @@ TEST_F(ChordWindow, NotesAreOneSetAndNeverChords) {
     // Three notes: every major and Mixolydian scale that holds C, F and G.
     EXPECT_EQ(Column(chords->Fits(), 2), (QStringList{"C", "E\u266D", "F", "A\u266D", "B\u266D",
                                                       "C", "E\u266D", "F", "G", "B\u266D"}));
-    EXPECT_EQ(chords->ChordScaleList().rowCount(), 0) << "notes have no chord-scales";
+    EXPECT_EQ(chords->ChordScaleList().model()->rowCount(), 0) << "notes have no chord-scales";
 }
 
 TEST_F(ChordWindow, ShowInMainWindowAndDetailsGoThroughTheMainWindow) {
     Type("G7 C");
-    QTableWidget& fits = chords->Fits();
-    ASSERT_GT(fits.rowCount(), 0);
+    QTableView& fits = chords->Fits();
+    ASSERT_GT(fits.model()->rowCount(), 0);
     fits.setFocus();
-    ASSERT_EQ(fits.item(1, 1)->text(), "Mixolydian");
+    ASSERT_EQ(Cell(fits, 1, 1), "Mixolydian");
     fits.selectRow(1);
     QPushButton* show = nullptr;
     for (QPushButton* button : chords->findChildren<QPushButton*>()) {
@@ -112,12 +117,68 @@ TEST_F(ChordWindow, ShowInMainWindowAndDetailsGoThroughTheMainWindow) {
     EXPECT_EQ(ticked, (std::vector<int>{0, 4, 5, 7, 9, 10}));
 
     QTest::keyClick(&fits, Qt::Key_Return);
-    ASSERT_NE(window->Details(), nullptr);
-    EXPECT_TRUE(window->Details()->isVisible());
-    EXPECT_EQ(window->Details()->NotesText(), "G A B C D E F");
+    ASSERT_NE(tools->Details(), nullptr);
+    EXPECT_TRUE(tools->Details()->isVisible());
+    EXPECT_EQ(tools->Details()->NotesText(), "G A B C D E F");
+}
+
+TEST_F(ChordWindow, RetypingKeepsTheChordAndALaterChordShowsItsOwnScales) {
+    Type("G7 C");
+    chords->ChordList().setCurrentRow(0);  // G7
+    QTest::keyClicks(&chords->Line(), " Am");
+    chords->Refresh();
+    EXPECT_EQ(chords->ChordList().currentRow(), 0) << "G7 still selected";
+    EXPECT_TRUE(Column(chords->ChordScaleList(), 2).contains("G"));
+
+    chords->Line().setText("Cmaj8 D");
+    chords->Refresh();
+    chords->ChordList().setCurrentRow(1);  // D, after the unreadable chord
+    ASSERT_GT(chords->ChordScaleList().model()->rowCount(), 0);
+    for (const QString& root : Column(chords->ChordScaleList(), 2)) {
+        EXPECT_EQ(root, "D");
+    }
+}
+
+TEST(ToolTableModel, PassesTheModelTesterThroughResetsAndHasNoRowCap) {
+    struct Numbered final : ListRows {
+        std::size_t rows;
+        explicit Numbered(std::size_t count) : rows(count) {}
+        std::size_t RowCount() const override { return rows; }
+        QString Cell(std::size_t row, int column) const override {
+            return QString("%1.%2").arg(row).arg(column);
+        }
+    };
+    TableModel model({"Bank", "Scale", "Root"}, nullptr);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    for (const std::size_t rows : {0u, 3u, 5000u, 1u}) {
+        model.SetRows(std::make_shared<Numbered>(rows));
+        EXPECT_EQ(model.rowCount(), static_cast<int>(rows));
+    }
+    EXPECT_EQ(model.index(0, 2).data().toString(), "0.2");
+    EXPECT_EQ(model.index(0, 2).data(Qt::ToolTipRole).toString(), "0.2");
+    EXPECT_EQ(model.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), "Scale");
+    model.SetRows(nullptr);
+    EXPECT_EQ(model.rowCount(), 0);
 }
 
 class FindScaleWindow : public MainWindowFixture {};
+
+TEST_F(FindScaleWindow, OpensOnTheMainRootAndListsEveryScaleWithNothingTyped) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 700; ++i) {
+        lines.push_back(CatalogueLine("Bank", "Scale " + std::to_string(i), {0, i % 12}));
+    }
+    MakeWindow(lines);
+    ChooseRoot(10);  // G
+    MainMenuBar::Instance().tools.findScale->trigger();
+    wdwFindScale& find = *tools->FindScale();
+    EXPECT_EQ(find.Root(), PitchClass(7)) << "the main window's root";
+    EXPECT_EQ(find.Found().model()->rowCount(), 700) << "every scale, none held back";
+    QTest::keyClicks(&find.Line(), "69 SCALE");
+    const QStringList found = Column(find.Found(), 1);
+    EXPECT_EQ(found.size(), 17) << "69, 169 ... 669 and 690 ... 699";
+    EXPECT_EQ(found.first(), "Scale 69");
+}
 
 TEST_F(FindScaleWindow, APartOfANameFindsTheScaleWithItsAliases) {
     MakeWindow({CatalogueLine("Pentatonic", "Hirajoshi", {0, 2, 3, 7, 8}),
@@ -125,23 +186,23 @@ TEST_F(FindScaleWindow, APartOfANameFindsTheScaleWithItsAliases) {
                 CatalogueLine("Pentatonic", "Iwato", {0, 1, 5, 6, 10}),
                 CatalogueLine("Exotic", "Japanese Hira", {0, 2, 3, 7, 8})});
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    window->ToolsFindScale()->trigger();
-    wdwFindScale& find = *window->FindScale();
+    MainMenuBar::Instance().tools.findScale->trigger();
+    wdwFindScale& find = *tools->FindScale();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&find));
     QTest::keyClicks(&find.Line(), "HIRA");
-    QTableWidget& found = find.Found();
-    ASSERT_EQ(found.rowCount(), 2);
-    EXPECT_EQ(found.item(0, 1)->text(), "Hirajoshi");
-    EXPECT_EQ(found.item(0, 2)->text(), "Kata-kumoi") << "the same set in the same bank";
-    EXPECT_EQ(found.item(1, 1)->text(), "Japanese Hira");
-    EXPECT_EQ(found.item(1, 2)->text(), "") << "another bank is no alias";
+    QTableView& found = find.Found();
+    ASSERT_EQ(found.model()->rowCount(), 2);
+    EXPECT_EQ(Cell(found, 0, 1), "Hirajoshi");
+    EXPECT_EQ(Cell(found, 0, 2), "Kata-kumoi") << "the same set in the same bank";
+    EXPECT_EQ(Cell(found, 1, 1), "Japanese Hira");
+    EXPECT_EQ(Cell(found, 1, 2), "") << "another bank is no alias";
 
-    Click(*window->cbScale(0));      // C, in the main window
-    find.Root().setCurrentIndex(0);  // A
+    Click(*window->cbScale(0));           // C, in the main window
+    find.RootPopup().setCurrentIndex(0);  // A
     QTest::keyClick(&find.Line(), Qt::Key_Return);
-    ASSERT_NE(window->Details(), nullptr);
-    EXPECT_EQ(window->Details()->NotesText(), "A B C E F") << "Hirajoshi from A";
-    EXPECT_EQ(window->Details()->BeyondText(), "A B E F") << "against the main window's ticks";
+    ASSERT_NE(tools->Details(), nullptr);
+    EXPECT_EQ(tools->Details()->NotesText(), "A B C E F") << "Hirajoshi from A";
+    EXPECT_EQ(tools->Details()->BeyondText(), "A B E F") << "against the main window's ticks";
 
     QPushButton* show = nullptr;
     for (QPushButton* button : find.findChildren<QPushButton*>()) {

@@ -49,9 +49,9 @@ class DetailsWindow : public MainWindowFixture {
                 break;
             }
         }
-        EXPECT_NE(window->Details(), nullptr)
+        EXPECT_NE(tools->Details(), nullptr)
             << scale.toStdString() << " from " << root.toStdString();
-        return *window->Details();
+        return *tools->Details();
     }
 
     QColor KeyBody(PianoKeyboard& keys, int key) {
@@ -96,7 +96,7 @@ TEST_F(DetailsWindow, SharpsAndFlatsReadAsTallAndAsDarkAsTheLetters) {
     // D flat's mark on the neck, white on green: string 2, fret 2.
     Open({}, "Phrygian Dominant", "C");
     Fretboard& neck = details.Neck().Board();
-    ASSERT_EQ(neck.MarkLabel(1), "D\u266D");
+    ASSERT_EQ(neck.MarkLabel(PitchClass(1)), "D\u266D");
     const QRect mark = neck.MarkRect(2, 2);
     const QImage strip =
         neck.grab(QRect(mark.left() + 3, mark.center().y() - 5, mark.width() - 6, 11)).toImage();

@@ -30,12 +30,12 @@ class FretboardWindow : public MainWindowFixture {
         MakeWindow({CatalogueLine("Diatonic", "Major", {0, 2, 4, 5, 7, 9, 11}),
                     CatalogueLine("Chords", "Major Triad", {0, 4, 7})});
         QApplication::setActiveWindow(window.get());
-        window->ToolsFretboard()->trigger();
-        ASSERT_NE(window->FretboardWindow(), nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window->FretboardWindow()));
+        MainMenuBar::Instance().tools.fretboard->trigger();
+        ASSERT_NE(tools->Fretboard(), nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(tools->Fretboard()));
     }
 
-    Fretboard& Board() const { return window->FretboardWindow()->Board(); }
+    Fretboard& Board() const { return tools->Fretboard()->Board(); }
 
     // Ticks C, E and G under the root C and selects the row of `scale`.
     void SelectFromCEG(const QString& scale) {
@@ -94,10 +94,10 @@ std::vector<double> WiresAlong(const QImage& image, int y) {
 
 TEST_F(FretboardWindow, MarksLieBetweenWiresSpacedByTheTwelfthRootOfTwo) {
     SelectFromCEG("Major");  // C major: the root C, and D E F G A B
-    window->FretboardWindow()->Panel().LabelChoice().setCurrentIndex(2);  // no labels
+    tools->Fretboard()->Panel().LabelChoice().setCurrentIndex(2);  // no labels
     for (const bool leftHanded : {false, true}) {
         SCOPED_TRACE(leftHanded ? "left-handed" : "right-handed");
-        window->FretboardWindow()->Panel().LeftHanded().setChecked(leftHanded);
+        tools->Fretboard()->Panel().LeftHanded().setChecked(leftHanded);
         const QImage image = Board().grab().toImage();
         ASSERT_EQ(image.devicePixelRatio(), 1.0);
         const int y1 = Board().MarkRect(1, 0).center().y();
@@ -139,31 +139,126 @@ TEST_F(FretboardWindow, MarksLieBetweenWiresSpacedByTheTwelfthRootOfTwo) {
     }
 }
 
-TEST_F(FretboardWindow, ClickingAPlaceTogglesItsNoteInTheMainWindow) {
+std::vector<int> Ticked(const wdwMain& window) {
+    std::vector<int> ticked;
+    for (int i = 0; i < 12; ++i) {
+        if (window.cbScale(i)->Value()) {
+            ticked.push_back(i);
+        }
+    }
+    return ticked;
+}
+
+TEST_F(FretboardWindow, ChordShapesTickExactlyTheirNotesWhateverTheRoot) {
     const auto clickAt = [&](int string, int fret) {
         QTest::mouseClick(&Board(), Qt::LeftButton, {}, Board().PlaceRect(string, fret).center());
     };
-    clickAt(2, 3);  // B3 up three: D
-    EXPECT_TRUE(window->cbScale(2)->Value());
-    clickAt(6, 0);  // the open low E, left of the nut
-    EXPECT_TRUE(window->cbScale(4)->Value());
-    EXPECT_EQ(RowsOf(*window->lbContaining()).size(), 1u) << "matched: C major holds D and E";
-    clickAt(3, 7);  // G3 up seven: D again, another place
-    EXPECT_FALSE(window->cbScale(2)->Value());
-    EXPECT_TRUE(window->cbScale(4)->Value());
+    const struct {
+        const char* name;
+        int rootIndex;                           // of the main window's popup
+        std::vector<std::pair<int, int>> shape;  // string, fret
+        std::vector<int> ticked;                 // positions above the root
+    } shapes[] = {
+        {"open C under C", 3, {{5, 3}, {4, 2}, {3, 0}, {2, 1}, {1, 0}}, {0, 4, 7}},
+        {"open G under G", 10, {{6, 3}, {5, 2}, {4, 0}, {3, 0}, {2, 0}, {1, 3}}, {0, 4, 7}},
+        {"open D under A", 0, {{4, 0}, {3, 2}, {2, 3}, {1, 2}}, {0, 5, 9}},
+    };
+    for (const auto& chord : shapes) {
+        SCOPED_TRACE(chord.name);
+        window->TickNotes({});
+        ChooseRoot(chord.rootIndex);
+        for (const auto& [string, fret] : chord.shape) {
+            clickAt(string, fret);
+        }
+        EXPECT_EQ(Ticked(*window), chord.ticked);
+        EXPECT_EQ(Board().Marked().size(), chord.shape.size()) << "every place stays played";
+    }
+    // Letting go of one of two places of a note keeps it; of both, drops it.
+    window->TickNotes({});
+    ChooseRoot(3);
+    for (const auto& [string, fret] : {std::pair{5, 3}, {4, 2}, {3, 0}, {2, 1}}) {
+        clickAt(string, fret);
+    }
+    clickAt(2, 1);
+    EXPECT_EQ(Ticked(*window), (std::vector<int>{0, 4, 7})) << "C still played on string 5";
+    clickAt(5, 3);
+    EXPECT_EQ(Ticked(*window), (std::vector<int>{4, 7}));
+    // An untick by hand lets go of that note's places.
+    Click(*window->cbScale(4));
+    EXPECT_EQ(Board().Marked().size(), 1u) << "only the open G";
 
-    window->FretboardWindow()->Panel().LeftHanded().setChecked(true);
-    ChooseRoot(TableIndexOf(2));  // root D: D is the first box
-    clickAt(1, 5);                // E4 up five: A, on the mirrored neck
+    tools->Fretboard()->Panel().LeftHanded().setChecked(true);
+    EXPECT_NE(tools->Fretboard()->Hint().indexOf("right of the nut"), -1);
+    ChooseRoot(5);  // root D: D is the first box
+    clickAt(1, 5);  // E4 up five: A, on the mirrored neck
     EXPECT_TRUE(window->cbScale(7)->Value());
     EXPECT_GT(Board().PlaceRect(1, 5).center().x(), Board().PlaceRect(1, 6).center().x());
     EXPECT_EQ(Board().PlaceAt(Board().PlaceRect(4, 9).center())->key, 50 + 9);
 }
 
+TEST_F(FretboardWindow, ShowsTheTicksFromTheChosenRootAndLightsTheOctaveThatSounds) {
+    ChooseRoot(5);                          // D
+    for (const int position : {0, 4, 7}) {  // D F# A
+        Click(*window->cbScale(position));
+    }
+    for (int note = 0; note < 12; ++note) {
+        EXPECT_EQ(Board().IsMarked(PitchClass(note)), note == 2 || note == 6 || note == 9) << note;
+    }
+    Board().SetSounding({72});  // C5
+    EXPECT_TRUE(Board().IsLit(1, 8));
+    EXPECT_FALSE(Board().IsLit(2, 1)) << "C4 is not sounding";
+
+    // Focus on the sixth string, then a four-string bass: the focus moves
+    // onto a string it has.
+    Board().setFocus();
+    for (int step = 0; step < 5; ++step) {
+        QTest::keyClick(&Board(), Qt::Key_Down);
+    }
+    ASSERT_EQ(Board().Focus().string, 6);
+    tools->Fretboard()->Panel().Instrument().setCurrentIndex(9);  // bass
+    ASSERT_EQ(Board().CurrentTuning().StringCount(), 4);
+    EXPECT_EQ(Board().Focus().string, 4);
+}
+
+TEST_F(FretboardWindow, StringsAreNamedAsTunedWhateverTheScaleOrNone) {
+    const auto nameOf = [&](int string) {
+        return Board().grab(Board().NameRect(string)).toImage();
+    };
+    const auto inked = [](const QImage& image) {
+        return testing_support::CountPixels(image, image.rect(), [&](QColor pixel) {
+            return ContrastRatio(pixel, image.pixelColor(0, 0)) > 3;
+        });
+    };
+    for (int string = 1; string <= 6; ++string) {
+        EXPECT_GT(inked(nameOf(string)), 10) << "an empty neck names string " << string;
+    }
+    SelectFromCEG("Major");
+    EXPECT_EQ(nameOf(1), nameOf(6)) << "both E strings read alike";
+    EXPECT_NE(nameOf(1), nameOf(2)) << "E is not B";
+}
+
+TEST_F(FretboardWindow, TheRootMarkIsTheRowsRoot) {
+    window->cbOther()->SetValue(true);
+    SelectFromCEG("Major");
+    const std::vector<std::vector<QString>> rows = RowsOf(*window->lbContaining());
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        if (rows[row][1] == "Major" && rows[row][2] == "G") {
+            ClickRow(*window->lbContaining(), static_cast<int>(row));
+        }
+    }
+    const QImage neck = Board().grab().toImage();
+    const auto colourOf = [&](int string, int fret) {
+        const QRect mark = Board().MarkRect(string, fret);
+        return neck.pixelColor(mark.left() + 4, mark.center().y());
+    };
+    EXPECT_EQ(colourOf(3, 0), Fretboard::kRootMark) << "G, the open third string";
+    EXPECT_EQ(colourOf(2, 1), Fretboard::kScaleMark) << "C is no root in G major";
+}
+
 TEST_F(FretboardWindow, FollowsTheSelectedRowFromItsOwnRootAndTheKeyboard) {
     window->cbOther()->SetValue(true);
     SelectFromCEG("Major");
-    ASSERT_TRUE(Board().IsMarked(11)) << "the first Major row is C's";
+    ASSERT_TRUE(Board().IsMarked(PitchClass(11))) << "the first Major row is C's";
     // The row found under G: F♯, not F.
     const std::vector<std::vector<QString>> rows = RowsOf(*window->lbContaining());
     for (std::size_t row = 0; row < rows.size(); ++row) {
@@ -171,20 +266,20 @@ TEST_F(FretboardWindow, FollowsTheSelectedRowFromItsOwnRootAndTheKeyboard) {
             ClickRow(*window->lbContaining(), static_cast<int>(row));
         }
     }
-    EXPECT_TRUE(Board().IsMarked(6));
-    EXPECT_FALSE(Board().IsMarked(5));
-    EXPECT_NE(window->FretboardWindow()->Showing().indexOf("root G"), -1);
-    EXPECT_EQ(Board().MarkLabel(6), "F\u266F");
-    window->FretboardWindow()->Panel().LabelChoice().setCurrentIndex(1);
-    EXPECT_EQ(Board().MarkLabel(6), "7");
-    EXPECT_EQ(Board().MarkLabel(7), "1");
+    EXPECT_TRUE(Board().IsMarked(PitchClass(6)));
+    EXPECT_FALSE(Board().IsMarked(PitchClass(5)));
+    EXPECT_NE(tools->Fretboard()->Showing().indexOf("root G"), -1);
+    EXPECT_EQ(Board().MarkLabel(PitchClass(6)), "F\u266F");
+    tools->Fretboard()->Panel().LabelChoice().setCurrentIndex(1);
+    EXPECT_EQ(Board().MarkLabel(PitchClass(6)), "7");
+    EXPECT_EQ(Board().MarkLabel(PitchClass(7)), "1");
 
     Click(*window->cbScale(7));  // G off by hand: the selection goes, the ticks show
-    EXPECT_TRUE(Board().IsMarked(4));
-    EXPECT_FALSE(Board().IsMarked(7));
-    EXPECT_FALSE(Board().IsMarked(6));
+    EXPECT_TRUE(Board().IsMarked(PitchClass(4)));
+    EXPECT_FALSE(Board().IsMarked(PitchClass(7)));
+    EXPECT_FALSE(Board().IsMarked(PitchClass(6)));
 
-    QApplication::setActiveWindow(window->FretboardWindow());
+    QApplication::setActiveWindow(tools->Fretboard());
     Board().setFocus();
     for (int step = 0; step < 3; ++step) {
         QTest::keyClick(&Board(), Qt::Key_Right);
@@ -193,7 +288,7 @@ TEST_F(FretboardWindow, FollowsTheSelectedRowFromItsOwnRootAndTheKeyboard) {
     EXPECT_EQ(Board().accessibleDescription(), "String 2, fret 3, D");
     QTest::keyClick(&Board(), Qt::Key_Space);
     EXPECT_TRUE(window->cbScale(2)->Value());
-    EXPECT_EQ(Board().accessibleDescription(), "String 2, fret 3, D, ticked");
+    EXPECT_EQ(Board().accessibleDescription(), "String 2, fret 3, D, played, ticked");
     QTest::keyClick(&Board(), Qt::Key_Left);
     EXPECT_EQ(Board().accessibleDescription(), "String 2, fret 2, C# / Db") << "not in the notes";
     QTest::keyClick(&Board(), Qt::Key_Left);
@@ -203,9 +298,9 @@ TEST_F(FretboardWindow, FollowsTheSelectedRowFromItsOwnRootAndTheKeyboard) {
 TEST_F(FretboardWindow, TheDetailsNeckKeepsItsChoicesFromRowToRow) {
     SelectFromCEG("Major");
     window->ShowDetails(*window->lbContaining());
-    FretboardPanel& neck = window->Details()->Neck();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window->Details()));
-    EXPECT_EQ(neck.Board().MarkLabel(11), "B");
+    FretboardPanel& neck = tools->Details()->Neck();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(tools->Details()));
+    EXPECT_EQ(neck.Board().MarkLabel(PitchClass(11)), "B");
     neck.Instrument().setCurrentIndex(static_cast<int>(TuningPresets().size()));  // Custom
     ASSERT_TRUE(neck.CustomTuning().isVisible());
     neck.CustomTuning().setText("D2 H2");
@@ -227,6 +322,9 @@ TEST_F(FretboardWindow, TheDetailsNeckKeepsItsChoicesFromRowToRow) {
     }
     EXPECT_EQ(neck.Board().CurrentTuning().AsciiPitches(), "E2 A2 D3 G3 B3 E4")
         << "the neck stays as it was";
+    neck.Instrument().setCurrentIndex(1);  // a preset after the refusal
+    EXPECT_EQ(neck.TuningError(), "");
+    neck.Instrument().setCurrentIndex(static_cast<int>(TuningPresets().size()));
     neck.CustomTuning().setText("D2 A2 D3");
     emit neck.CustomTuning().editingFinished();
     EXPECT_EQ(neck.TuningError(), "");
@@ -238,7 +336,7 @@ TEST_F(FretboardWindow, TheDetailsNeckKeepsItsChoicesFromRowToRow) {
     EXPECT_EQ(neck.Board().CurrentTuning().AsciiPitches(), "D2 A2 D3");
     EXPECT_EQ(neck.Board().Frets(), 24);
     EXPECT_TRUE(neck.Board().LeftHanded());
-    EXPECT_FALSE(neck.Board().IsMarked(2)) << "the Major Triad now: no D";
+    EXPECT_FALSE(neck.Board().IsMarked(PitchClass(2))) << "the Major Triad now: no D";
 }
 
 }  // namespace

@@ -43,11 +43,12 @@ void MainWindowFixture::MakeWindowLoading(std::function<ScaleLoad()> load) {
         nullptr);
     window = std::make_unique<wdwMain>(
         wdwMain::Services{std::move(load),
-                          [this](const QString& message, const QString& detail) {
+                          [this](QWidget*, const QString& message, const QString& detail) {
                               messages.push_back(message.toStdString());
                               causes.push_back(detail.toStdString());
                           },
                           playback.get(), midi.get(), "test catalogue"});
+    tools = new ToolWindows(*window, *playback);
 }
 
 void MainWindowFixture::Click(CheckBox& box) {

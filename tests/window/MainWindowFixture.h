@@ -15,6 +15,8 @@
 
 #include "support/FakeMidiInput.h"
 #include "support/FakePlayer.h"
+#include "support/Notes.h"
+#include "window/ToolWindows.h"
 #include "window/wdwMain.h"
 
 namespace orvel::testing_support {
@@ -52,6 +54,7 @@ class MainWindowFixture : public testing::Test {
     std::unique_ptr<MidiKeyboard> midi;  // the same; not started unless a test starts it
     FakeMidiInput* midiInput = nullptr;  // behind it, once started
     std::unique_ptr<wdwMain> window;
+    ToolWindows* tools = nullptr;  // the window's, as start-up makes them
 };
 
 }  // namespace orvel::testing_support

@@ -46,7 +46,7 @@ class MidiWindow : public MainWindowFixture {
 
     // The entries of Tools > MIDI Input as it opens.
     QList<QAction*> MidiMenu() const {
-        QMenu& menu = *window->ToolsMidiInput()->menu();
+        QMenu& menu = *MainMenuBar::Instance().tools.midiInput->menu();
         emit menu.aboutToShow();
         return menu.actions();
     }
@@ -84,22 +84,22 @@ TEST_F(MidiWindow, AChordTicksItsNotesWithOneRefill) {
 
 TEST_F(MidiWindow, TheLowestNoteSetsTheRootWhenAsked) {
     midi->Start();
-    window->ToolsLowestNoteRoot()->setChecked(true);
+    MainMenuBar::Instance().tools.lowestNoteRoot->setChecked(true);
     for (const unsigned char key : {71, 52, 55}) {  // B4, E3, G3: E the lowest
         midiInput->Play({0x90, key, 90});
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return !Ticked().empty(); }, 2000));
-    EXPECT_EQ(window->pmRoot()->ListIndex(), TableIndexOf(4));
+    EXPECT_EQ(window->pmRoot()->ListIndex(), NoteTableIndex::Of(PitchClass(4)).Value());
     EXPECT_EQ(window->cbScale(0)->Caption(), "E");
     EXPECT_EQ(Ticked(), (std::vector<int>{0, 3, 7}));
 
-    window->ToolsLowestNoteRoot()->setChecked(false);
+    MainMenuBar::Instance().tools.lowestNoteRoot->setChecked(false);
     midiInput->Play({0x80, 71, 0});
     midiInput->Play({0x80, 52, 0});
     midiInput->Play({0x80, 55, 0});
     midiInput->Play({0x90, 60, 90});  // C, ticked under E, the root kept
     ASSERT_TRUE(QTest::qWaitFor([&] { return Ticked() == std::vector<int>{8}; }, 2000));
-    EXPECT_EQ(window->pmRoot()->ListIndex(), TableIndexOf(4));
+    EXPECT_EQ(window->pmRoot()->ListIndex(), NoteTableIndex::Of(PitchClass(4)).Value());
 }
 
 TEST_F(MidiWindow, TheMenuListsTheInputsOrSaysWhyThereAreNone) {
@@ -219,7 +219,7 @@ TEST_F(MidiWindow, AChordSentThroughJackTicksTheWindowAndALostServerIsSaid) {
                                       CatalogueLine("Chords", "Major Triad", {0, 4, 7}) + "\n");
             return ParseCatalogue(stream, "test catalogue", std::cerr);
         },
-        [this](const QString& message, const QString&) {
+        [this](QWidget*, const QString& message, const QString&) {
             messages.push_back(message.toStdString());
         },
         playback.get(), &keyboard, "test catalogue"});

@@ -242,16 +242,16 @@ TEST_F(OpenedWindow, RowsOpenTheirDetailsSpelledFromTheirOwnRoot) {
     const QPoint row = containing.visualRect(containing.model()->index(1, 1)).center();
     QTest::mouseClick(containing.viewport(), Qt::LeftButton, {}, row);  // a double-click's first
     QTest::mouseDClick(containing.viewport(), Qt::LeftButton, {}, row);
-    ASSERT_NE(window->Details(), nullptr);
-    EXPECT_TRUE(window->Details()->isVisible());
-    EXPECT_EQ(window->Details()->NotesText(), "C D\u266D E F G A\u266D B\u266D");
+    ASSERT_NE(tools->Details(), nullptr);
+    EXPECT_TRUE(tools->Details()->isVisible());
+    EXPECT_EQ(tools->Details()->NotesText(), "C D\u266D E F G A\u266D B\u266D");
 
     // Enter on the other list's row shows it in the same window.
     ListBox& exact = *window->lbExact();
     exact.setFocus();
     QTest::keyClick(&exact, Qt::Key_Down);
     QTest::keyClick(&exact, Qt::Key_Return);
-    EXPECT_EQ(window->Details()->NotesText(), "C E G");
+    EXPECT_EQ(tools->Details()->NotesText(), "C E G");
 
     QAction* copyNotes = nullptr;
     for (QAction* entry : containing.actions()) {
@@ -271,7 +271,7 @@ TEST_F(OpenedWindow, AChordRowShowsItsChordTonesSpelledAsTheUserAsks) {
     ASSERT_EQ(exact.Cell(0, 1), "Major Triad");
     ClickRow(exact, 0);
     window->ShowDetails(exact);
-    wdwDetails& details = *window->Details();
+    wdwDetails& details = *tools->Details();
     const auto shownLabel = [&](const QString& text) {
         for (QLabel* label : details.findChildren<QLabel*>()) {
             if (label->text() == text) {
@@ -315,7 +315,7 @@ TEST_F(OpenedWindow, DetailsPlayAtTheirTempoAndStopWhenClosed) {
     }
     ClickRow(*window->lbExact(), 0);  // the major triad
     window->ShowDetails(*window->lbExact());
-    wdwDetails& details = *window->Details();
+    wdwDetails& details = *tools->Details();
     auto* tempo = details.findChild<QSpinBox*>();
     ASSERT_NE(tempo, nullptr);
     tempo->setFocus();
@@ -421,7 +421,7 @@ TEST_F(OpenedWindow, HelpAboutNamesTheVersionTheCatalogueAndTheLicence) {
             box->accept();
         }
     });
-    window->HelpAbout()->trigger();
+    MainMenuBar::Instance().help.about->trigger();
     EXPECT_TRUE(shown.startsWith("Orvel Modalune " ORVEL_EXPECTED_SHORT_VERSION "\n"))
         << shown.toStdString();
     EXPECT_TRUE(shown.contains("Catalogue: test catalogue\n4 scales")) << shown.toStdString();
@@ -432,7 +432,7 @@ TEST_F(OpenedWindow, TheDetailsWindowFollowsTheTicksAndClosesFromTheKeyboard) {
     Click(*window->cbScale(0));
     ClickRow(*window->lbContaining(), 1);  // Phrygian Dominant from C
     window->ShowDetails(*window->lbContaining());
-    wdwDetails& details = *window->Details();
+    wdwDetails& details = *tools->Details();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&details));
     PianoKeyboard& keys = details.Keyboard();
     const auto dotOfE = [&] {
@@ -459,7 +459,7 @@ TEST_F(OpenedWindow, TheDetailsKeyboardMarksTheScaleAndTheTickedNotes) {
     Click(*window->cbScale(4));
     ClickRow(*window->lbContaining(), 1);  // Phrygian Dominant from C
     window->ShowDetails(*window->lbContaining());
-    PianoKeyboard& keys = window->Details()->Keyboard();
+    PianoKeyboard& keys = tools->Details()->Keyboard();
     const QImage image = keys.grab().toImage();
     const auto colourAt = [&](QPoint at) {
         return image.pixelColor(at * image.devicePixelRatio());
@@ -485,7 +485,7 @@ TEST_F(OpenedWindow, TheDetailsKeyboardMarksTheScaleAndTheTickedNotes) {
     EXPECT_EQ(colourAt(bodyOf(3)), QColor(Qt::black)) << "Eb is not";
     EXPECT_EQ(keys.KeyName(0), "C4") << "middle C, where the scale sounds";
     EXPECT_EQ(keys.KeyName(24), "C6");
-    keys.Show(2, {}, {});  // from D4: the first C is C5
+    keys.Show(PitchClass(2), {}, {});  // from D4: the first C is C5
     EXPECT_EQ(keys.KeyName(10), "C5");
     EXPECT_EQ(keys.KeyName(0), "");
 }

@@ -55,9 +55,9 @@ class RandomUse : public MainWindowFixture {
         for (int i = 0; i < 12; ++i) {
             query.QueryNotes = query.QueryNotes * 2 + (window->cbScale(i)->Value() ? 1 : 0);
         }
-        query.RootIndex = window->pmRoot()->ListIndex();
+        query.RootIndex = NoteTableIndex(static_cast<int>(window->pmRoot()->ListIndex()));
         query.Labels = StandardNoteNames();
-        query.RootCaption = query.Labels[static_cast<std::size_t>(query.RootIndex)];
+        query.RootCaption = TableName(query.RootIndex);
         query.IncludeOtherRoots = window->cbOther()->Value();
         query.RootsInListOnly = window->cbRinL()->Value();
         return query;
@@ -141,7 +141,7 @@ TEST_F(RandomUse, TenThousandActionsKeepTheWindowConsistent) {
         ASSERT_FALSE(HasFailure());
         for (int i = 0; i < 12; ++i) {
             ASSERT_EQ(window->cbScale(i)->Caption().toStdString(),
-                      kNoteNameTable[static_cast<std::size_t>((query.RootIndex + i) % 12)]);
+                      TableName(NoteTableIndex(query.RootIndex.Value() + i)));
             ASSERT_EQ(window->lbStar(i)->Visible(), selected >= 0 && HasPosition(selected, i))
                 << "star " << i;
         }

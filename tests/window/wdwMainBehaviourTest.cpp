@@ -208,29 +208,23 @@ TEST_F(wdwMainBehaviour, SelectingAnExactRowLeavesTheStarsAlone) {
 
 TEST_F(wdwMainBehaviour, NotesFromOutsideTickExactlyTheirBoxesAndMatchOnce) {
     // Pitch classes above C.
-    const auto notes = [](std::initializer_list<int> classes) {
-        PitchClassesAboveC set;
-        for (const int c : classes) {
-            set.set(static_cast<std::size_t>(c));
-        }
-        return set;
-    };
+    const auto notes = NotesOf;
     const struct {
         const char* what;
         int rootBefore;                 // the popup's index
         std::vector<int> tickedBefore;  // by hand
         PitchClassesAboveC notes;       // what comes in
-        std::optional<int> root;        // pitch class above C
-        std::vector<int> ticked;        // the boxes afterwards
-        QString rootCaption;            // of cbScale(0) afterwards
-        Table exact;                    // bank, scale, root
+        std::optional<PitchClass> root;
+        std::vector<int> ticked;  // the boxes afterwards
+        QString rootCaption;      // of cbScale(0) afterwards
+        Table exact;              // bank, scale, root
     } calls[] = {
         // clang-format off
         {"C E G under C", 3, {0}, notes({0, 4, 7}), {}, {0, 4, 7}, "C",
          {{"Chords", "Major Triad", "C"}}},
-        {"D F# A with its root", 3, {0}, notes({2, 6, 9}), 2, {0, 4, 7}, "D",
+        {"D F# A with its root", 3, {0}, notes({2, 6, 9}), PitchClass(2), {0, 4, 7}, "D",
          {{"Chords", "Major Triad", "D"}}},
-        {"C E G with the root G", 3, {0}, notes({0, 4, 7}), 7, {0, 5, 9}, "G",
+        {"C E G with the root G", 3, {0}, notes({0, 4, 7}), PitchClass(7), {0, 5, 9}, "G",
          {{"Chords", "Triad from its fifth", "G"}}},
         {"the hand's ticks replaced", 3, {1, 3, 11}, notes({0, 5, 9}), {}, {0, 5, 9}, "C",
          {{"Chords", "Triad from its fifth", "C"}}},

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What every window beside the main one shares: it is a window of its own
+// (not modal), named for tests and screen readers, and Escape or Ctrl+W
+// closes it. ToolWindows opens it with the focus on FocusTarget.
+//
+// MakeScaleTable gives the tables of scales these windows list: read-only,
+// a row at a time, over a TableModel, with readable accidentals; Enter or
+// a double-click on a row activates it.
+
+#include <QString>
+#include <QTableView>
+#include <QWidget>
+
+#include "platform/TableModel.h"
+
+namespace orvel {
+
+class ToolWindow : public QWidget {
+  public:
+    ToolWindow(const QString& objectName, const QString& title, QWidget* parent);
+
+    // The control that takes the keyboard when the window is opened.
+    virtual QWidget& FocusTarget() const = 0;
+};
+
+// A table of scales over `model`, which the table's parent keeps; named
+// `name` for screen readers.
+QTableView* MakeScaleTable(const QString& name, TableModel& model, QWidget* parent);
+
+}  // namespace orvel
