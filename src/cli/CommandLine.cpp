@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "matching/NoteNameTable.h"
+#include "theory/ChordSymbol.h"
 #include "theory/ParseNoteName.h"
 
 namespace orvel::cli {
@@ -65,6 +66,7 @@ struct RawArguments {
     std::string wav;
     std::string tempo;
     std::optional<std::string> chords;
+    std::optional<std::string> find;
     std::optional<std::string> fretboard;
     std::string frets;
     bool leftHanded = false;
@@ -105,6 +107,10 @@ void Describe(CLI::App& app, RawArguments& raw) {
     app.add_option("--chords", raw.chords,
                    "rank the scales that fit these chords (\"Dm7 G7 Cmaj7\") instead")
         ->type_name("CHORDS");
+    app.add_option("--find", raw.find,
+                   "list the scales whose name or bank holds these words (\"blues\", "
+                   "\"minor harmonic\"), as Find Scale does; \"\" lists every scale")
+        ->type_name("TEXT");
     app.add_option("--fretboard", raw.fretboard,
                    "also print the first row's scale on the neck of this instrument: a name "
                    "(guitar, bass, ukulele, ... see below) or the open strings, bass side "
@@ -117,6 +123,16 @@ void Describe(CLI::App& app, RawArguments& raw) {
         ->type_name("N");
     app.add_flag("--left-handed", raw.leftHanded, "with --fretboard: the neck mirrored");
     app.add_option("NOTE", raw.notes, "the notes a scale must hold")->type_name("NOTE");
+}
+
+// A word that is no note but reads as a chord symbol ("G7", "Am").
+bool LooksLikeAChord(std::string_view word) {
+    try {
+        ParseChordSymbol(word);
+        return true;
+    } catch (const ChordSymbolError&) {
+        return false;
+    }
 }
 
 // CLI11's message for an option that lacks its value starts with the option.
@@ -193,14 +209,27 @@ Command Check(const RawArguments& raw, const std::vector<std::string>& unknown, 
     }
     for (const std::string& note : raw.notes) {
         const auto pitchClass = ParseNote(note);
+        if (!pitchClass && LooksLikeAChord(note)) {
+            std::string all;
+            for (const std::string& word : raw.notes) {
+                all += (all.empty() ? "" : " ") + word;
+            }
+            return UsageError{"\"" + note + "\" looks like a chord: use --chords \"" + all + "\""};
+        }
         if (!pitchClass) {
             return UsageError{"unknown note: " + note};
         }
         request.querySet |= PositionBit(request.root.SemitonesUpTo(*pitchClass));
     }
+    if (raw.find) {
+        if (!raw.notes.empty() || setGiven || raw.chords) {
+            return UsageError{"give notes, --set, --chords or --find, one of them"};
+        }
+        request.find = raw.find;
+    }
     if (raw.chords) {
         if (!raw.notes.empty() || setGiven) {
-            return UsageError{"give notes, --set or --chords, one of them"};
+            return UsageError{"give notes, --set, --chords or --find, one of them"};
         }
         Progression progression = ReadProgression(*raw.chords, ReadAs::Chords);
         for (const ProgressionItem& item : progression.items) {

@@ -7,7 +7,7 @@
 //               [--roots-in-list-only] [--json] [--spell [--sharps | --flats]]
 //               [--play | --wav FILE] [--tempo BPM]
 //               [--fretboard TUNING [--frets N] [--left-handed]]
-//               (NOTE... | --set N | --chords "CHORD...")
+//               (NOTE... | --set N | --chords "CHORD..." | --find TEXT)
 //
 // A NOTE is a note name as ParseNoteName reads it (C#, Db, F♯, B♭, Bbb,
 // C##), or one of the window's twelve note names as they stand ("C# / Db").
@@ -43,6 +43,7 @@ struct MatchRequest {
     double tempo = kDefaultTempo;              // beats per minute, eighth notes
     std::optional<Progression> progression;    // rank the scales for these chords
     std::optional<Neck> neck;                  // show the first row's scale on it
+    std::optional<std::string> find;           // list the scales found by these words instead
 };
 
 struct ShowHelp {

@@ -111,4 +111,31 @@ void WriteJson(const TMatchResult& result, std::ostream& out, std::optional<Root
     out << "}\n";
 }
 
+void WriteFound(std::span<const TScale> catalogue, const std::vector<FoundScale>& found, bool json,
+                std::ostream& out) {
+    if (json) {
+        nlohmann::ordered_json scales = nlohmann::ordered_json::array();
+        for (const FoundScale& scale : found) {
+            const TScale& entry = catalogue[scale.entry];
+            scales.push_back(
+                {{"bank", entry.Bank}, {"scale", entry.Scale}, {"aliases", scale.aliases}});
+        }
+        out << nlohmann::ordered_json{{"scales", scales}}.dump() << '\n';
+        return;
+    }
+    for (const FoundScale& scale : found) {
+        const TScale& entry = catalogue[scale.entry];
+        std::string aliases;
+        for (const std::string& alias : scale.aliases) {
+            aliases += (aliases.empty() ? "" : ", ") + alias;
+        }
+        WriteTabField(entry.Bank, out);
+        out << '\t';
+        WriteTabField(entry.Scale, out);
+        out << '\t';
+        WriteTabField(aliases, out);
+        out << '\n';
+    }
+}
+
 }  // namespace orvel::cli

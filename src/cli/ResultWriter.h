@@ -19,8 +19,11 @@
 
 #include <optional>
 #include <ostream>
+#include <span>
+#include <vector>
 
 #include "cli/NeckWriter.h"
+#include "matching/FindScales.h"
 #include "matching/TMatchResult.h"
 #include "theory/SpelledScale.h"
 
@@ -34,5 +37,10 @@ void WriteJson(const TMatchResult& result, std::ostream& out,
 
 // A row's scale spelled from the row's own root, a chord's as stacked thirds.
 SpelledScale SpelledRow(const TMatchResult& result, const TMatchRow& row, RootSpelling spelling);
+
+// The scales found by name: one line each (bank, scale, the aliases joined
+// by ", "), or one JSON object {"scales": [{"bank", "scale", "aliases"}]}.
+void WriteFound(std::span<const TScale> catalogue, const std::vector<FoundScale>& found, bool json,
+                std::ostream& out);
 
 }  // namespace orvel::cli

@@ -17,6 +17,7 @@
 #include "cli/ChordScalesWriter.h"
 #include "cli/CommandLine.h"
 #include "cli/ResultWriter.h"
+#include "matching/FindScales.h"
 #include "matching/MatchScales.h"
 #include "matching/NoteNameTable.h"
 #include "matching/RankScales.h"
@@ -155,6 +156,12 @@ int Match(const orvel::cli::MatchRequest& request) {
     }
     if (request.progression) {
         return RankChords(*request.progression, load.scales, request);
+    }
+    if (request.find) {
+        std::ios::sync_with_stdio(false);
+        orvel::cli::WriteFound(load.scales, orvel::FindScales(load.scales, *request.find),
+                               request.json, std::cout);
+        return Finish();
     }
 
     orvel::TScaleQuery query;

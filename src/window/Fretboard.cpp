@@ -378,8 +378,10 @@ void Fretboard::paintEvent(QPaintEvent*) {
     labels.setBold(true);
     painter.setFont(labels);
     painter.setPen(Qt::white);
-    const std::optional<PitchClass> root =
-        scale_.notes.empty() ? std::nullopt : std::optional(scale_.root.PitchClass());
+    // No notes, no root mark.
+    const PitchClassesAboveC root = scale_.notes.empty()
+                                        ? PitchClassesAboveC{}
+                                        : NotesOn(PositionBit(0), scale_.root.PitchClass());
     for (int string = 1; string <= strings; ++string) {
         for (int fret = 0; fret <= frets_; ++fret) {
             const PitchClass note = PitchClass::OfKey(tuning_.KeyAt(string, fret));
@@ -387,8 +389,7 @@ void Fretboard::paintEvent(QPaintEvent*) {
                 continue;
             }
             const QRect mark = MarkRect(string, fret);
-            painter.drawPixmap(mark.topLeft(),
-                               root.has_value() && *root == note ? rootMark : scaleMark);
+            painter.drawPixmap(mark.topLeft(), root.Has(note) ? rootMark : scaleMark);
             DrawWithReadableAccidentals(painter, mark, Qt::AlignCenter, MarkLabel(note));
             if (ticked_.Has(note)) {
                 painter.drawPixmap(QPoint(mark.right() - 6, mark.top() - 2), tickedDot);

@@ -104,6 +104,11 @@ TEST_F(OrvelMatch, UsageErrorsNameTheBadArgument) {
         {{"--fretboard", "E2 H2", "C"}, "--fretboard: bad pitch \"H2\""},
         {{"--left-handed", "C"}, "shape the neck of --fretboard: give it too"},
         {{"--fretboard", "bass", "--frets", "11", "C"}, "from 12 to 24, not: 11"},
+        {{"--frets", "12", "C"}, "shape the neck of --fretboard: give it too"},
+        {{"--chords", "C", "--set", "3"}, "give notes, --set, --chords or --find, one of them"},
+        {{"--find", "blues", "C"}, "one of them"},
+        {{"Dm7", "G7"}, "\"Dm7\" looks like a chord: use --chords \"Dm7 G7\""},
+        {{"C", "E", "Am"}, "\"Am\" looks like a chord: use --chords \"C E Am\""},
     };
     for (const auto& [arguments, message] : cases) {
         const Outcome run = Match(arguments);
@@ -247,6 +252,10 @@ TEST_F(OrvelMatch, ChordsRankTheScalesThatFitThem) {
               "[\"Diatonic\",\"Major\",\"F\",\"2773\",\"F#\"],[\"Diatonic\",\"Major\","
               "\"A# / Bb\",\"2773\",\"F#\"]],\"per_chord\":[{\"symbol\":\"D/F#\",\"scales\":"
               "[[\"Diatonic\",\"Major\",\"D\",\"2773\",\"E G B C#\",true]]}]}\n");
+    EXPECT_NE(
+        MatchOn({kMajor}, {"--chords", "Am C"}).out.find("nearly\tDiatonic\tMajor\tD\t2773\tC\n"),
+        std::string::npos)
+        << "D major lacks only the C";
     const Outcome bad = MatchOn({kTriad}, {"--chords", "Dm7 Cmaj8"});
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_EQ(bad.err, "orvel-match: \"Cmaj8\": cannot read \"8\" (see --help)\n");
@@ -255,6 +264,31 @@ TEST_F(OrvelMatch, ChordsRankTheScalesThatFitThem) {
     ASSERT_EQ(MatchOn({kMixolydian}, {"--chords", "G7 C", "--wav", wav.string()}).exitCode, 0);
     EXPECT_EQ(Shell(Quote(ORVEL_FIRST_PITCH) + " " + Quote(wav.string())).out, "67\n")
         << "G Mixolydian, the first that fits, from G4";
+}
+
+TEST_F(OrvelMatch, FindListsTheScalesWhoseNameOrBankHoldsEveryWord) {
+    const std::vector<std::string> catalogue = {
+        "Pentatonic,Hirajoshi,TRUE,FALSE,TRUE,TRUE,FALSE,FALSE,FALSE,TRUE,TRUE,FALSE,FALSE,FALSE",
+        "Pentatonic,Kata-kumoi,TRUE,FALSE,TRUE,TRUE,FALSE,FALSE,FALSE,TRUE,TRUE,FALSE,FALSE,FALSE",
+        "Exotic,Japanese Hira,TRUE,FALSE,TRUE,TRUE,FALSE,FALSE,FALSE,TRUE,TRUE,FALSE,FALSE,FALSE",
+        kMajor};
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"HIRA", "Pentatonic\tHirajoshi\tKata-kumoi\nExotic\tJapanese Hira\t\n"},
+        {"hira exotic", "Exotic\tJapanese Hira\t\n"},
+        {"pentatonic", "Pentatonic\tHirajoshi\tKata-kumoi\nPentatonic\tKata-kumoi\tHirajoshi\n"},
+        {"major", "Diatonic\tMajor\t\n"},
+        {"dorian", ""},
+    };
+    for (const auto& [text, expected] : cases) {
+        const Outcome run = MatchOn(catalogue, {"--find", text});
+        EXPECT_EQ(run.exitCode, 0) << text;
+        EXPECT_EQ(run.out, expected) << text;
+    }
+    const std::string every = MatchOn(catalogue, {"--find", ""}).out;
+    EXPECT_EQ(std::count(every.begin(), every.end(), '\n'), 4) << "nothing typed lists every scale";
+    EXPECT_EQ(MatchOn(catalogue, {"--find", "kata", "--json"}).out,
+              "{\"scales\":[{\"bank\":\"Pentatonic\",\"scale\":\"Kata-kumoi\",\"aliases\":"
+              "[\"Hirajoshi\"]}]}\n");
 }
 
 TEST_F(OrvelMatch, ReadsBackTheNoteNamesItWrites) {
