@@ -129,6 +129,10 @@ MainMenuBar::ToolsEntries MainMenuBar::ToolsMenu() {
     MenuItem* lowest =
         MakeCommand("ToolsLowestNoteRoot", "&Lowest Note Sets the Root", QAction::NoRole);
     lowest->setCheckable(true);
+    // Their shortcuts work from the tool windows too, which have no menu bar.
+    for (MenuItem* entry : {chords, find, fretboard}) {
+        entry->setShortcutContext(Qt::ApplicationShortcut);
+    }
     MenuItem* tools = AppendMenu("ToolsMenu", "&Tools");
     for (MenuItem* entry : {chords, find, fretboard, separator, midi, lowest}) {
         tools->Append(entry);

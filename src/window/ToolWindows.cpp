@@ -60,9 +60,11 @@ void ToolWindows::Place(QWidget& window) const {
             around.open << other->frameGeometry();
         }
     }
-    const QRect place = PlaceToolWindow(around, window.size(),
-                                        window.minimumSizeHint().expandedTo(window.minimumSize()));
+    QRect place = PlaceToolWindow(around, window.size(), window.minimumSizeHint());
     window.resize(place.size());
+    if (window.size() != place.size()) {  // its layout would not have it smaller
+        place = PlaceToolWindow(around, window.size(), window.size());
+    }
     window.move(place.topLeft());
 }
 

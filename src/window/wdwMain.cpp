@@ -330,7 +330,8 @@ void wdwMain::CompareScales() {
 }
 
 Ticks wdwMain::CurrentTicks() const {
-    const PitchClass root = query_.RootIndex.Note();
+    // The popup's root: before the first match the query has none.
+    const PitchClass root = NoteTableIndex(static_cast<int>(pmRoot()->ListIndex())).Note();
     return {.notes = NotesOn(query_.QueryNotes, root), .chosenRoot = root};
 }
 

@@ -134,7 +134,7 @@ class wdwMain : public Window {
     // root, after choosing `root` in the popup when one is given, then
     // matches once, as one tick by hand would.
     void TickNotes(PitchClassesAboveC notes, std::optional<PitchClass> root = std::nullopt);
-    // The notes of the last match's query, and its root.
+    // The notes of the last match's query, and the root chosen.
     Ticks CurrentTicks() const;
     // Where the two lists are on the screen: what a tool window should not
     // hide.

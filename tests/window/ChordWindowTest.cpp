@@ -169,9 +169,12 @@ TEST_F(FindScaleWindow, OpensOnTheMainRootAndListsEveryScaleWithNothingTyped) {
         lines.push_back(CatalogueLine("Bank", "Scale " + std::to_string(i), {0, i % 12}));
     }
     MakeWindow(lines);
-    ChooseRoot(10);  // G
     MainMenuBar::Instance().tools.findScale->trigger();
     wdwFindScale& find = *tools->FindScale();
+    EXPECT_EQ(find.Root(), kC) << "the main window's root, before any tick";
+    find.close();
+    ChooseRoot(10);  // G
+    MainMenuBar::Instance().tools.findScale->trigger();
     EXPECT_EQ(find.Root(), PitchClass(7)) << "the main window's root";
     EXPECT_EQ(find.Found().model()->rowCount(), 700) << "every scale, none held back";
     QTest::keyClicks(&find.Line(), "69 SCALE");
