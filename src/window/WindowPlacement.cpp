@@ -2,7 +2,7 @@
 #include "window/WindowPlacement.h"
 
 #include <algorithm>
-#include <tuple>
+#include <utility>
 
 namespace orvel {
 
@@ -61,7 +61,7 @@ QRect PlaceToolWindow(const Placement& around, QSize wanted, QSize minimum) {
         for (const QRect& window : around.open) {
             overTools += Hidden(place, window);
         }
-        return std::tuple(Hidden(place, around.lists), Hidden(place, around.main), overTools);
+        return std::pair(Hidden(place, around.lists), Hidden(place, around.main) + overTools);
     };
     QRect best = OnScreen(candidates.front(), around.screen);
     for (const QRect& candidate : candidates) {

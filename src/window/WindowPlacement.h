@@ -8,9 +8,9 @@
 // The candidates are the places right of, left of, below and above the
 // main window and each open tool window, a window narrowed (down to its
 // minimum) to the room there, then moved onto the screen. The one chosen
-// hides least, counted in this order: the main window's lists, the rest of
-// the main window (its check boxes), the open tool windows; the first
-// candidate wins a tie.
+// hides least: first of the main window's lists, then of the rest of the
+// main window and the open tool windows together; the first candidate wins
+// a tie.
 
 #include <QList>
 #include <QRect>
