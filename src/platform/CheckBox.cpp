@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/CheckBox.h"
 
+#include <QPainter>
+#include <QStyleOptionButton>
 #include <algorithm>
 
+#include "platform/Contrast.h"
 #include "platform/Window.h"
 
 namespace orvel {
@@ -14,6 +17,22 @@ CheckBox::CheckBox(Window& window, std::int64_t index)
             Action(*this);
         }
     });
+}
+
+QRect CheckBox::IndicatorRect() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
+}
+
+void CheckBox::paintEvent(QPaintEvent* event) {
+    QCheckBox::paintEvent(event);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor window = palette().color(QPalette::Window);
+    painter.setPen(QPen(ReadableOn(palette().color(QPalette::Mid), window, kOutlineContrast), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(IndicatorRect()).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
 }
 
 void CheckBox::SetCaption(const QString& caption) {

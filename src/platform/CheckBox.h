@@ -4,6 +4,10 @@
 // A check box: a caption and a ticked state. Its caption always shows in
 // full, even past the width its layout gives it. Action is raised whenever the
 // state changes after the events are bound, by the user or by code.
+//
+// The box's outline reads on any theme: some dark themes draw an unticked
+// box as a dark square on a dark window, so an outline at least 3:1 against
+// the window is drawn over the style's.
 
 #include <QCheckBox>
 
@@ -22,7 +26,12 @@ class CheckBox : public QCheckBox, public Control {
 
     std::function<void(CheckBox&)> Action;
 
+    static constexpr double kOutlineContrast = 3.0;
+    // Where the box (not its caption) is drawn.
+    QRect IndicatorRect() const;
+
   protected:
+    void paintEvent(QPaintEvent* event) override;
     bool ApplyOwn(const Property& property) override;
     QString KindName() const override { return "CheckBox"; }
     // The caption is never cut off: where the platform's font makes it wider
