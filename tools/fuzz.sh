@@ -10,11 +10,17 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 tools/install-dependencies.sh
 cmake --preset fuzz
-cmake --build --preset fuzz --parallel "$(nproc)"
+# The targets as tests/fuzz/CMakeLists.txt names them.
+mapfile -t pairs <build/fuzz/fuzz-targets.txt
+targets=()
+for pair in "${pairs[@]}"; do
+    targets+=("${pair%% *}")
+done
+cmake --build --preset fuzz --parallel "$(nproc)" --target "${targets[@]}"
 
-for pair in orvel_fuzz_catalogue:catalogue orvel_fuzz_chords:chords orvel_fuzz_text:text; do
-    target=${pair%%:*}
-    corpus=${pair##*:}
+for pair in "${pairs[@]}"; do
+    target=${pair%% *}
+    corpus=${pair##* }
     rm -rf "build/fuzz/work-$target"
     mkdir -p "build/fuzz/work-$target"
     log="build/fuzz/$target.log"

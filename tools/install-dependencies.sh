@@ -6,7 +6,7 @@
 set -euo pipefail
 
 packages=(
-    g++ clang libclang-rt-14-dev cmake make pkg-config python3 python3-fonttools
+    g++ clang clang-format libclang-rt-14-dev cmake make pkg-config python3 python3-fonttools
     qt6-base-dev libgl-dev libcli11-dev nlohmann-json3-dev adwaita-qt6
     libfluidsynth-dev libasound2-dev timgm6mb-soundfont pulseaudio pulseaudio-utils
     librtmidi-dev libjack-jackd2-dev jackd2

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <exception>
 #include <fstream>
-#include <new>
 #include <istream>
+#include <new>
 #include <optional>
 #include <ostream>
 #include <string_view>

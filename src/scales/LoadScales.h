@@ -7,12 +7,11 @@
 // and twelve position fields, comma separated, no quoting. LF, CR LF and a
 // lone CR each end a line. The text is UTF-8, its bytes kept as they stand
 // (invalid sequences and NUL included), or UTF-16 when it opens with a UTF-16
-// byte-order mark (read as the text it is). Every data line with at least 14 fields becomes one TScale, in
-// text order. A shorter line, or one longer than kMaxLineBytes, is skipped
-// with one warning line naming the source and the line number; after 20 such
-// lines the rest are only counted, in one last warning line. A text that
-// holds no scale at all says so in a warning too. Memory stays bounded by the
-// scales kept, whatever one line holds.
+// byte-order mark (read as the text it is). Every data line with at least 14 fields becomes one
+// TScale, in text order. A shorter line, or one longer than kMaxLineBytes, is skipped with one
+// warning line naming the source and the line number; after 20 such lines the rest are only
+// counted, in one last warning line. A text that holds no scale at all says so in a warning too.
+// Memory stays bounded by the scales kept, whatever one line holds.
 //
 // A read fault ends the loading: the scales of the lines read in full before
 // it stay, and the fault comes back as the load's failure.

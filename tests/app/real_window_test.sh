@@ -7,6 +7,8 @@
 # Usage: real_window_test.sh PROGRAM
 set -u
 source "$(dirname "$0")/../support/virtual_x_server.sh"
+source "$(dirname "$0")/../support/require_tools.sh"
+require_tools Xvfb xdotool || exit 1
 program=$1
 
 start_virtual_x_server || exit 1

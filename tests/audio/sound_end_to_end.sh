@@ -8,6 +8,8 @@
 # Usage: sound_end_to_end.sh ORVEL_MATCH ORVEL_MODALUNE ORVEL_FIRST_PITCH
 set -u
 source "$(dirname "$0")/../support/virtual_x_server.sh"
+source "$(dirname "$0")/../support/require_tools.sh"
+require_tools Xvfb xdotool pulseaudio parecord || exit 1
 match=$1
 program=$2
 first_pitch=$3
