@@ -101,6 +101,11 @@ TEST(HeldNotes, WhatIsPlayedBecomesTheQuery) {
          "000000000000",
          -1,
          0},
+        {"a status byte where a key or a velocity belongs changes nothing",
+         {{0x90, 60, 0x90}, {0x90, 0x80, 90}, {0xB0, 64, 0xFF}, On(E), {0x80, 64, 0x90}},
+         "000000010000",
+         4,
+         1},
     };
     for (const Played& played : table) {
         SCOPED_TRACE(played.what);
