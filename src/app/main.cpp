@@ -6,10 +6,13 @@
 //   the window's controls -> TScaleQuery -> MatchScales (src/matching) -> TMatchResult
 //   TMatchResult -> MatchListRows (src/window) -> the two ListBox controls (src/platform)
 //   selecting a containing row -> its decimal set -> the green stars
+//   wdwMain's signals (ticks, selected row, a row opened) -> ToolWindows -> the
+//     details, chord, Find Scale and fretboard windows; their requests ->
+//     ToolWindows -> wdwMain::TickNotes, the one road for notes from outside
 //
 // Start-up: the application object with its version data and the shared
-// menu bar, then the main window (which loads the catalogue when it opens),
-// then the event loop until File > Exit or the window closes.
+// menu bar, then the main window (which loads the catalogue when it opens)
+// with its ToolWindows, then the event loop until File > Exit or the window closes.
 
 #include "app/StartUp.h"
 
