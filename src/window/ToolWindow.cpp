@@ -33,6 +33,8 @@ QTableView* MakeScaleTable(const QString& name, TableModel& model, QWidget* pare
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->horizontalHeader()->setStretchLastSection(true);
+    // Columns fit what shows, not thousands of rows spelled to measure them.
+    table->horizontalHeader()->setResizeContentsPrecision(0);
     table->setToolTip("Double-click or Enter: the scale in detail");
     table->setItemDelegate(new AccidentalsDelegate(table));
     return table;
