@@ -40,14 +40,17 @@ std::vector<FoundScale> FindScales(std::span<const TScale> catalogue, std::strin
     for (std::uint32_t i = 0; i < catalogue.size(); ++i) {
         sameNotes[{catalogue[i].Bank, catalogue[i].Notes}].push_back(i);
     }
-    std::vector<FoundScale> found;
-    for (std::uint32_t i = 0; i < catalogue.size(); ++i) {
-        const TScale& entry = catalogue[i];
-        const std::string searched = FoldedText(entry.Scale) + '\n' + FoldedText(entry.Bank);
-        const bool all = std::all_of(words.begin(), words.end(), [&](const std::string& word) {
+    const auto holdsEvery = [&](const std::string& searched) {
+        return std::all_of(words.begin(), words.end(), [&](const std::string& word) {
             return searched.find(word) != std::string::npos;
         });
-        if (!all) {
+    };
+    std::vector<FoundScale> found;
+    std::size_t byName = 0;  // the entries found by their names, first
+    for (std::uint32_t i = 0; i < catalogue.size(); ++i) {
+        const TScale& entry = catalogue[i];
+        const bool named = holdsEvery(FoldedText(entry.Scale));
+        if (!named && !holdsEvery(FoldedText(entry.Scale) + '\n' + FoldedText(entry.Bank))) {
             continue;
         }
         FoundScale scale{.entry = i, .aliases = {}};
@@ -56,7 +59,8 @@ std::vector<FoundScale> FindScales(std::span<const TScale> catalogue, std::strin
                 scale.aliases.push_back(catalogue[other].Scale);
             }
         }
-        found.push_back(std::move(scale));
+        found.insert(found.begin() + static_cast<std::ptrdiff_t>(named ? byName++ : found.size()),
+                     std::move(scale));
     }
     return found;
 }

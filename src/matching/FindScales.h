@@ -7,8 +7,10 @@
 // The text is split into words at spaces; an entry is found when every
 // word is part of its name or its bank, whatever the letter case ("hira",
 // "blues", "minor harmonic"). No word at all finds every entry, to browse.
-// Entries come in catalogue order, each with its aliases: the names of the
-// other entries of the same bank with the same notes, in catalogue order.
+// The entries whose name holds every word come first, then those found
+// through their bank, each part in catalogue order; each comes with its
+// aliases: the names of the other entries of the same bank with the same
+// notes, in catalogue order.
 
 #include <cstdint>
 #include <span>

@@ -9,8 +9,8 @@ namespace orvel {
 
 namespace {
 
-bool IsBlackPitchClass(int pitchClass) {
-    switch (pitchClass % 12) {
+bool IsBlackKey(PitchClass note) {
+    switch (note.SemitonesAboveC()) {
         case 1:
         case 3:
         case 6:
@@ -49,7 +49,7 @@ void PianoKeyboard::SetSounding(const QList<int>& midiKeys) {
 }
 
 int PianoKeyboard::Lead() const {
-    return IsBlackPitchClass(root_.SemitonesAboveC()) ? 1 : 0;
+    return IsBlackKey(root_) ? 1 : 0;
 }
 
 int PianoKeyboard::DrawnKeys() const {
@@ -58,7 +58,7 @@ int PianoKeyboard::DrawnKeys() const {
 }
 
 bool PianoKeyboard::IsBlack(int drawn) const {
-    return IsBlackPitchClass(root_.SemitonesAboveC() - Lead() + drawn + 12);
+    return IsBlackKey(root_.Up(drawn - Lead()));
 }
 
 QRect PianoKeyboard::DrawnKeyRect(int drawn) const {
@@ -83,7 +83,7 @@ QRect PianoKeyboard::DotRect(int key) const {
 }
 
 QString PianoKeyboard::KeyName(int key) const {
-    if ((root_.SemitonesAboveC() + key) % 12 != 0) {
+    if (root_.Up(key) != kC) {
         return {};
     }
     // Middle C is C4; the root sounds in the octave from it.

@@ -261,10 +261,10 @@ void wdwMain::Event_Open() {
 }
 
 void wdwMain::CaptionCheckBoxes() {
-    const int root = pmRoot()->ListIndex();
+    const NoteTableIndex root = ChosenRoot();
     for (int i = 0; i < kPositionCount; ++i) {
         cbScale(i)->SetCaption(QString::fromStdString(
-            Labels.at(static_cast<std::size_t>((root + i) % kPositionCount))));
+            Labels.at(static_cast<std::size_t>(NoteTableIndex(root.Value() + i).Value()))));
     }
 }
 
@@ -311,7 +311,7 @@ void wdwMain::lbStar_Open(StarLabel& element) {
 void wdwMain::CompareScales() {
     TScaleQuery match;
     match.QueryNotes = SetOfPositions([this](int position) { return cbScale(position)->Value(); });
-    match.RootIndex = NoteTableIndex(static_cast<int>(pmRoot()->ListIndex()));
+    match.RootIndex = ChosenRoot();
     match.RootCaption = cbScale(0)->Caption().toStdString();
     for (std::size_t k = 0; k < match.Labels.size(); ++k) {
         match.Labels[k] = Labels.at(k);
@@ -331,8 +331,12 @@ void wdwMain::CompareScales() {
 
 Ticks wdwMain::CurrentTicks() const {
     // The popup's root: before the first match the query has none.
-    const PitchClass root = NoteTableIndex(static_cast<int>(pmRoot()->ListIndex())).Note();
+    const PitchClass root = ChosenRoot().Note();
     return {.notes = NotesOn(query_.QueryNotes, root), .chosenRoot = root};
+}
+
+NoteTableIndex wdwMain::ChosenRoot() const {
+    return NoteTableIndex(static_cast<int>(pmRoot()->ListIndex()));
 }
 
 QRect wdwMain::ListsArea() const {
@@ -349,8 +353,7 @@ void wdwMain::TickNotes(PitchClassesAboveC notes, std::optional<PitchClass> root
         pmRoot()->SetListIndex(NoteTableIndex::Of(*root).Value());
         CaptionCheckBoxes();
     }
-    const PitchClassSet positions =
-        PositionsAbove(NoteTableIndex(static_cast<int>(pmRoot()->ListIndex())).Note(), notes);
+    const PitchClassSet positions = PositionsAbove(ChosenRoot().Note(), notes);
     for (int position = 0; position < kPositionCount; ++position) {
         ScaleCheckBox& box = *cbScale(position);
         const QSignalBlocker quiet(&box);

@@ -167,6 +167,8 @@ class wdwMain : public Window {
     void CreateControls();
     void Bind(Control& control, Handler handler);
     void CaptionCheckBoxes();
+    // The root popup's choice.
+    NoteTableIndex ChosenRoot() const;
     void ShowStar(int position, bool shown);
     MenuItem* MenuEntry(const char* name) const;
     const MainMenuBar& Bar() const;

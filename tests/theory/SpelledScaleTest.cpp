@@ -197,5 +197,27 @@ TEST(Triads, StackedThirdsOnEachDegreeOfASevenNoteScaleOnly) {
     EXPECT_EQ(DegreeTriads(SpellScale(kMajor, kC))[6].Quality(), "diminished");
 }
 
+TEST(SpellEntry, AnEntryIsSpelledAsItsBankAsks) {
+    const struct {
+        const char* bank;
+        std::initializer_list<int> positions;
+        PitchClass root;
+        RootSpelling spelling;
+        const char* notes;
+    } entries[] = {
+        {"Chords", {0, 3, 6, 9}, PitchClass(0), kAuto, "C Eb Gb Bbb"},
+        {"Symmetric", {0, 3, 6, 9}, PitchClass(0), kAuto, "C Eb Gb A"},
+        {"Chords", {0, 2, 4, 7}, kD, kAuto, "D F# A E"},
+        {"Pentatonic", {0, 2, 4, 7}, kD, kAuto, "D E F# A"},
+        {"Major Modes", {0, 2, 4, 5, 7, 9, 11}, kFs, RootSpelling::Flats, "Gb Ab Bb Cb Db Eb F"},
+    };
+    for (const auto& row : entries) {
+        TScale entry;
+        entry.Bank = row.bank;
+        entry.Notes = SetOf(row.positions);
+        EXPECT_EQ(SpellEntry(entry, row.root, row.spelling).AsciiNotes(), row.notes) << row.bank;
+    }
+}
+
 }  // namespace
 }  // namespace orvel

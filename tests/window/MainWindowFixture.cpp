@@ -43,7 +43,8 @@ void MainWindowFixture::MakeWindowLoading(std::function<ScaleLoad()> load) {
         nullptr);
     window = std::make_unique<wdwMain>(
         wdwMain::Services{std::move(load),
-                          [this](QWidget*, const QString& message, const QString& detail) {
+                          [this](QWidget* over, const QString& message, const QString& detail) {
+                              messagesOver.push_back(over);
                               messages.push_back(message.toStdString());
                               causes.push_back(detail.toStdString());
                           },

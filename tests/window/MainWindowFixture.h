@@ -45,7 +45,8 @@ class MainWindowFixture : public testing::Test {
     std::vector<std::vector<QString>> RowsOf(const ListBox& list) const;
 
     std::vector<std::string> messages;
-    std::vector<std::string> causes;  // what each message's failure said
+    std::vector<std::string> causes;     // what each message's failure said
+    std::vector<QWidget*> messagesOver;  // the window each was shown over
     std::shared_ptr<FakeSound> sound = std::make_shared<FakeSound>();
     // What the window's playback plays through; set before making the window.
     SoundThread::MakePlayer players = FakePlayers(sound);

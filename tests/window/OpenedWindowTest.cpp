@@ -366,6 +366,17 @@ TEST_F(OpenedWindow, APlayThatFailsSaysWhyAndTheWindowGoesOn) {
     EXPECT_EQ(messages, (std::vector<std::string>{kNoAudioOutput}));
     ASSERT_EQ(sound->Played().size(), 1u);
     EXPECT_EQ(sound->Played()[0].size(), 25u) << "the chromatic row's run, up and down";
+    EXPECT_EQ(messagesOver, (std::vector<QWidget*>{window.get()}));
+
+    // Said over the details window when Play is pressed there.
+    window->ShowDetails(list);
+    wdwDetails& details = *tools->Details();
+    details.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&details));
+    QTest::mouseClick(ButtonOf(details, "&Play"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return messages.size() == 2; }, 2000));
+    EXPECT_EQ(messagesOver.back(), &details);
+
     Click(*window->cbScale(4));
     EXPECT_GT(list.RowCount(), 0u) << "the window still works";
 }
