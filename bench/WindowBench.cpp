@@ -135,7 +135,7 @@ void BM_DoubleClickOpensDetails(benchmark::State& state) {
         state.PauseTiming();
         const wdwMain::Services services = ServicesOver(1'000);
         auto window = std::make_unique<wdwMain>(services);
-        auto* tools = new ToolWindows(*window, *services.playback);  // the window owns it
+        auto* tools = new ToolWindows(*window, *services.playback, services.showMessage);
         window->Open();
         Click(*window->cbScale(0));
         QCoreApplication::processEvents();

@@ -9,8 +9,12 @@
 
 namespace orvel {
 
-ToolWindows::ToolWindows(wdwMain& main, Playback& playback)
-    : QObject(&main), main_(main), playback_(playback), ticks_(main.CurrentTicks()) {
+ToolWindows::ToolWindows(wdwMain& main, Playback& playback, ShowMessage showMessage)
+    : QObject(&main),
+      main_(main),
+      playback_(playback),
+      showMessage_(std::move(showMessage)),
+      ticks_(main.CurrentTicks()) {
     const MainMenuBar::ToolsEntries& tools = MainMenuBar::Instance().tools;
     connect(tools.chords, &QAction::triggered, this, &ToolWindows::OpenChords);
     connect(tools.findScale, &QAction::triggered, this, &ToolWindows::OpenFindScale);
@@ -31,6 +35,10 @@ ToolWindows::ToolWindows(wdwMain& main, Playback& playback)
         }
     });
     connect(&main_, &wdwMain::detailsAsked, this, &ToolWindows::ShowDetails);
+    connect(&playback_, &Playback::failed, this, [this](const QString& message) {
+        const bool fromDetails = details_ != nullptr && details_->StartedLatestPlay();
+        showMessage_(fromDetails ? static_cast<QWidget*>(details_) : &main_, message, {});
+    });
 }
 
 template <typename Tool, typename Make>

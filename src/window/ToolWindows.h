@@ -16,6 +16,9 @@
 //   fretboard    notesRequested -> main window (TickNotes)
 //   details      spellingChanged -> main window (Copy Notes)
 //
+// A sound that cannot be made is said over the window its Play was pressed
+// in: the details window, or the main window (Space on a row).
+//
 // The windows are children of the main window and go with it.
 
 #include <QObject>
@@ -35,8 +38,11 @@ namespace orvel {
 
 class ToolWindows : public QObject {
   public:
+    // Shows a message over a window, as wdwMain::Services::showMessage.
+    using ShowMessage = decltype(wdwMain::Services::showMessage);
+
     // `main` and `playback` outlive this object, which `main` owns.
-    ToolWindows(wdwMain& main, Playback& playback);
+    ToolWindows(wdwMain& main, Playback& playback, ShowMessage showMessage);
 
     // Each window, once made; else nullptr.
     wdwDetails* Details() const { return details_; }
@@ -59,6 +65,7 @@ class ToolWindows : public QObject {
 
     wdwMain& main_;
     Playback& playback_;
+    ShowMessage showMessage_;
     Ticks ticks_;  // the main window's, as last announced
     std::optional<ScaleRow> selected_;
     wdwDetails* details_ = nullptr;  // each owned by the main window, as a child

@@ -74,7 +74,7 @@ wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
         play_->setText(playing ? "Sto&p" : "&Play");
     });
     connect(&playback_, &Playback::soundingChanged, this, [this](const QList<int>& keys) {
-        const QList<int> own = playback_.CurrentPlay() == ownPlay_ ? keys : QList<int>{};
+        const QList<int> own = StartedLatestPlay() ? keys : QList<int>{};
         keyboard_->SetSounding(own);
         fretboard_->Board().SetSounding(own);
     });

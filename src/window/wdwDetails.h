@@ -53,6 +53,8 @@ class wdwDetails : public ToolWindow {
     RootSpelling Spelling() const;
     const ScaleRow& Shown() const { return row_; }
     QWidget& FocusTarget() const override { return *play_; }
+    // The playback's latest play was started here.
+    bool StartedLatestPlay() const { return playback_.CurrentPlay() == ownPlay_; }
     QString NotesText() const { return notes_->PlainText(); }
     QString IntervalsText() const { return intervals_->PlainText(); }
     QString BeyondText() const { return added_->PlainText(); }

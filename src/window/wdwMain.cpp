@@ -52,11 +52,6 @@ wdwMain::wdwMain(Services services) : services_(std::move(services)) {
                                                                          : std::nullopt);
             });
     connect(Bar().tools.midiInput->menu(), &QMenu::aboutToShow, this, &wdwMain::FillMidiMenu);
-    // Said over the window the user pressed Play in.
-    connect(services_.playback, &Playback::failed, this, [this](const QString& message) {
-        QWidget* active = QApplication::activeWindow();
-        services_.showMessage(active != nullptr ? active : this, message, {});
-    });
     // Screen readers name the lists and the popup by the captions above
     // them: as names, and as the label relation (a popup's name on Linux is
     // its current item).

@@ -41,15 +41,16 @@ void MainWindowFixture::MakeWindowLoading(std::function<ScaleLoad()> load) {
             return input;
         },
         nullptr);
-    window = std::make_unique<wdwMain>(
-        wdwMain::Services{std::move(load),
-                          [this](QWidget* over, const QString& message, const QString& detail) {
-                              messagesOver.push_back(over);
-                              messages.push_back(message.toStdString());
-                              causes.push_back(detail.toStdString());
-                          },
-                          playback.get(), midi.get(), "test catalogue"});
-    tools = new ToolWindows(*window, *playback);
+    const wdwMain::Services services{
+        std::move(load),
+        [this](QWidget* over, const QString& message, const QString& detail) {
+            messagesOver.push_back(over);
+            messages.push_back(message.toStdString());
+            causes.push_back(detail.toStdString());
+        },
+        playback.get(), midi.get(), "test catalogue"};
+    window = std::make_unique<wdwMain>(services);
+    tools = new ToolWindows(*window, *playback, services.showMessage);
 }
 
 void MainWindowFixture::Click(CheckBox& box) {

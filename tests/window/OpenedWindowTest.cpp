@@ -371,8 +371,6 @@ TEST_F(OpenedWindow, APlayThatFailsSaysWhyAndTheWindowGoesOn) {
     // Said over the details window when Play is pressed there.
     window->ShowDetails(list);
     wdwDetails& details = *tools->Details();
-    details.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&details));
     QTest::mouseClick(ButtonOf(details, "&Play"), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return messages.size() == 2; }, 2000));
     EXPECT_EQ(messagesOver.back(), &details);
