@@ -44,6 +44,9 @@ Fretboard::Fretboard(QWidget* parent) : QWidget(parent), tuning_(TuningPresets()
 }
 
 void Fretboard::SetTuning(const Tuning& tuning, int frets) {
+    if (tuning.strings != tuning_.strings) {
+        marked_.clear();  // another instrument: the places played are not on it
+    }
     tuning_ = tuning;
     frets_ = std::clamp(frets, kFewestFrets, kMostFrets);
     focus_.string = std::min(focus_.string, tuning_.StringCount());

@@ -19,7 +19,8 @@
 // Space does the same on the focus mark, which the arrow keys move. A
 // pitch class counts as played while any place of it is marked, so a chord
 // shape with doubled notes holds all its notes (placeToggled). Ticks
-// changed elsewhere clear the marks whose notes are no longer ticked.
+// changed elsewhere clear the marks whose notes are no longer ticked, and
+// another tuning clears them all.
 // Screen readers hear each place by string, fret and note.
 
 #include <QColor>

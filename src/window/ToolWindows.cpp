@@ -127,10 +127,12 @@ void ToolWindows::ShowDetails(ScaleRow row) {
         details_ = new wdwDetails(playback_, &main_);
         connect(details_, &wdwDetails::spellingChanged, &main_, &wdwMain::SetSpelling);
     }
-    if (!details_->isVisible()) {
+    // Placed once filled, at the size the row gives it.
+    const bool wasOpen = details_->isVisible();
+    details_->Show(row);
+    if (!wasOpen) {
         Place(*details_);
     }
-    details_->Show(row);
 }
 
 }  // namespace orvel

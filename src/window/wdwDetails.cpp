@@ -47,6 +47,9 @@ wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
         label->setWordWrap(true);
     }
     auto* facts = new QFormLayout;
+    // Some styles (Adwaita) keep fields at their size hint, and a wrapped
+    // line of triads then loses its end.
+    facts->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     facts->addRow("Notes:", notes_);
     facts->addRow(intervalsCaption_, intervals_);
     facts->addRow(triadsCaption_, triads_);

@@ -104,6 +104,24 @@ TEST_F(DetailsWindow, SharpsAndFlatsReadAsTallAndAsDarkAsTheLetters) {
                                "D\u266D on the neck");
 }
 
+TEST_F(DetailsWindow, EveryLineShowsWholeInAStyleThatKeepsFieldsNarrow) {
+    const QString before = QApplication::style()->name();
+    QApplication::setStyle("Adwaita-Dark");
+    ASSERT_EQ(QApplication::style()->name().toLower(), "adwaita-dark") << "adwaita-qt6 installed";
+    wdwDetails& details = Open({0}, "Phrygian Dominant", "C");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&details));
+    int lines = 0;
+    for (const AccidentalsLabel* label : details.findChildren<AccidentalsLabel*>()) {
+        if (label->isVisible() && !label->PlainText().isEmpty()) {
+            EXPECT_GE(label->height(), label->heightForWidth(label->width()))
+                << label->PlainText().toStdString();
+            ++lines;
+        }
+    }
+    EXPECT_GE(lines, 5) << "title, notes, intervals, triads, beyond";
+    QApplication::setStyle(before);
+}
+
 TEST_F(DetailsWindow, PlaySaysStopAndLightsEachKeyAndPlaceAsItSounds) {
     wdwDetails& details = Open({0}, "Phrygian Dominant", "C");
     PianoKeyboard& keys = details.Keyboard();

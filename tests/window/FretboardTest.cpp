@@ -183,9 +183,13 @@ TEST_F(FretboardWindow, ChordShapesTickExactlyTheirNotesWhateverTheRoot) {
     EXPECT_EQ(Ticked(*window), (std::vector<int>{0, 4, 7})) << "C still played on string 5";
     clickAt(5, 3);
     EXPECT_EQ(Ticked(*window), (std::vector<int>{4, 7}));
-    // An untick by hand lets go of that note's places.
+    // An untick by hand lets go of that note's places; another instrument
+    // of all of them.
     Click(*window->cbScale(4));
     EXPECT_EQ(Board().Marked().size(), 1u) << "only the open G";
+    tools->Fretboard()->Panel().Instrument().setCurrentIndex(9);  // bass
+    EXPECT_TRUE(Board().Marked().empty());
+    tools->Fretboard()->Panel().Instrument().setCurrentIndex(0);
 
     tools->Fretboard()->Panel().LeftHanded().setChecked(true);
     EXPECT_NE(tools->Fretboard()->Hint().indexOf("right of the nut"), -1);
