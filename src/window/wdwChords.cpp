@@ -143,6 +143,8 @@ wdwChords::wdwChords(const std::vector<TScale>& catalogue, QWidget* parent)
                                   {chordScalesCaption_, chordScales_}}) {
         caption->setBuddy(table);
     }
+    // Placed where room is short, a progression still reads whole.
+    line_->setMinimumWidth(line_->fontMetrics().horizontalAdvance("| Dm7 | G7 | Cmaj7 | A7 |"));
     resize(900, 620);
 
     pause_.setSingleShot(true);

@@ -2,6 +2,7 @@
 #include "window/wdwFindScale.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QVBoxLayout>
 
 #include "matching/NoteNameTable.h"
@@ -85,6 +86,8 @@ wdwFindScale::wdwFindScale(const std::vector<TScale>& catalogue, QWidget* parent
     buttons->addStretch();
     buttons->addWidget(showInMain_);
     layout->addLayout(buttons);
+    // Placed where room is short, it still shows a handful of scales.
+    found_->setMinimumHeight(found_->verticalHeader()->defaultSectionSize() * 6);
     resize(620, 420);
 
     connect(line_, &QLineEdit::textChanged, this, &wdwFindScale::Search);
