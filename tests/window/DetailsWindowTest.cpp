@@ -111,8 +111,9 @@ TEST_F(DetailsWindow, EveryLineShowsWholeInAStyleThatKeepsFieldsNarrow) {
     wdwDetails& details = Open({0}, "Phrygian Dominant", "C");
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&details));
     int lines = 0;
-    for (const AccidentalsLabel* label : details.findChildren<AccidentalsLabel*>()) {
-        if (label->isVisible() && !label->PlainText().isEmpty()) {
+    for (const QLabel* child : details.findChildren<QLabel*>()) {
+        const auto* label = dynamic_cast<const AccidentalsLabel*>(child);
+        if (label != nullptr && label->isVisible() && !label->PlainText().isEmpty()) {
             EXPECT_GE(label->height(), label->heightForWidth(label->width()))
                 << label->PlainText().toStdString();
             ++lines;
