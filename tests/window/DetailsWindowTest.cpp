@@ -69,8 +69,9 @@ TEST_F(DetailsWindow, SharpsAndFlatsReadAsTallAndAsDarkAsTheLetters) {
     wdwDetails& details = Open({0}, "Phrygian Dominant", "C");
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&details));
     const auto notesLabel = [&] {
-        for (auto* label : details.findChildren<AccidentalsLabel*>()) {
-            if (label->PlainText() == details.NotesText()) {
+        for (QLabel* child : details.findChildren<QLabel*>()) {
+            auto* label = dynamic_cast<AccidentalsLabel*>(child);
+            if (label != nullptr && label->PlainText() == details.NotesText()) {
                 return label;
             }
         }
