@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/ToolWindows.h"
 
-#include <QApplication>
 #include <QScreen>
 
 #include "platform/MainMenuBar.h"
@@ -68,10 +67,13 @@ void ToolWindows::Place(QWidget& window) const {
             around.open << other->frameGeometry();
         }
     }
-    QRect place = PlaceToolWindow(around, window.size(), window.minimumSizeHint());
-    window.resize(place.size());
-    if (window.size() != place.size()) {  // its layout would not have it smaller
-        place = PlaceToolWindow(around, window.size(), window.size());
+    // Frames are placed; a window not yet shown has none, so it is taken to
+    // get the main window's title bar and borders.
+    const QSize frame = main_.frameGeometry().size() - main_.size();
+    QRect place = PlaceToolWindow(around, window.size() + frame, window.minimumSizeHint() + frame);
+    window.resize(place.size() - frame);
+    if (window.size() + frame != place.size()) {  // its layout would not have it smaller
+        place = PlaceToolWindow(around, window.size() + frame, window.size() + frame);
     }
     window.move(place.topLeft());
 }
