@@ -73,38 +73,77 @@ std::string Quoted(std::string_view text) {
     throw ChordSymbolError(Quoted(symbol) + ": cannot read " + Quoted(rest));
 }
 
-const std::initializer_list<std::string_view> kFlat = {"b", "\u266D"};
-const std::initializer_list<std::string_view> kSharp = {"#", "\u266F"};
+// The symbol ends where `wanted` should follow.
+[[noreturn]] void EndsTooSoon(std::string_view symbol, std::string_view wanted) {
+    throw ChordSymbolError(Quoted(symbol) + ": " + std::string(wanted) + " missing at the end");
+}
 
-// One alteration or added tone, if the text starts with one.
-bool ReadAlteration(Reader& reader, Tones& tones, std::string_view symbol) {
+[[noreturn]] void Contradicts(std::string_view symbol, std::string_view why) {
+    throw ChordSymbolError(Quoted(symbol) + ": " + std::string(why));
+}
+
+// Lead sheets also raise with "+" and lower with "-" (C7+5, C7-9).
+const std::initializer_list<std::string_view> kFlat = {"b", "\u266D", "-"};
+const std::initializer_list<std::string_view> kSharp = {"#", "\u266F", "+"};
+
+// One alteration or added tone, if the text starts with one; `inParentheses`
+// also takes a plain 9, 11 or 13 as an added tone ("C7(13)").
+bool ReadAlteration(Reader& reader, Tones& tones, std::string_view symbol, bool inParentheses,
+                    bool ninthWritten) {
+    if (inParentheses) {
+        if (const auto tone = reader.Take({"13", "11", "9"})) {
+            tones.Add(*tone == "13" ? kThirteenth : *tone == "11" ? kEleventh : kNinth);
+            return true;
+        }
+    }
     if (reader.Take({"add"})) {
         const auto tone = reader.Take({"13", "11", "9", "4", "2"});
+        if (!tone && reader.Done()) {
+            EndsTooSoon(symbol, "the tone added");
+        }
         if (!tone) {
             CannotRead(symbol, reader.Rest());
         }
         tones.Add(*tone == "13" ? kThirteenth : *tone == "11" || *tone == "4" ? kEleventh : kNinth);
         return true;
     }
-    const bool flat = reader.Take(kFlat).has_value();
-    const bool sharp = !flat && reader.Take(kSharp).has_value();
+    const auto sign = reader.Take(kFlat);
+    const bool flat = sign.has_value();
+    const auto sharpSign = flat ? std::nullopt : reader.Take(kSharp);
+    const bool sharp = sharpSign.has_value();
     if (!flat && !sharp) {
         return false;
     }
-    const auto degree = reader.Take({"13", "11", "9", "5"});
+    const auto degree = reader.Take({"13", "11", "9", "6", "5"});
+    if (!degree && *(flat ? sign : sharpSign) == "+" &&
+        (reader.Done() || reader.Rest()[0] == '/')) {
+        tones.Replace(kFifth, kSharpFifth);  // C7+: the augmented fifth
+        return true;
+    }
+    if (!degree && reader.Done()) {
+        EndsTooSoon(symbol, "the degree after \"" + std::string(flat ? *sign : *sharpSign) + "\"");
+    }
     if (!degree) {
         CannotRead(symbol, reader.Rest());
     }
-    if (*degree == "5") {
+    if (*degree == "6" && flat) {
+        tones.Add(kFlatThirteenth);  // Cmb6: the minor sixth above a triad
+    } else if (*degree == "5") {
         tones.Replace(kFifth, flat ? kFlatFifth : kSharpFifth);
     } else if (*degree == "9") {
+        if (ninthWritten) {
+            Contradicts(symbol, "the " + std::string(flat ? "b" : "#") + "9 contradicts the 9");
+        }
+        if (sharp && tones.Has(kMinorThird) && !tones.Has(kMajorThird)) {
+            Contradicts(symbol, "the #9 is the minor third");
+        }
         tones.Replace(kNinth, flat ? kFlatNinth : kSharpNinth);
     } else if (*degree == "11" && sharp) {
         tones.Replace(kEleventh, kSharpEleventh);
     } else if (*degree == "13" && flat) {
         tones.Replace(kThirteenth, kFlatThirteenth);
     } else {
-        CannotRead(symbol, std::string(flat ? "b" : "#") + std::string(*degree) +
+        CannotRead(symbol, std::string(flat ? *sign : *sharpSign) + std::string(*degree) +
                                std::string(reader.Rest()));
     }
     return true;
@@ -133,6 +172,9 @@ ChordSymbol ParseChordSymbol(std::string_view text) {
                                std::to_string(ChordSymbol::kMaxLength) +
                                " characters, no chord symbol");
     }
+    if (text.empty()) {
+        throw ChordSymbolError("an empty chord symbol");
+    }
     const auto root = ReadNoteName(text);
     if (!root) {
         CannotRead(text, text);
@@ -146,37 +188,59 @@ ChordSymbol ParseChordSymbol(std::string_view text) {
     bool majorSeventh = false;
     bool seventhGiven = false;  // by the quality itself
     bool anyQuality = true;
-    if (reader.Take({"mMaj7", "mmaj7", "m(maj7)", "mM7", "m\u03947", "m\u0394", "minMaj7"})) {
+    if (reader.Take({"m(maj7)", "m(Maj7)", "-(maj7)", "m/maj7", "m/Maj7", "m\u03947", "m\u0394",
+                     "-\u03947", "-\u0394"})) {
         minor = true;
         tones.Replace(kMajorThird, kMinorThird);
         tones.Add(kMajorSeventh);
         majorSeventh = seventhGiven = true;
-    } else if (reader.Take({"m7b5", "m7\u266D5", "-7b5", "\u00F87", "\u00F8"})) {
+    } else if (reader.TakeBeforeDigit("mMaj") || reader.TakeBeforeDigit("mmaj") ||
+               reader.TakeBeforeDigit("minMaj") || reader.TakeBeforeDigit("mM") ||
+               reader.TakeBeforeDigit("-maj")) {
+        minor = majorSeventh = true;  // CmMaj7, CmMaj9: the number follows
+        tones.Replace(kMajorThird, kMinorThird);
+    } else if (reader.Take({"m7b5", "m7\u266D5", "m7(b5)", "mi7b5", "min7b5", "-7b5", "\u00F87",
+                            "\u00F8", "\u00D87", "\u00D8"})) {
         minor = true;
         tones.Replace(kMajorThird, kMinorThird);
         tones.Replace(kFifth, kFlatFifth);
         tones.Add(kFlatSeventh);
         seventhGiven = true;
-    } else if (reader.Take({"dim7", "\u00B07", "o7"})) {
+    } else if (reader.Take({"dim7", "\u00B07", "\u00BA7", "o7"})) {
         tones.Replace(kMajorThird, kMinorThird);
         tones.Replace(kFifth, kFlatFifth);
         tones.Add(kSixth);  // the diminished seventh, 𝄫7
         seventhGiven = true;
-    } else if (reader.Take({"dim", "\u00B0", "o"})) {
+    } else if (reader.Take({"dim", "\u00B0", "\u00BA", "o"})) {
         tones.Replace(kMajorThird, kMinorThird);
         tones.Replace(kFifth, kFlatFifth);
     } else if (reader.Take({"aug", "+"})) {
         tones.Replace(kFifth, kSharpFifth);
-    } else if (reader.TakeBeforeDigit("ma")) {
+        // C+maj7, C+Δ: an augmented major seventh.
+        if (const auto major = reader.Take({"maj", "Maj", "M", "\u0394"})) {
+            if (reader.NextIsDigit()) {
+                majorSeventh = true;
+            } else if (*major == "\u0394") {
+                tones.Add(kMajorSeventh);
+                seventhGiven = true;
+            } else {
+                CannotRead(text, std::string(*major) + std::string(reader.Rest()));
+            }
+        }
+    } else if (reader.Take({"MIN", "Min", "MI", "Mi"})) {  // before "M", the major
+        minor = true;
+        tones.Replace(kMajorThird, kMinorThird);
+    } else if (reader.TakeBeforeDigit("ma") || reader.TakeBeforeDigit("Ma") ||
+               reader.TakeBeforeDigit("MA")) {
         majorSeventh = true;  // "ma7": "ma" alone would be "m" and a word
-    } else if (const auto major = reader.Take({"maj", "Maj", "M", "\u0394"})) {
+    } else if (const auto major = reader.Take({"maj", "Maj", "MAJ", "M", "\u0394"})) {
         if (reader.NextIsDigit()) {
             majorSeventh = true;
         } else if (*major == "\u0394") {
             tones.Add(kMajorSeventh);
             seventhGiven = true;
         }
-    } else if (reader.Take({"min", "m", "-"})) {
+    } else if (reader.Take({"min", "mi", "m", "-"})) {
         minor = true;
         tones.Replace(kMajorThird, kMinorThird);
     } else {
@@ -189,8 +253,9 @@ ChordSymbol ParseChordSymbol(std::string_view text) {
             tones.Add(majorSeventh ? kMajorSeventh : kFlatSeventh);
         }
     };
+    std::optional<std::string_view> number;
     if (!seventhGiven) {
-        if (const auto number = reader.Take({"6/9", "69", "13", "11", "9", "7", "6", "5"})) {
+        if ((number = reader.Take({"6/9", "69", "13", "11", "9", "7", "6", "5"}))) {
             if (*number == "5") {
                 if (anyQuality) {
                     CannotRead(text, std::string("5") + std::string(reader.Rest()));
@@ -231,18 +296,27 @@ ChordSymbol ParseChordSymbol(std::string_view text) {
         tones.Add(*sus == "sus2" ? kNinth : kFourth);
     }
 
-    // Alterations and added tones, loose or in parentheses.
+    // Alterations and added tones, loose or in parentheses, and a
+    // suspension written after them (C7b9sus).
+    const bool ninthWritten = number == "9";
     while (!reader.Done() && !reader.Rest().starts_with("/")) {
         if (reader.Take({"("})) {
             do {
-                if (!ReadAlteration(reader, tones, text)) {
+                if (!ReadAlteration(reader, tones, text, true, ninthWritten)) {
                     CannotRead(text, reader.Rest());
                 }
             } while (reader.Take({", ", ",", " "}));
             if (!reader.Take({")"})) {
+                if (reader.Done()) {
+                    EndsTooSoon(text, "\")\"");
+                }
                 CannotRead(text, reader.Rest());
             }
-        } else if (!ReadAlteration(reader, tones, text)) {
+        } else if (const auto sus = reader.Take({"sus2", "sus4", "sus"})) {
+            tones.Remove(kMajorThird);
+            tones.Remove(kMinorThird);
+            tones.Add(*sus == "sus2" ? kNinth : kFourth);
+        } else if (!ReadAlteration(reader, tones, text, false, ninthWritten)) {
             CannotRead(text, reader.Rest());
         }
     }
@@ -250,6 +324,9 @@ ChordSymbol ParseChordSymbol(std::string_view text) {
     // The bass.
     if (reader.Take({"/"})) {
         const std::string_view rest = reader.Rest();
+        if (rest.empty()) {
+            EndsTooSoon(text, "the bass note after \"/\"");
+        }
         const auto bass = ReadNoteName(rest);
         if (!bass || bass->length != rest.size()) {
             CannotRead(text, bass ? rest.substr(bass->length) : rest);

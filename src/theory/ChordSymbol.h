@@ -6,26 +6,35 @@
 //
 // Grammar, read left to right (letters and signs exactly as shown; "b" and
 // "♭", "#" and "♯" are the same sign):
-//   symbol     = root [quality] [extension] [suspension] {alteration} ["/" bass]
+//   symbol     = root [quality] [extension] [suspension]
+//                {alteration | suspension} ["/" bass]
 //   root, bass = a note name, as ParseNoteName reads it ("C", "F#", "Bb",
 //                "E♭"); a "b" right after the letter is always a flat, so
 //                "Bb7" is B♭7 and "Cb5" the power chord on C♭
-//   quality    = "m" | "min" | "-"                  minor
+//   quality    = "m" | "min" | "mi" | "-"            minor ("MI", "Mi",
+//                                                    "MIN", "Min" too)
 //              | "maj" | "M" | "ma" | "Δ"            major seventh (with a
-//                                                    number; "Δ" alone is
+//                                                    number; "Ma", "MA",
+//                                                    "MAJ" too; "Δ" alone is
 //                                                    Δ7, "maj" or "M" alone
 //                                                    the major triad)
-//              | "dim" | "°" | "o"                   diminished ("dim7" the
+//              | "dim" | "°" | "º" | "o"             diminished ("dim7" the
 //                                                    diminished seventh)
-//              | "m7b5" | "ø" | "ø7"                 half-diminished
-//              | "aug" | "+"                         augmented
-//              | "mMaj7" | "m(maj7)" | "mM7" | "mΔ7" minor with a major 7th
+//              | "m7b5" | "ø" | "Ø" | "ø7" | "Ø7"    half-diminished
+//              | "aug" | "+"                         augmented, "+maj7" and
+//                                                    "+Δ" with a major 7th
+//              | "mMaj" | "mM" | "-maj" + number     minor with a major 7th
+//              | "m(maj7)" | "m/maj7" | "mΔ7" | "-Δ7" (mMaj9 adds the 9)
 //              | "5"                                 the power chord
 //   extension  = "6" | "6/9" | "69" | "7" | "9" | "11" | "13" | "alt" after 7
-//   suspension = "sus2" | "sus4" | "sus" (sus4)
-//   alteration = ("b" | "#") ("5" | "9" | "11" | "13"), or "add" ("2" | "4"
-//                | "9" | "11" | "13"), alone or in parentheses, several
-//                separated by commas or spaces: "7(b9,#11)", "7b9#11".
+//   suspension = "sus2" | "sus4" | "sus" (sus4), before or after the
+//                alterations (C7sus4(b9), C7b9sus)
+//   alteration = ("b" | "#" | "-" | "+") ("5" | "9" | "11" | "13"), "b6"
+//                (the minor sixth, Cmb6), a "+" alone (C7+, the ♯5), or
+//                "add" ("2" | "4" | "9" | "11" | "13"), alone or in
+//                parentheses, several separated by commas or spaces:
+//                "7(b9,#11)", "7b9#11"; in parentheses a plain "9", "11" or
+//                "13" is added too: "C7(13)", "Cmaj7(9,#11,13)".
 //
 // The tones musicians expect, stacked in thirds from the root:
 //   C 1 3 5, Cm 1 ♭3 5, C° 1 ♭3 ♭5, C+ 1 3 ♯5, C5 1 5, Csus2 1 2 5,
@@ -45,7 +54,9 @@
 // B𝄫.
 //
 // A symbol that does not follow the grammar is refused, never guessed at:
-// the error names the symbol and where reading stopped.
+// the error names the symbol and where reading stopped, or what is missing
+// at its end ("C7(b9": ")" missing at the end). So is a contradiction: a ♯9
+// on a minor chord is its minor third, and C9b9 has a 9 and a ♭9.
 
 #include <cstddef>
 #include <optional>

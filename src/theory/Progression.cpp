@@ -100,7 +100,9 @@ Progression ReadProgression(std::string_view line, ReadAs as) {
         }
         ProgressionItem item{std::string(text), std::nullopt, std::nullopt, {}};
         try {
-            if (as == ReadAs::Chords) {
+            if (as == ReadAs::Chords && (text == "N.C." || text == "NC" || text == "N.C")) {
+                item.rest = true;
+            } else if (as == ReadAs::Chords) {
                 item.chord = ParseChordSymbol(text);
             } else {
                 item.note = ParseNoteName(text);

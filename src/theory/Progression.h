@@ -6,7 +6,8 @@
 //
 // As chords: symbols (ChordSymbol.h) separated by spaces, commas or bar
 // lines ("Dm7 G7 Cmaj7", "| Am | F | C | G |"); a space or comma inside
-// parentheses belongs to its symbol ("C7(b9, #11)"). As notes: note names
+// parentheses belongs to its symbol ("C7(b9, #11)"). "N.C." (or "NC"), no
+// chord, is read as a rest that holds no notes. As notes: note names
 // (ParseNoteName.h) separated the same way, one set of notes ("A C D Eb E
 // G"). A symbol or name written again counts once. What cannot be read is
 // kept with the reason, beside what could.
@@ -34,8 +35,9 @@ struct ProgressionItem {
     std::optional<ChordSymbol> chord;  // read as chords, when it could be read
     std::optional<NoteName> note;      // read as notes, when it could be read
     std::string error;                 // why it could not be read
+    bool rest = false;                 // "N.C.": no chord, read as such
 
-    bool Read() const { return chord.has_value() || note.has_value(); }
+    bool Read() const { return chord.has_value() || note.has_value() || rest; }
 };
 
 struct Progression {

@@ -189,6 +189,8 @@ void wdwChords::Refresh() {
         QString text = Text(item.text);
         if (item.chord) {
             text += ":  " + Joined(item.chord->Spelled().notes);
+        } else if (item.rest) {
+            text += ":  no chord";
         } else if (!item.Read()) {
             text += ":  " + Text(item.error);
         }

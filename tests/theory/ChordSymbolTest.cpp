@@ -85,6 +85,35 @@ TEST(ChordSymbol, ReadsTheTonesMusiciansExpect) {
         {"Cmadd9", "C Eb G D", "1 b3 5 9"},
         {"Cadd11", "C E G F", "1 3 5 11"},
         {"C7add13", "C E G Bb A", "1 3 5 b7 13"},
+        // As lead sheets and fake books also write them.
+        {"CMa7", "C E G B", "1 3 5 7"},
+        {"CMA7", "C E G B", "1 3 5 7"},
+        {"Cmi7", "C Eb G Bb", "1 b3 5 b7"},
+        {"CMI7", "C Eb G Bb", "1 b3 5 b7"},
+        {"C-\u03947", "C Eb G B", "1 b3 5 7"},
+        {"Cm/maj7", "C Eb G B", "1 b3 5 7"},
+        {"CmMaj9", "C Eb G B D", "1 b3 5 7 9"},
+        {"C7+5", "C E G# Bb", "1 3 #5 b7"},
+        {"C7+", "C E G# Bb", "1 3 #5 b7"},
+        {"C7-9", "C E G Bb Db", "1 3 5 b7 b9"},
+        {"C+maj7", "C E G# B", "1 3 #5 7"},
+        {"C7(13)", "C E G Bb A", "1 3 5 b7 13"},
+        {"C7(9)", "C E G Bb D", "1 3 5 b7 9"},
+        {"Cmaj7(9,#11,13)", "C E G B D F# A", "1 3 5 7 9 #11 13"},
+        {"Cm7(11)", "C Eb G Bb F", "1 b3 5 b7 11"},
+        {"Cmb6", "C Eb G Ab", "1 b3 5 b13"},
+        {"C7b9sus", "C F G Bb Db", "1 4 5 b7 b9"},
+        {"C7b13sus", "C F G Bb Ab", "1 4 5 b7 b13"},
+        {"C7sus4(b9)", "C F G Bb Db", "1 4 5 b7 b9"},
+        {"C13sus", "C F G Bb D A", "1 4 5 b7 9 13"},
+        {"C7#9#5", "C E G# Bb D#", "1 3 #5 b7 #9"},
+        {"C7b9b13", "C E G Bb Db Ab", "1 3 5 b7 b9 b13"},
+        {"C\u00D87", "C Eb Gb Bb", "1 b3 b5 b7"},
+        {"C\u00BA7", "C Eb Gb Bbb", "1 b3 b5 bb7"},
+        {"Co7", "C Eb Gb Bbb", "1 b3 b5 bb7"},
+        {"Cadd4", "C E G F", "1 3 5 11"},
+        {"Csus", "C F G", "1 4 5"},
+        {"Cm6(#11)", "C Eb G A F#", "1 b3 5 6 #11"},
         // Slash chords.
         {"C/E", "C E G/E", "1 3 5"},
         {"Am/G", "A C E/G", "1 b3 5"},
@@ -100,7 +129,7 @@ TEST(ChordSymbol, ReadsTheTonesMusiciansExpect) {
         EXPECT_EQ(spelled.IntervalsText(), row.tones) << row.symbol;
         ++checked;
     }
-    EXPECT_EQ(checked, 68);
+    EXPECT_EQ(checked, 96);
     EXPECT_EQ(ParseChordSymbol("Am/G").Notes(), NotesFromDigits("001010010001"))
         << "A C E and the bass G";
 }
@@ -112,15 +141,21 @@ TEST(ChordSymbol, RefusesWhatItCannotReadAndSaysWhere) {
     } bad[] = {
         {"Cmaj8", "\"Cmaj8\": cannot read \"8\""},
         {"H7", "\"H7\": cannot read \"H7\""},
-        {"", "\"\": cannot read \"\""},
+        {"", "an empty chord symbol"},
         {"C7b11", "\"C7b11\": cannot read \"b11\""},
-        {"C7(b9", "\"C7(b9\": cannot read \"\""},
+        {"C7(b9", "\"C7(b9\": \")\" missing at the end"},
+        {"C7b", "\"C7b\": the degree after \"b\" missing at the end"},
+        {"C/", "\"C/\": the bass note after \"/\" missing at the end"},
+        {"C)", "\"C)\": cannot read \")\""},
+        {"Cm7#9", "\"Cm7#9\": the #9 is the minor third"},
+        {"C9b9", "\"C9b9\": the b9 contradicts the 9"},
+        {"C+maj", "\"C+maj\": cannot read \"maj\""},
         {"C7(b9,)", "\"C7(b9,)\": cannot read \")\""},
         {"Cm5", "\"Cm5\": cannot read \"5\""},
         {"C/H", "\"C/H\": cannot read \"H\""},
         {"C/E7", "\"C/E7\": cannot read \"7\""},
         {"C77", "\"C77\": cannot read \"7\""},
-        {"Cadd", "\"Cadd\": cannot read \"\""},
+        {"Cadd", "\"Cadd\": the tone added missing at the end"},
         {"Cmaj7 b9", "\"Cmaj7 b9\": cannot read \" b9\""},
         {"Cxyz", "\"Cxyz\": cannot read \"yz\""},
     };

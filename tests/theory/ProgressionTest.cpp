@@ -52,5 +52,20 @@ TEST(Progression, AHugeLineEndsInABoundedResult) {
     EXPECT_FALSE(ReadProgression("C\xff\xfe G", ReadAs::Chords).AllRead());
 }
 
+TEST(Progression, NoChordIsARestAndABadItemLeavesTheRestRead) {
+    const Progression line = ReadProgression("| Dm7 | N.C. | C) | G7 | NC |", ReadAs::Chords);
+    ASSERT_EQ(line.items.size(), 5u);
+    EXPECT_TRUE(line.items[1].rest && line.items[1].Read() && !line.items[1].chord);
+    EXPECT_TRUE(line.items[4].rest);
+    EXPECT_FALSE(line.items[2].Read()) << "the stray \")\"";
+    EXPECT_EQ(line.Chords().size(), 2u) << "Dm7 and G7";
+    EXPECT_EQ(line.Notes(), NotesOf({2, 5, 7, 9, 11, 0})) << "D F A C and G B D F";
+    // A note only a slash chord's bass has is spelled as that bass.
+    const Progression slash = ReadProgression("C/Bb", ReadAs::Chords);
+    ASSERT_TRUE(slash.Spelled(PitchClass(10)).has_value());
+    EXPECT_EQ(slash.Spelled(PitchClass(10))->Ascii(), "Bb");
+    EXPECT_FALSE(slash.Spelled(PitchClass(1)).has_value());
+}
+
 }  // namespace
 }  // namespace orvel
