@@ -6,6 +6,11 @@
 #include <bit>
 #include <tuple>
 
+#include "matching/Familiarity.h"
+#include "matching/FoldSameNotes.h"
+#include "theory/ChordScaleChoice.h"
+#include "theory/FindKey.h"
+#include "theory/NoteWeights.h"
 #include "theory/SpelledScale.h"
 
 namespace orvel {
@@ -42,6 +47,7 @@ int Count(Mask mask) {
 struct ProgressionChord {
     PitchClass root;
     PitchClassesAboveC notes;
+    std::vector<PitchClassSet> choices;  // the chord-scales taught first
 };
 
 // How a root ranks among equals: the first or last chord's root, another
@@ -71,6 +77,22 @@ void Rank(std::vector<RankedScale>& scales, std::span<const ProgressionChord> ch
     });
 }
 
+// A chord's scales: the choices taught first in their order, then fewest
+// added notes, the more familiar, catalogue order; then folded.
+std::vector<RankedScale> RankChordScales(std::span<const TScale> catalogue,
+                                         std::vector<RankedScale> scales,
+                                         std::span<const PitchClassSet> choices) {
+    const auto choiceRank = [&](const RankedScale& scale) {
+        return std::find(choices.begin(), choices.end(), catalogue[scale.entry].Notes) -
+               choices.begin();
+    };
+    std::stable_sort(scales.begin(), scales.end(), [&](const RankedScale& a, const RankedScale& b) {
+        return std::tuple(choiceRank(a), a.added, FamiliarityOf(catalogue[a.entry])) <
+               std::tuple(choiceRank(b), b.added, FamiliarityOf(catalogue[b.entry]));
+    });
+    return FoldSameNotes(std::move(scales), catalogue);
+}
+
 ChordScales RankScales(std::span<const TScale> catalogue, std::span<const ProgressionChord> chords,
                        PitchClassesAboveC notes) {
     ChordScales ranked;
@@ -92,26 +114,47 @@ ChordScales RankScales(std::span<const TScale> catalogue, std::span<const Progre
             const Mask lacking = wanted & ~scale;
             const int added = Count(scale & ~wanted);
             if (lacking == 0) {
-                ranked.fits.push_back({entry, PitchClass(root), added, std::nullopt, true});
+                ranked.fits.push_back({entry, PitchClass(root), added, std::nullopt, true, {}});
             } else if (Count(lacking) == 1) {
-                ranked.nearly.push_back(
-                    {entry, PitchClass(root), added, PitchClass(std::countr_zero(lacking)), false});
+                ranked.nearly.push_back({entry,
+                                         PitchClass(root),
+                                         added,
+                                         PitchClass(std::countr_zero(lacking)),
+                                         false,
+                                         {}});
             }
         }
         for (std::size_t c = 0; c < chords.size(); ++c) {
             const Mask scale = onRoot[static_cast<std::size_t>(chords[c].root.SemitonesAboveC())];
             if ((chordMasks[c] & ~scale) == 0) {
-                ranked.perChord[c].push_back({entry, chords[c].root, Count(scale & ~chordMasks[c]),
-                                              std::nullopt, (wanted & ~scale) == 0});
+                ranked.perChord[c].push_back({entry,
+                                              chords[c].root,
+                                              Count(scale & ~chordMasks[c]),
+                                              std::nullopt,
+                                              (wanted & ~scale) == 0,
+                                              {}});
             }
         }
     }
     Rank(ranked.fits, chords);
     Rank(ranked.nearly, chords);
-    for (std::vector<RankedScale>& scales : ranked.perChord) {
-        Rank(scales, chords);
+    for (std::size_t c = 0; c < chords.size(); ++c) {
+        ranked.perChord[c] =
+            RankChordScales(catalogue, std::move(ranked.perChord[c]), chords[c].choices);
     }
     return ranked;
+}
+
+// The chord played after `chord` where it first sounds, if any.
+const ChordSymbol* NextChord(const Progression& progression, const ChordSymbol& chord) {
+    const std::vector<PlayedItem>& played = progression.played;
+    for (std::size_t i = 0; i + 1 < played.size(); ++i) {
+        if (&*progression.items[played[i].item].chord == &chord) {
+            const std::optional<ChordSymbol>& next = progression.items[played[i + 1].item].chord;
+            return next ? &*next : nullptr;
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -121,11 +164,19 @@ ChordScales RankProgression(std::span<const TScale> catalogue, const Progression
     if (notes.Empty()) {
         return {};
     }
+    const std::vector<Key> keys = FindKeys(progression);
+    const std::optional<Key> key = keys.empty() ? std::nullopt : std::optional(keys.front());
     std::vector<ProgressionChord> chords;
+    PitchClassesAboveC chordRoots;
     for (const ChordSymbol* chord : progression.Chords()) {
-        chords.push_back({chord->root.PitchClass(), chord->Notes()});
+        chords.push_back({chord->root.PitchClass(), chord->Notes(),
+                          ChordScaleChoices(*chord, key, NextChord(progression, *chord))});
+        chordRoots.Add(chord->root.PitchClass());
     }
-    return RankScales(catalogue, chords, notes);
+    ChordScales ranked = RankScales(catalogue, chords, notes);
+    ranked.keys = keys;
+    ranked.best = RankBestFits(catalogue, WeighNotes(progression), keys, chordRoots);
+    return ranked;
 }
 
 }  // namespace orvel

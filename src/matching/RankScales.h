@@ -11,10 +11,17 @@
 //     starts and comes home) ahead of the others; then catalogue order.
 //   - Then the scales that miss exactly one note of the progression, each
 //     naming the note it misses, ranked the same way.
-//   - And for each chord, its chord-scales: the scales on that chord's root
-//     that hold the chord's notes, fewest added notes first, then catalogue
-//     order; each says whether it also fits the whole progression (G7 in
-//     Dm7 G7 Cmaj7 gives G Mixolydian, which does).
+//   - For each chord, its chord-scales: the scales on that chord's root
+//     that hold the chord's notes. Those jazz teaching gives first for the
+//     chord's quality and function in the key (ChordScaleChoice.h) come
+//     first, in that order; then the others, fewest added notes (counted
+//     against that chord) first, then the more familiar (Familiarity.h),
+//     then catalogue order. Scales with the same notes are one row
+//     (FoldSameNotes.h). Each says whether it also fits the whole
+//     progression (G7 in Dm7 G7 Cmaj7 gives G Mixolydian, which does).
+//
+// Before these come the musician's answer: the key (FindKey.h) and the
+// best fits (BestFits.h).
 //
 // Only scales are ranked: the catalogue's chords (the bank "Chords") are
 // left out. Every list is bounded by the catalogue's size times twelve
@@ -25,8 +32,10 @@
 #include <span>
 #include <vector>
 
+#include "matching/BestFits.h"
 #include "scales/PitchClass.h"
 #include "scales/TScale.h"
+#include "theory/Key.h"
 #include "theory/Progression.h"
 
 namespace orvel {
@@ -37,11 +46,14 @@ struct RankedScale {
     int added = 0;                      // notes beyond the progression's (or the chord's)
     std::optional<PitchClass> missing;  // the one note of the progression it lacks
     bool fitsProgression = false;
+    std::vector<std::uint32_t> also;  // chord-scales: the same notes by other names
 
     friend bool operator==(const RankedScale&, const RankedScale&) = default;
 };
 
 struct ChordScales {
+    std::vector<Key> keys;                           // best first (FindKey.h)
+    std::vector<BestFit> best;                       // best first (BestFits.h)
     std::vector<RankedScale> fits;                   // hold every note
     std::vector<RankedScale> nearly;                 // miss exactly one
     std::vector<std::vector<RankedScale>> perChord;  // in the order of `chords`

@@ -13,6 +13,7 @@
 // is ever stored in.
 
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 namespace orvel {
@@ -50,6 +51,15 @@ constexpr PitchClassSet SetOfPositions(Ticked ticked) {
         if (ticked(position)) {
             set |= PositionBit(position);
         }
+    }
+    return set;
+}
+
+// The set of the positions listed: SetOf({0, 4, 7}) is the major triad.
+constexpr PitchClassSet SetOf(std::initializer_list<int> positions) {
+    PitchClassSet set = 0;
+    for (const int position : positions) {
+        set |= PositionBit(position);
     }
     return set;
 }

@@ -2,7 +2,7 @@
 #include "theory/Progression.h"
 
 #include <algorithm>
-#include <set>
+#include <map>
 
 #include "theory/ParseNoteName.h"
 
@@ -11,29 +11,84 @@ namespace orvel {
 namespace {
 
 bool IsSeparator(char c) {
-    return c == ' ' || c == ',' || c == '|' || c == '\t' || c == '\n' || c == '\r';
+    return c == ' ' || c == ',' || c == '\t' || c == '\r';
 }
 
-// The line's items, split at separators outside parentheses; `each` is
-// called with every item until it returns false.
-template <typename Each>
-void SplitItems(std::string_view line, Each each) {
+// The line cut into bars, each the words in it. Without bar lines every
+// word is a bar of its own; with them, bar lines and line breaks end bars.
+std::vector<std::vector<std::string_view>> SplitBars(std::string_view line) {
+    std::vector<std::vector<std::string_view>> bars(1);
+    bool barLines = false;
+    const auto endBar = [&bars] {
+        if (!bars.back().empty()) {
+            bars.emplace_back();
+        }
+    };
     std::size_t start = 0;
     int depth = 0;
     for (std::size_t i = 0; i <= line.size(); ++i) {
         const bool end = i == line.size();
-        if (!end && line[i] == '(') {
+        const char c = end ? '\n' : line[i];
+        if (c == '(') {
             ++depth;
-        } else if (!end && line[i] == ')' && depth > 0) {
+        } else if (c == ')' && depth > 0) {
             --depth;
         }
-        if (end || (depth == 0 && IsSeparator(line[i]))) {
-            if (i > start && !each(line.substr(start, i - start))) {
-                return;
-            }
-            start = i + 1;
+        const bool barLine = c == '|' || c == '\n';
+        if (!end && depth > 0 && !barLine) {
+            continue;
+        }
+        if (!barLine && !IsSeparator(c)) {
+            continue;
+        }
+        std::string_view word = line.substr(start, i - start);
+        // The colons of repeat signs ("|:", ":|") belong to the bar line.
+        while (!word.empty() && word.front() == ':' && start > 0 && line[start - 1] == '|') {
+            word.remove_prefix(1);
+        }
+        while (!word.empty() && word.back() == ':' && c == '|') {
+            word.remove_suffix(1);
+        }
+        if (!word.empty()) {
+            bars.back().push_back(word);
+        }
+        if (c == '|') {
+            barLines = true;
+            endBar();
+        } else if (c == '\n' && barLines) {
+            endBar();
+        }
+        start = i + 1;
+    }
+    if (bars.back().empty()) {
+        bars.pop_back();
+    }
+    if (barLines) {
+        return bars;
+    }
+    std::vector<std::vector<std::string_view>> eachWord;
+    for (const std::vector<std::string_view>& words : bars) {
+        for (std::string_view word : words) {
+            eachWord.push_back({word});
         }
     }
+    return eachWord;
+}
+
+ProgressionItem ReadItem(std::string_view text, ReadAs as) {
+    ProgressionItem item{std::string(text), std::nullopt, std::nullopt, {}};
+    try {
+        if (as == ReadAs::Chords && (text == "N.C." || text == "NC" || text == "N.C")) {
+            item.rest = true;
+        } else if (as == ReadAs::Chords) {
+            item.chord = ParseChordSymbol(text);
+        } else {
+            item.note = ParseNoteName(text);
+        }
+    } catch (const std::invalid_argument& error) {
+        item.error = error.what();
+    }
+    return item;
 }
 
 }  // namespace
@@ -87,32 +142,57 @@ std::optional<NoteName> Progression::Spelled(PitchClass pitchClass) const {
 
 Progression ReadProgression(std::string_view line, ReadAs as) {
     Progression progression;
-    std::set<std::string_view> seen;
-    SplitItems(line, [&](std::string_view text) {
-        if (!seen.insert(text).second) {
-            return true;
-        }
-        if (progression.items.size() == Progression::kMaxItems) {
-            progression.items.push_back({"...", std::nullopt, std::nullopt,
-                                         "more than " + std::to_string(Progression::kMaxItems) +
-                                             " different items: the rest is not read"});
-            return false;
-        }
-        ProgressionItem item{std::string(text), std::nullopt, std::nullopt, {}};
-        try {
-            if (as == ReadAs::Chords && (text == "N.C." || text == "NC" || text == "N.C")) {
-                item.rest = true;
-            } else if (as == ReadAs::Chords) {
-                item.chord = ParseChordSymbol(text);
-            } else {
-                item.note = ParseNoteName(text);
+    std::map<std::string_view, std::size_t> itemOf;
+    const auto stop = [&progression](const std::string& reason) {
+        progression.items.push_back({"...", std::nullopt, std::nullopt, reason});
+    };
+    std::vector<PlayedItem> previousBar;
+    for (const std::vector<std::string_view>& bar : SplitBars(line)) {
+        if (bar == std::vector<std::string_view>{"%"} && !previousBar.empty()) {
+            if (progression.played.size() + previousBar.size() > Progression::kMaxPlayed) {
+                stop("more than " + std::to_string(Progression::kMaxPlayed) +
+                     " chords played: the rest is not read");
+                return progression;
             }
-        } catch (const std::invalid_argument& error) {
-            item.error = error.what();
+            progression.played.insert(progression.played.end(), previousBar.begin(),
+                                      previousBar.end());
+            continue;
         }
-        progression.items.push_back(std::move(item));
-        return true;
-    });
+        std::vector<PlayedItem> thisBar;
+        const double beats = Progression::kBeatsPerBar / static_cast<double>(bar.size());
+        for (std::string_view word : bar) {
+            if (word == "%") {
+                if (!thisBar.empty() || !progression.played.empty()) {
+                    PlayedItem again = thisBar.empty() ? progression.played.back() : thisBar.back();
+                    again.beats = beats;
+                    thisBar.push_back(again);
+                }
+                continue;
+            }
+            auto found = itemOf.find(word);
+            if (found == itemOf.end()) {
+                if (progression.items.size() == Progression::kMaxItems) {
+                    stop("more than " + std::to_string(Progression::kMaxItems) +
+                         " different items: the rest is not read");
+                    return progression;
+                }
+                found = itemOf.emplace(word, progression.items.size()).first;
+                progression.items.push_back(ReadItem(word, as));
+            }
+            if (progression.items[found->second].Read()) {
+                thisBar.push_back({found->second, beats});
+            }
+        }
+        if (progression.played.size() + thisBar.size() > Progression::kMaxPlayed) {
+            stop("more than " + std::to_string(Progression::kMaxPlayed) +
+                 " chords played: the rest is not read");
+            return progression;
+        }
+        if (!thisBar.empty()) {
+            previousBar = thisBar;
+        }
+        progression.played.insert(progression.played.end(), thisBar.begin(), thisBar.end());
+    }
     return progression;
 }
 

@@ -5,15 +5,24 @@
 // between the two ("C F G" is the I, IV and V chords, or three notes).
 //
 // As chords: symbols (ChordSymbol.h) separated by spaces, commas or bar
-// lines ("Dm7 G7 Cmaj7", "| Am | F | C | G |"); a space or comma inside
-// parentheses belongs to its symbol ("C7(b9, #11)"). "N.C." (or "NC"), no
-// chord, is read as a rest that holds no notes. As notes: note names
-// (ParseNoteName.h) separated the same way, one set of notes ("A C D Eb E
-// G"). A symbol or name written again counts once. What cannot be read is
-// kept with the reason, beside what could.
+// lines, as a lead sheet is pasted in ("Dm7 G7 Cmaj7", "| Am | F | C | G |",
+// several lines); a space or comma inside parentheses belongs to its symbol
+// ("C7(b9, #11)"). "N.C." (or "NC"), no chord, is a rest: it takes time
+// and holds no notes. As notes: note names (ParseNoteName.h) separated the
+// same way, one set of notes ("A C D Eb E G"). What cannot be read is kept
+// with the reason, beside what could.
 //
-// Bounded: after kMaxItems different items the rest of the line is not
-// read, and the last item says so.
+// Each different symbol is one item; `played` lists the chords in the
+// order they sound, repeats included, with how long each lasts:
+//   - where the line has bar lines ("|", "||", "|:", ":|"), a bar is four
+//     beats shared evenly by the chords in it ("| C G | Am |": C and G two
+//     beats each, Am four), and a line break ends a bar too; "%" repeats
+//     the bar before it;
+//   - without bar lines every chord lasts a bar, and "%" repeats the chord
+//     before it.
+//
+// Bounded: after kMaxItems different items, or kMaxPlayed chords played,
+// the rest of the line is not read, and the last item says so.
 
 #include <cstddef>
 #include <optional>
@@ -40,10 +49,19 @@ struct ProgressionItem {
     bool Read() const { return chord.has_value() || note.has_value() || rest; }
 };
 
+// One chord (or rest) as it sounds in the line.
+struct PlayedItem {
+    std::size_t item = 0;  // in Progression::items
+    double beats = 0;
+};
+
 struct Progression {
     static constexpr std::size_t kMaxItems = 256;
+    static constexpr std::size_t kMaxPlayed = 4096;
+    static constexpr double kBeatsPerBar = 4;
 
     std::vector<ProgressionItem> items;  // in order of first appearance
+    std::vector<PlayedItem> played;      // the items read, as they sound
 
     // Every note of the items that could be read.
     PitchClassesAboveC Notes() const;

@@ -40,6 +40,41 @@ TEST(Progression, ReadsChordsOrNotesAsTheLineIsWritten) {
               "\"Am7\": cannot read \"m7\"");
 }
 
+// The chords as they sound: "text:beats" each.
+std::string Played(const Progression& progression) {
+    std::string played;
+    for (const PlayedItem& slot : progression.played) {
+        played += (played.empty() ? "" : " ") + progression.items[slot.item].text + ":" +
+                  std::to_string(slot.beats).substr(0, 3);
+    }
+    return played;
+}
+
+TEST(Progression, ALeadSheetSoundsBarByBar) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Dm7 G7 Cmaj7", "Dm7:4.0 G7:4.0 Cmaj7:4.0"},
+        {"C % G", "C:4.0 C:4.0 G:4.0"},
+        {"| C G | Am |", "C:2.0 G:2.0 Am:4.0"},
+        {"| Dm7 G7 | % | C |", "Dm7:2.0 G7:2.0 Dm7:2.0 G7:2.0 C:4.0"},
+        {"|: C | F :|\n| G7 C", "C:4.0 F:4.0 G7:2.0 C:2.0"},
+        {"| C Dm Em F | N.C. |", "C:1.0 Dm:1.0 Em:1.0 F:1.0 N.C.:4.0"},
+        {"| C\nF | G ||", "C:4.0 F:4.0 G:4.0"},
+        {"| C Cmaj8 |", "C:2.0"},
+        {"| C % |", "C:2.0 C:2.0"},
+        {"% C", "C:4.0"},
+    };
+    for (const auto& [line, played] : cases) {
+        EXPECT_EQ(Played(ReadProgression(line, ReadAs::Chords)), played) << line;
+    }
+    std::string repeats = "| C |";
+    for (int i = 0; i < 5000; ++i) {
+        repeats += " % |";
+    }
+    const Progression bounded = ReadProgression(repeats, ReadAs::Chords);
+    EXPECT_EQ(bounded.played.size(), Progression::kMaxPlayed);
+    EXPECT_NE(bounded.items.back().error.find("the rest is not read"), std::string::npos);
+}
+
 TEST(Progression, AHugeLineEndsInABoundedResult) {
     std::string line;
     for (int i = 0; i < 100'000; ++i) {

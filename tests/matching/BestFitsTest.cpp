@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The key and the first best fit a musician gives, over the shipped
+// catalogue.
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "matching/RankScales.h"
+#include "scales/LoadScales.h"
+#include "theory/ParseNoteName.h"
+
+namespace orvel {
+namespace {
+
+const std::vector<TScale>& Catalogue() {
+    static const std::vector<TScale> catalogue = [] {
+        std::ostringstream warnings;
+        return LoadScales(ORVEL_CATALOGUE, warnings).scales;
+    }();
+    return catalogue;
+}
+
+struct Answer {
+    const char* chords;
+    const char* key;   // the first key, as the window shows it in ASCII
+    const char* best;  // the first best fit: root and the name shown first
+};
+
+std::string KeyText(const Key& key) {
+    return key.tonic.Ascii() + " " + std::string(key.ModeName());
+}
+
+// Written from what teachers and fake books say of each progression.
+const Answer kAnswers[] = {
+    // Pop loops.
+    {"Am F C G", "A minor", "A Natural Minor"},
+    {"C G Am F", "C major", "C Major"},
+    {"Am G F G", "A minor", "A Natural Minor"},
+    {"Em C G D", "E minor", "E Natural Minor"},
+    {"Cm Ab Bb", "C minor", "C Natural Minor"},
+    {"G D Em C", "G major", "G Major"},
+    {"C Am F G", "C major", "C Major"},
+    {"D A Bm G", "D major", "D Major"},
+    {"F C Dm Bb", "F major", "F Major"},
+    {"E B C#m A", "E major", "E Major"},
+    {"Gm Eb Bb F", "G minor", "G Natural Minor"},
+    // Major ii-V-I, sharp and flat keys.
+    {"Dm7 G7 Cmaj7", "C major", "C Major"},
+    {"G#m7 C#7 F#maj7", "F# major", "F# Major"},
+    {"Ebm7 Ab7 Dbmaj7", "Db major", "Db Major"},
+    {"Cm7 F7 Bbmaj7", "Bb major", "Bb Major"},
+    {"Am7 D7 Gmaj7", "G major", "G Major"},
+    {"Cmaj7 Am7 Dm7 G7", "C major", "C Major"},
+    {"Fmaj7 Em7 Dm7 Cmaj7", "C major", "C Major"},
+    {"G7 Cmaj7", "C major", "C Major"},
+    // Minor ii-V-i.
+    {"Bm7b5 E7 Am", "A minor", "A Harmonic Minor"},
+    {"Bbm7b5 Eb7b9 Abm", "Ab minor", "Ab Harmonic Minor"},
+    {"Em7b5 A7b9 Dm7", "D minor", "D Harmonic Minor"},
+    {"F#m7b5 B7 Em", "E minor", "E Harmonic Minor"},
+    {"D#m7b5 G#7 C#m", "C# minor", "C# Harmonic Minor"},
+    {"Am Dm E7 Am", "A minor", "A Harmonic Minor"},
+    {"Dm Gm A7 Dm", "D minor", "D Harmonic Minor"},
+    {"| Cm7 | F7 | Bbmaj7 | Ebmaj7 | Am7b5 | D7 | Gm | Gm |", "G minor", "G Natural Minor"},
+    // Blues.
+    {"| F7 | Bb7 | F7 | F7 | Bb7 | Bb7 | F7 | F7 | C7 | Bb7 | F7 | C7 |", "F blues",
+     "F Mixolydian"},
+    {"| Bb7 | Eb7 | Bb7 | Fm7 Bb7 | Eb7 | Edim7 | Bb7 | G7 | Cm7 | F7 | Bb7 G7 | Cm7 F7 |",
+     "Bb blues", "Bb Mixolydian"},
+    {"A7 D7 A7 E7 D7 A7 E7", "A blues", "A Mixolydian"},
+    {"C7 F7", "C blues", "C Mixolydian"},
+    {"| Cm7 | Fm7 | Cm7 | Cm7 | Fm7 | Fm7 | Cm7 | Cm7 | Ab7 | G7 | Cm7 | G7 |", "C minor",
+     "C Natural Minor"},
+    // Modal vamps.
+    {"| Dm7 | G7 | Dm7 | G7 |", "D Dorian", "D Dorian"},
+    {"Am7 D7", "A Dorian", "A Dorian"},
+    {"Em7 A7", "E Dorian", "E Dorian"},
+    {"G F C G", "G Mixolydian", "G Mixolydian"},
+    {"D C G D", "D Mixolydian", "D Mixolydian"},
+    {"A G D A", "A Mixolydian", "A Mixolydian"},
+    {"| Cmaj7 | D/C |", "C Lydian", "C Lydian"},
+    {"Em F Em F", "E Phrygian", "E Phrygian"},
+    {"Am Bb Am", "A Phrygian", "A Phrygian"},
+    // Rhythm changes.
+    {"| Bbmaj7 G7 | Cm7 F7 | Dm7 G7 | Cm7 F7 | Fm7 Bb7 | Ebmaj7 Edim7 | Dm7 G7 | Cm7 F7 |",
+     "Bb major", "Bb Major"},
+    // Secondary dominants.
+    {"Dm7 G7 Cmaj7 A7", "C major", "C Major"},
+    {"C A7 Dm G7 C", "C major", "C Major"},
+    {"C E7 Am F G7 C", "C major", "C Major"},
+    {"G B7 Em C D7 G", "G major", "G Major"},
+    {"C D7 G7 C", "C major", "C Major"},
+    // Tritone substitutes.
+    {"Dm7 Db7 Cmaj7", "C major", "C Major"},
+    {"Em7 Eb7 Dmaj7", "D major", "D Major"},
+    {"Gm7 Gb7 Fmaj7", "F major", "F Major"},
+};
+
+TEST(BestFits, TheKeyAndTheFirstBestFitAreAMusiciansAnswer) {
+    for (const Answer& answer : kAnswers) {
+        const ChordScales ranked =
+            RankProgression(Catalogue(), ReadProgression(answer.chords, ReadAs::Chords));
+        ASSERT_FALSE(ranked.keys.empty() || ranked.best.empty()) << answer.chords;
+        EXPECT_EQ(KeyText(ranked.keys.front()), answer.key) << answer.chords;
+        const std::string best(answer.best);
+        const std::size_t space = best.find(' ');
+        const BestFit& first = ranked.best.front();
+        EXPECT_EQ(first.root, ParseNoteName(best.substr(0, space)).PitchClass()) << answer.chords;
+        EXPECT_EQ(Catalogue()[first.entry].Scale, best.substr(space + 1)) << answer.chords;
+    }
+}
+
+}  // namespace
+}  // namespace orvel
