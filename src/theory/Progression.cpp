@@ -120,24 +120,29 @@ bool Progression::AllRead() const {
                        [](const ProgressionItem& item) { return item.Read(); });
 }
 
-std::optional<NoteName> Progression::Spelled(PitchClass pitchClass) const {
+std::optional<Progression::Holder> Progression::FirstWith(PitchClass pitchClass) const {
     for (const ProgressionItem& item : items) {
         if (item.note && item.note->PitchClass() == pitchClass) {
-            return item.note;
+            return Holder{&item, *item.note};
         }
         if (!item.chord) {
             continue;
         }
         for (const NoteName& note : item.chord->Spelled().notes) {
             if (note.PitchClass() == pitchClass) {
-                return note;
+                return Holder{&item, note};
             }
         }
         if (item.chord->bass && item.chord->bass->PitchClass() == pitchClass) {
-            return item.chord->bass;
+            return Holder{&item, *item.chord->bass};
         }
     }
     return std::nullopt;
+}
+
+std::optional<NoteName> Progression::Spelled(PitchClass pitchClass) const {
+    const std::optional<Holder> holder = FirstWith(pitchClass);
+    return holder ? std::optional(holder->note) : std::nullopt;
 }
 
 Progression ReadProgression(std::string_view line, ReadAs as) {

@@ -68,8 +68,13 @@ struct Progression {
     // The chords that could be read, in order.
     std::vector<const ChordSymbol*> Chords() const;
     bool AllRead() const;
-    // A note of the progression as the first item that has it spells it
-    // (a chord's tone or bass, or a note as typed); nullopt if none has it.
+    // The first item that has the note (a chord's tone or bass, or a note
+    // as typed), and the note as it spells it; nullopt if none has it.
+    struct Holder {
+        const ProgressionItem* item;
+        NoteName note;
+    };
+    std::optional<Holder> FirstWith(PitchClass pitchClass) const;
     std::optional<NoteName> Spelled(PitchClass pitchClass) const;
 };
 

@@ -18,14 +18,15 @@ constexpr int kLetters = 7;
 // than seven notes (the table in the header).
 Interval ScaleInterval(PitchClassSet set, int semitones) {
     const auto has = [set](int position) { return HasPosition(set, position); };
-    const bool sharpSecond = has(3) && has(4) && !has(1) && !has(2) && !has(5);
+    const bool sharpSecond = has(3) && has(4) && !has(1) && !has(2) && !has(5) && !has(6);
+    const bool lydianFourth = has(4) && !(has(3) && !has(7) && !has(8));
     switch (semitones) {
         case 1:
             return {2, -1};
         case 3:
             return sharpSecond ? Interval{2, 1} : Interval{3, -1};
         case 6:
-            return has(4) ? Interval{4, 1} : Interval{5, -1};
+            return lydianFourth ? Interval{4, 1} : Interval{5, -1};
         case 8: {
             const bool wholeTones = !has(7) && has(6) && has(4);
             const bool bebop = has(7) && has(9) && !has(10);
@@ -90,6 +91,29 @@ NoteName NoteAbove(NoteName root, Interval interval) {
     return {letter, sounding - natural};
 }
 
+// The note with at most two accidentals: one with three takes the
+// neighbouring letter (F♯♯♯ is G♯).
+NoteName Writable(NoteName note) {
+    while (note.accidental > 2) {
+        const int next = (note.letter + 1) % kLetters;
+        note.accidental -= (NaturalPitchClass(next) - NaturalPitchClass(note.letter) + 12) % 12;
+        note.letter = next;
+    }
+    while (note.accidental < -2) {
+        const int previous = (note.letter + kLetters - 1) % kLetters;
+        note.accidental += (NaturalPitchClass(note.letter) - NaturalPitchClass(previous) + 12) % 12;
+        note.letter = previous;
+    }
+    return note;
+}
+
+SpelledScale Writable(SpelledScale scale) {
+    for (NoteName& note : scale.notes) {
+        note = Writable(note);
+    }
+    return scale;
+}
+
 // How many notes need more than two accidentals, which no one writes; then
 // how many carry one at all (a double one counts once).
 std::pair<int, int> Accidentals(const SpelledScale& scale) {
@@ -112,7 +136,7 @@ int KeySignatureSize(PitchClassSet set, NoteName root) {
                     (minor ? 3 : 0));
 }
 
-// The notes `intervals` give above `root`.
+// The notes `intervals` give above `root`, exactly as the intervals say.
 SpelledScale SpelledOn(NoteName root, std::vector<Interval> intervals, SpellAs kind) {
     SpelledScale scale{root, {}, std::move(intervals), kind};
     scale.notes.reserve(scale.intervals.size());
@@ -207,14 +231,14 @@ std::vector<Interval> IntervalsOf(PitchClassSet set, SpellAs kind) {
 }
 
 SpelledScale SpellScale(PitchClassSet set, NoteName root, SpellAs kind) {
-    return SpelledOn(root, IntervalsOf(set, kind), kind);
+    return Writable(SpelledOn(root, IntervalsOf(set, kind), kind));
 }
 
 SpelledScale SpellScale(PitchClassSet set, PitchClass root, SpellAs kind, RootSpelling spelling) {
     const int rootPitchClass = root.SemitonesAboveC();
     for (int letter = 0; letter < kLetters; ++letter) {
         if (NaturalPitchClass(letter) == rootPitchClass) {
-            return SpelledOn(NoteName{letter, 0}, IntervalsOf(set, kind), kind);
+            return Writable(SpelledOn(NoteName{letter, 0}, IntervalsOf(set, kind), kind));
         }
     }
     // A black key: the sharp of the letter below or the flat of the one above.
@@ -227,9 +251,9 @@ SpelledScale SpellScale(PitchClassSet set, PitchClass root, SpellAs kind, RootSp
     std::vector<Interval> intervals = IntervalsOf(set, kind);
     switch (spelling) {
         case RootSpelling::Sharps:
-            return SpelledOn(sharpRoot, std::move(intervals), kind);
+            return Writable(SpelledOn(sharpRoot, std::move(intervals), kind));
         case RootSpelling::Flats:
-            return SpelledOn(flatRoot, std::move(intervals), kind);
+            return Writable(SpelledOn(flatRoot, std::move(intervals), kind));
         case RootSpelling::Automatic:
             break;
     }
@@ -238,7 +262,7 @@ SpelledScale SpellScale(PitchClassSet set, PitchClass root, SpellAs kind, RootSp
     const auto readability = [set](const SpelledScale& scale) {
         return std::tuple(Accidentals(scale), KeySignatureSize(set, scale.root));
     };
-    return readability(sharp) < readability(flat) ? sharp : flat;
+    return Writable(readability(sharp) < readability(flat) ? sharp : flat);
 }
 
 SpelledScale SpellEntry(const TScale& entry, PitchClass root, RootSpelling spelling) {

@@ -13,10 +13,12 @@
 // root are named
 //   0 1   1 ♭2   2 2   4 3   5 4   7 5   9 6   10 ♭7   11 7
 //   3   ♭3, beside a 3 too (blues, half-whole); ♯2 only where a 3 stands
-//       and nothing else could name the second or fourth degree (no ♭2, 2
-//       or 4): the augmented scale, 1 ♯2 3 5 ♯5 7
+//       and nothing else could name the second or fourth degree (no ♭2, 2,
+//       4 or semitone 6): the augmented scale, 1 ♯2 3 5 ♯5 7
 //   6   ♯4 where a major third stands, in a Lydian sense (whole tone,
-//       half-whole, chromatic); ♭5 otherwise (blues, Iwato, whole-half)
+//       half-whole, chromatic), unless a ♭3 stands with no fifth at all (5,
+//       ♯5 or ♭6: Super Locrian Pentatonic, 1 ♭3 3 ♭5 ♭7); ♭5 otherwise (blues,
+//       Iwato, whole-half)
 //   8   ♭6; ♯5 only where the set runs on in raised notes: no 5 and a ♯4
 //       (whole tone), the augmented scale's ♯2, or 5 and 6 both present
 //       without a ♭7 (bebop major, 1 2 3 4 5 ♯5 6 7)

@@ -58,6 +58,8 @@ TEST(SpellScale, KnownScalesAndChordsAsMusiciansWriteThem) {
          "1 b3 4 5 b7"},
         {"Malkauns", SetOf({0, 3, 5, 8, 10}), kC, kScale, kAuto, "C Eb F Ab Bb", "1 b3 4 b6 b7"},
         {"Iwato", SetOf({0, 1, 5, 6, 10}), kC, kScale, kAuto, "C Db F Gb Bb", "1 b2 4 b5 b7"},
+        {"Super Locrian Pentatonic", SetOf({0, 3, 4, 6, 10}), kC, kScale, kAuto, "C Eb E Gb Bb",
+         "1 b3 3 b5 b7"},
         {"Hirajoshi", SetOf({0, 2, 3, 7, 8}), kA, kScale, kAuto, "A B C E F", "1 2 b3 5 b6"},
         {"Bb minor blues", SetOf({0, 3, 5, 6, 7, 10}), kBb, kScale, kAuto, "Bb Db Eb Fb F Ab",
          "1 b3 4 b5 5 b7"},
@@ -111,7 +113,7 @@ TEST(SpellScale, KnownScalesAndChordsAsMusiciansWriteThem) {
         EXPECT_EQ(scale.IntervalsText(), row.intervals) << row.name;
         ++checked;
     }
-    EXPECT_EQ(checked, 43);
+    EXPECT_EQ(checked, 44);
     const SpelledScale diminished = SpellScale(SetOf({0, 3, 6, 9}), kC, kChord);
     EXPECT_EQ(diminished.DisplayNotes(), "C E\u266D G\u266D B\U0001D12B");
     EXPECT_EQ(diminished.DisplayIntervals(), "1 \u266D3 \u266D5 \U0001D12B7");
@@ -171,6 +173,18 @@ TEST(SpellScale, EverySetSoundsItsNotesFromAnyRoot) {
                 ASSERT_EQ(SetOfPositions([&](int p) { return (sounding >> p) & 1; }), set)
                     << "set " << set << " root " << semitones;
                 ++checked;
+            }
+            // A root as typed, even C♭ or B♯: never a note of three accidentals.
+            for (int letter = 0; letter < 7; ++letter) {
+                for (int accidental = -1; accidental <= 1; ++accidental) {
+                    const NoteName root{letter, accidental};
+                    int sounding = 0;
+                    for (const NoteName& note : SpellScale(set, root, kind).notes) {
+                        ASSERT_LE(std::abs(note.accidental), 2) << set << " on " << root.Ascii();
+                        sounding |= 1 << root.PitchClass().SemitonesUpTo(note.PitchClass());
+                    }
+                    ASSERT_EQ(SetOfPositions([&](int p) { return (sounding >> p) & 1; }), set);
+                }
             }
         }
     }

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// How the answers for a progression name a scale's root, so that they read
+// in the key the chords are written in:
+//   1. with sharp or flat names asked for, a black key takes that name;
+//   2. the key's tonic as the key names it;
+//   3. a chord's root as the first chord on it is written;
+//   4. a white key by its letter;
+//   5. a note of the key as the key's scale spells it;
+//   6. else the sharp name in a key of sharps, the flat name otherwise.
+// Without a key (notes read, not chords), a root is named after the chords
+// on it, else as a scale on it reads best (SpelledScale.h).
+
+#include <span>
+
+#include "scales/PitchClass.h"
+#include "theory/Key.h"
+#include "theory/NoteName.h"
+#include "theory/Progression.h"
+#include "theory/SpelledScale.h"
+
+namespace orvel {
+
+// `keys` best first (FindKey.h).
+NoteName RootName(PitchClass root, const Progression& progression, std::span<const Key> keys,
+                  RootSpelling spelling = RootSpelling::Automatic);
+
+}  // namespace orvel
