@@ -5,77 +5,135 @@
 #include <string>
 
 #include "matching/NoteNameTable.h"
+#include "theory/RootName.h"
 
 namespace orvel::cli {
 
 namespace {
 
-std::string RootName(PitchClass root) {
-    return std::string(TableName(root));
-}
+using Json = nlohmann::ordered_json;
 
-// The scale's notes that `against` does not have, spelled from the scale's
-// root.
-std::string AddedNotes(const TScale& entry, PitchClass root, PitchClassesAboveC against) {
-    std::string added;
-    for (const NoteName& note : NotesBeyond(SpellEntry(entry, root), against)) {
-        added += (added.empty() ? "" : " ") + note.Ascii();
+std::string Joined(const std::vector<std::string>& texts, const std::string& separator) {
+    std::string joined;
+    for (const std::string& text : texts) {
+        if (!joined.empty()) {
+            joined += separator;
+        }
+        joined += text;
     }
-    return added;
+    return joined;
 }
 
-// The fields of one ranked row: bank, scale, root, set, then the added or
-// missing notes.
-std::vector<std::string> Fields(const Progression& progression, std::span<const TScale> catalogue,
-                                const RankedScale& row, PitchClassesAboveC against) {
-    const TScale& entry = catalogue[row.entry];
-    return {entry.Bank, entry.Scale, RootName(row.root), std::to_string(entry.Notes),
-            row.missing ? progression.Spelled(*row.missing).value_or(NoteName{}).Ascii()
-                        : AddedNotes(entry, row.root, against)};
+std::string AsciiNotes(const std::vector<NoteName>& notes) {
+    std::vector<std::string> names;
+    for (const NoteName& note : notes) {
+        names.push_back(note.Ascii());
+    }
+    return Joined(names, " ");
+}
+
+// A row of the whole progression's answers spelled from its root as the
+// key and the chords name it.
+SpelledScale SpelledRow(const ChordAnswers& answers, std::uint32_t entry, PitchClass root) {
+    const TScale& scale = answers.catalogue[entry];
+    return SpellScale(scale.Notes,
+                      RootName(root, answers.progression, answers.ranked.keys, answers.roots),
+                      SpellAsFor(scale.Bank));
+}
+
+// The fields every ranked row starts with: bank, scale, root, set.
+std::vector<std::string> Head(const ChordAnswers& answers, std::uint32_t entry, PitchClass root) {
+    const TScale& scale = answers.catalogue[entry];
+    return {scale.Bank, scale.Scale, std::string(TableName(root)), std::to_string(scale.Notes)};
+}
+
+std::vector<std::string> RowFields(const ChordAnswers& answers, const RankedScale& row) {
+    std::vector<std::string> fields = Head(answers, row.entry, row.root);
+    fields.push_back(row.missing
+                         ? answers.progression.Spelled(*row.missing).value_or(NoteName{}).Ascii()
+                         : AsciiNotes(NotesBeyond(SpelledRow(answers, row.entry, row.root),
+                                                  answers.progression.Notes())));
+    return fields;
+}
+
+std::vector<std::string> ChordScaleFields(const ChordAnswers& answers, const ChordSymbol& chord,
+                                          const RankedScale& row) {
+    const TScale& scale = answers.catalogue[row.entry];
+    const SpelledScale spelled =
+        SpellScale(scale.Notes, ChordScaleRoot(chord, answers.roots), SpellAsFor(scale.Bank));
+    std::vector<std::string> fields = Head(answers, row.entry, row.root);
+    fields.push_back(AsciiNotes(NotesBeyond(spelled, chord.Notes())));
+    return fields;
+}
+
+std::vector<std::string> AlsoNames(const ChordAnswers& answers, const BestFit& row) {
+    std::vector<std::string> names;
+    for (const std::uint32_t entry : row.also) {
+        names.push_back(answers.catalogue[entry].Scale);
+    }
+    return names;
+}
+
+// "C# of A7" for each note left out.
+std::vector<std::string> LeftOut(const ChordAnswers& answers, const BestFit& row) {
+    std::vector<std::string> notes;
+    for (const PitchClass note : row.leftOut.Members()) {
+        if (const auto holder = answers.progression.FirstWith(note)) {
+            notes.push_back(holder->note.Ascii() + " of " + holder->item->text);
+        }
+    }
+    return notes;
 }
 
 void WriteTabLine(const std::vector<std::string>& fields, std::ostream& out) {
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        out << (i == 0 ? "" : "\t") << fields[i];
-    }
-    out << '\n';
+    out << Joined(fields, "\t") << '\n';
 }
 
-nlohmann::ordered_json Json(const std::vector<std::string>& fields) {
-    nlohmann::ordered_json row = nlohmann::ordered_json::array();
+Json Array(const std::vector<std::string>& fields) {
+    Json row = Json::array();
     for (const std::string& field : fields) {
         row.push_back(field);
     }
     return row;
 }
 
+std::string OrDash(std::string text) {
+    return text.empty() ? std::string("-") : text;
+}
+
 }  // namespace
 
-void WriteChordScalesTabSeparated(const Progression& progression, std::span<const TScale> catalogue,
-                                  const ChordScales& ranked, std::ostream& out) {
-    const std::vector<const ChordSymbol*> chords = progression.Chords();
+void WriteChordScalesTabSeparated(const ChordAnswers& answers, std::ostream& out) {
+    for (const Key& key : answers.ranked.keys) {
+        WriteTabLine({"key", key.tonic.Ascii(), std::string(key.ModeName())}, out);
+    }
+    const std::vector<const ChordSymbol*> chords = answers.progression.Chords();
     for (const ChordSymbol* chord : chords) {
-        const SpelledScale spelled = chord->Spelled();
+        const SpelledScale sounding = chord->Sounding();
         WriteTabLine(
             {"chord", chord->text, chord->root.Ascii(), chord->bass ? chord->bass->Ascii() : "-",
-             spelled.AsciiNotes(), spelled.IntervalsText()},
+             sounding.AsciiNotes(), sounding.IntervalsText()},
             out);
     }
-    const PitchClassesAboveC notes = progression.Notes();
-    for (const RankedScale& row : ranked.fits) {
-        std::vector<std::string> fields = Fields(progression, catalogue, row, notes);
-        fields.insert(fields.begin(), "fits");
+    for (const BestFit& row : answers.ranked.best) {
+        std::vector<std::string> fields = Head(answers, row.entry, row.root);
+        fields.insert(fields.begin(), "best");
+        fields.push_back(SpelledRow(answers, row.entry, row.root).AsciiNotes());
+        fields.push_back(OrDash(Joined(AlsoNames(answers, row), ", ")));
+        fields.push_back(OrDash(Joined(LeftOut(answers, row), ", ")));
         WriteTabLine(fields, out);
     }
-    for (const RankedScale& row : ranked.nearly) {
-        std::vector<std::string> fields = Fields(progression, catalogue, row, notes);
-        fields.insert(fields.begin(), "nearly");
-        WriteTabLine(fields, out);
+    for (const auto& [kind, rows] :
+         {std::pair{"fits", &answers.ranked.fits}, std::pair{"nearly", &answers.ranked.nearly}}) {
+        for (const RankedScale& row : *rows) {
+            std::vector<std::string> fields = RowFields(answers, row);
+            fields.insert(fields.begin(), kind);
+            WriteTabLine(fields, out);
+        }
     }
-    for (std::size_t c = 0; c < chords.size() && c < ranked.perChord.size(); ++c) {
-        for (const RankedScale& row : ranked.perChord[c]) {
-            std::vector<std::string> fields =
-                Fields(progression, catalogue, row, chords[c]->Notes());
+    for (std::size_t c = 0; c < chords.size() && c < answers.ranked.perChord.size(); ++c) {
+        for (const RankedScale& row : answers.ranked.perChord[c]) {
+            std::vector<std::string> fields = ChordScaleFields(answers, *chords[c], row);
             fields.insert(fields.begin(), {"chord-scale", chords[c]->text});
             fields.push_back(row.fitsProgression ? "fits" : "-");
             WriteTabLine(fields, out);
@@ -83,53 +141,70 @@ void WriteChordScalesTabSeparated(const Progression& progression, std::span<cons
     }
 }
 
-SpelledScale SpelledRanked(std::span<const TScale> catalogue, const RankedScale& row) {
-    const TScale& entry = catalogue[row.entry];
-    return SpellEntry(entry, row.root);
+std::optional<SpelledScale> FirstBestFit(const ChordAnswers& answers) {
+    if (answers.ranked.best.empty()) {
+        return std::nullopt;
+    }
+    const BestFit& first = answers.ranked.best.front();
+    return SpelledRow(answers, first.entry, first.root);
 }
 
-void WriteChordScalesJson(const Progression& progression, std::span<const TScale> catalogue,
-                          const ChordScales& ranked, std::ostream& out,
+void WriteChordScalesJson(const ChordAnswers& answers, std::ostream& out,
                           const std::optional<Neck>& neck) {
-    nlohmann::ordered_json json;
-    const std::vector<const ChordSymbol*> chords = progression.Chords();
-    json["chords"] = nlohmann::ordered_json::array();
+    Json json;
+    const std::vector<Key>& keys = answers.ranked.keys;
+    json["key"] = nullptr;
+    if (!keys.empty()) {
+        Json also = Json::array();
+        for (std::size_t k = 1; k < keys.size(); ++k) {
+            also.push_back({{"tonic", keys[k].tonic.Ascii()}, {"mode", keys[k].ModeName()}});
+        }
+        json["key"] = {{"tonic", keys.front().tonic.Ascii()},
+                       {"mode", keys.front().ModeName()},
+                       {"also", also}};
+    }
+    const std::vector<const ChordSymbol*> chords = answers.progression.Chords();
+    json["chords"] = Json::array();
     for (const ChordSymbol* chord : chords) {
-        const SpelledScale spelled = chord->Spelled();
+        const SpelledScale sounding = chord->Sounding();
         json["chords"].push_back(
             {{"symbol", chord->text},
              {"root", chord->root.Ascii()},
-             {"bass", chord->bass ? nlohmann::ordered_json(chord->bass->Ascii())
-                                  : nlohmann::ordered_json(nullptr)},
-             {"notes", spelled.AsciiNotes()},
-             {"intervals", spelled.IntervalsText()}});
+             {"bass", chord->bass ? Json(chord->bass->Ascii()) : Json(nullptr)},
+             {"notes", sounding.AsciiNotes()},
+             {"intervals", sounding.IntervalsText()}});
     }
-    const PitchClassesAboveC notes = progression.Notes();
-    json["fits"] = nlohmann::ordered_json::array();
-    for (const RankedScale& row : ranked.fits) {
-        json["fits"].push_back(Json(Fields(progression, catalogue, row, notes)));
+    json["best"] = Json::array();
+    for (const BestFit& row : answers.ranked.best) {
+        Json fields = Array(Head(answers, row.entry, row.root));
+        fields.push_back(SpelledRow(answers, row.entry, row.root).AsciiNotes());
+        fields.push_back(Array(AlsoNames(answers, row)));
+        fields.push_back(Array(LeftOut(answers, row)));
+        json["best"].push_back(fields);
     }
-    json["nearly"] = nlohmann::ordered_json::array();
-    for (const RankedScale& row : ranked.nearly) {
-        json["nearly"].push_back(Json(Fields(progression, catalogue, row, notes)));
+    json["fits"] = Json::array();
+    for (const RankedScale& row : answers.ranked.fits) {
+        json["fits"].push_back(Array(RowFields(answers, row)));
     }
-    json["per_chord"] = nlohmann::ordered_json::array();
-    for (std::size_t c = 0; c < chords.size() && c < ranked.perChord.size(); ++c) {
-        nlohmann::ordered_json scales = nlohmann::ordered_json::array();
-        for (const RankedScale& row : ranked.perChord[c]) {
-            nlohmann::ordered_json fields =
-                Json(Fields(progression, catalogue, row, chords[c]->Notes()));
+    json["nearly"] = Json::array();
+    for (const RankedScale& row : answers.ranked.nearly) {
+        json["nearly"].push_back(Array(RowFields(answers, row)));
+    }
+    json["per_chord"] = Json::array();
+    for (std::size_t c = 0; c < chords.size() && c < answers.ranked.perChord.size(); ++c) {
+        Json scales = Json::array();
+        for (const RankedScale& row : answers.ranked.perChord[c]) {
+            Json fields = Array(ChordScaleFields(answers, *chords[c], row));
             fields.push_back(row.fitsProgression);
             scales.push_back(fields);
         }
         json["per_chord"].push_back({{"symbol", chords[c]->text}, {"scales", scales}});
     }
     if (neck) {
-        json["fretboard"] = ranked.fits.empty()
-                                ? nlohmann::ordered_json(nullptr)
-                                : NeckJson(SpelledRanked(catalogue, ranked.fits.front()), *neck);
+        const std::optional<SpelledScale> first = FirstBestFit(answers);
+        json["fretboard"] = first ? NeckJson(*first, *neck) : Json(nullptr);
     }
-    out << json.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+    out << json.dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
 }
 
 }  // namespace orvel::cli

@@ -163,13 +163,22 @@ Command Check(const RawArguments& raw, const std::vector<std::string>& unknown, 
     if (raw.sharps && raw.flats) {
         return UsageError{"give --sharps or --flats, not both"};
     }
-    if ((raw.sharps || raw.flats) && !raw.spell) {
-        return UsageError{"--sharps and --flats name the notes of --spell: give it too"};
+    if ((raw.sharps || raw.flats) && !raw.spell && !raw.chords) {
+        return UsageError{"--sharps and --flats name the notes of --spell or --chords: give one"};
     }
+    const RootSpelling roots = raw.sharps  ? RootSpelling::Sharps
+                               : raw.flats ? RootSpelling::Flats
+                                           : RootSpelling::Automatic;
+    request.chordRoots = roots;
     if (raw.spell) {
-        request.spell = raw.sharps  ? RootSpelling::Sharps
-                        : raw.flats ? RootSpelling::Flats
-                                    : RootSpelling::Automatic;
+        request.spell = RowSpelling{roots, std::nullopt};
+        try {
+            if (roots == RootSpelling::Automatic) {
+                request.spell->typedRoot = ParseNoteName(raw.root);
+            }
+        } catch (const std::invalid_argument&) {
+            // A name of the window's ("A# / Bb") names no spelling.
+        }
     }
     request.play = raw.play;
     if (!raw.tempo.empty()) {

@@ -22,6 +22,7 @@
 
 #include "audio/Tempo.h"
 #include "cli/NeckWriter.h"
+#include "cli/RowSpelling.h"
 #include "matching/NoteNameTable.h"
 #include "scales/PitchClassSet.h"
 #include "theory/Progression.h"
@@ -36,8 +37,10 @@ struct MatchRequest {
     bool otherRoots = false;
     bool rootsInListOnly = false;
     bool json = false;
-    // Spell the rows, roots on black keys named this way; nothing without --spell.
-    std::optional<RootSpelling> spell;
+    // Spell the rows so; nothing without --spell.
+    std::optional<RowSpelling> spell;
+    // Roots on black keys in the answers for --chords (--sharps, --flats).
+    RootSpelling chordRoots = RootSpelling::Automatic;
     bool play = false;                         // play the first row's scale
     std::optional<std::filesystem::path> wav;  // or write it to this file
     double tempo = kDefaultTempo;              // beats per minute, eighth notes

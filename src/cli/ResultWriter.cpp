@@ -41,7 +41,7 @@ void WriteJsonString(std::string_view text, std::ostream& out) {
 
 // A row's fields: its cells, then with `spell` its spelled notes and intervals.
 std::vector<std::string> Fields(const TMatchResult& result, const TMatchRow& row, int cells,
-                                std::optional<RootSpelling> spell) {
+                                std::optional<RowSpelling> spell) {
     std::vector<std::string> fields;
     for (int column = 0; column < cells; ++column) {
         fields.push_back(result.Cell(row, column));
@@ -55,7 +55,7 @@ std::vector<std::string> Fields(const TMatchResult& result, const TMatchRow& row
 }
 
 void WriteJsonRows(const TMatchResult& result, const TMatchRows& rows, int cells,
-                   std::optional<RootSpelling> spell, std::ostream& out) {
+                   std::optional<RowSpelling> spell, std::ostream& out) {
     out << '[';
     for (std::size_t k = 0; k < rows.size(); ++k) {
         out << (k == 0 ? "" : ", ") << '[';
@@ -72,7 +72,7 @@ void WriteJsonRows(const TMatchResult& result, const TMatchRows& rows, int cells
 }  // namespace
 
 void WriteTabSeparated(const TMatchResult& result, std::ostream& out,
-                       std::optional<RootSpelling> spell) {
+                       std::optional<RowSpelling> spell) {
     const auto writeRows = [&](const TMatchRows& rows, std::string_view kind, int cells) {
         for (std::size_t k = 0; k < rows.size(); ++k) {
             out << kind;
@@ -87,11 +87,12 @@ void WriteTabSeparated(const TMatchResult& result, std::ostream& out,
     writeRows(result.ContainingRows, "containing", TMatchResult::kContainingCellCount);
 }
 
-SpelledScale SpelledRow(const TMatchResult& result, const TMatchRow& row, RootSpelling spelling) {
-    return SpellEntry(result.Entry(row), result.RootPitchClass(row), spelling);
+SpelledScale SpelledRow(const TMatchResult& result, const TMatchRow& row,
+                        const RowSpelling& spelling) {
+    return spelling.Spell(result.Entry(row), result.RootPitchClass(row));
 }
 
-void WriteJson(const TMatchResult& result, std::ostream& out, std::optional<RootSpelling> spell,
+void WriteJson(const TMatchResult& result, std::ostream& out, std::optional<RowSpelling> spell,
                const std::optional<Neck>& neck) {
     out << "{\"value\": ";
     WriteJsonString(result.ValueText, out);
@@ -102,10 +103,8 @@ void WriteJson(const TMatchResult& result, std::ostream& out, std::optional<Root
     if (neck) {
         const auto first = result.FirstRow();
         out << ", \"fretboard\": "
-            << (first
-                    ? NeckJson(SpelledRow(result, *first, spell.value_or(RootSpelling::Automatic)),
-                               *neck)
-                    : nlohmann::ordered_json(nullptr))
+            << (first ? NeckJson(SpelledRow(result, *first, spell.value_or(RowSpelling{})), *neck)
+                      : nlohmann::ordered_json(nullptr))
                    .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
     }
     out << "}\n";

@@ -11,8 +11,8 @@
 // "containing": [[bank, scale, root, notes], ...]}, UTF-8, with every field
 // escaped; bytes that are not valid UTF-8 become U+FFFD.
 // With `spell`, every row gains two fields after these: the scale's notes
-// spelled from the row's root (a chord's as stacked thirds), its roots on
-// black keys named as `spell` says, and their intervals, each
+// spelled from the row's root (a chord's as stacked thirds), named as
+// `spell` says (RowSpelling.h), and their intervals, each
 // space-separated, in ASCII ("F G A Bb C D E", "1 2 3 4 5 6 7").
 // With `neck`, the JSON object gains "fretboard": the first row's scale on
 // that neck, as NeckJson writes it, or null without a row.
@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "cli/NeckWriter.h"
+#include "cli/RowSpelling.h"
 #include "matching/FindScales.h"
 #include "matching/TMatchResult.h"
 #include "theory/SpelledScale.h"
@@ -30,13 +31,14 @@
 namespace orvel::cli {
 
 void WriteTabSeparated(const TMatchResult& result, std::ostream& out,
-                       std::optional<RootSpelling> spell = std::nullopt);
+                       std::optional<RowSpelling> spell = std::nullopt);
 void WriteJson(const TMatchResult& result, std::ostream& out,
-               std::optional<RootSpelling> spell = std::nullopt,
+               std::optional<RowSpelling> spell = std::nullopt,
                const std::optional<Neck>& neck = std::nullopt);
 
 // A row's scale spelled from the row's own root, a chord's as stacked thirds.
-SpelledScale SpelledRow(const TMatchResult& result, const TMatchRow& row, RootSpelling spelling);
+SpelledScale SpelledRow(const TMatchResult& result, const TMatchRow& row,
+                        const RowSpelling& spelling);
 
 // The scales found by name: one line each (bank, scale, the aliases joined
 // by ", "), or one JSON object {"scales": [{"bank", "scale", "aliases"}]}.

@@ -117,32 +117,30 @@ int PlayFirstRow(const orvel::TMatchResult& result, const orvel::cli::MatchReque
     return PlayScale(result.EntryNotes(*first), result.RootPitchClass(*first), request);
 }
 
-// The scales ranked for a progression, and with --play or --wav the first
-// that fits.
+// The answers for a progression, and with --play or --wav the first best
+// fit.
 int RankChords(const orvel::Progression& progression, const std::vector<orvel::TScale>& catalogue,
                const orvel::cli::MatchRequest& request) {
     const orvel::ChordScales ranked = orvel::RankProgression(catalogue, progression);
+    const orvel::cli::ChordAnswers answers{progression, catalogue, ranked, request.chordRoots};
     std::ios::sync_with_stdio(false);
     if (request.json) {
-        orvel::cli::WriteChordScalesJson(progression, catalogue, ranked, std::cout, request.neck);
+        orvel::cli::WriteChordScalesJson(answers, std::cout, request.neck);
     } else {
-        orvel::cli::WriteChordScalesTabSeparated(progression, catalogue, ranked, std::cout);
+        orvel::cli::WriteChordScalesTabSeparated(answers, std::cout);
         if (request.neck) {
-            WriteNeckOf(ranked.fits.empty() ? std::nullopt
-                                            : std::optional(orvel::cli::SpelledRanked(
-                                                  catalogue, ranked.fits.front())),
-                        *request.neck);
+            WriteNeckOf(orvel::cli::FirstBestFit(answers), *request.neck);
         }
     }
     const int written = Finish();
     if (written != 0 || (!request.play && !request.wav)) {
         return written;
     }
-    if (ranked.fits.empty()) {
+    if (ranked.best.empty()) {
         std::cerr << "orvel-match: no scale to play\n";
         return 0;
     }
-    const orvel::RankedScale& first = ranked.fits.front();
+    const orvel::BestFit& first = ranked.best.front();
     return PlayScale(catalogue[first.entry].Notes, first.root, request);
 }
 
@@ -182,7 +180,7 @@ int Match(const orvel::cli::MatchRequest& request) {
             const auto first = result.FirstRow();
             WriteNeckOf(
                 first ? std::optional(orvel::cli::SpelledRow(
-                            result, *first, request.spell.value_or(orvel::RootSpelling::Automatic)))
+                            result, *first, request.spell.value_or(orvel::cli::RowSpelling{})))
                       : std::nullopt,
                 *request.neck);
         }

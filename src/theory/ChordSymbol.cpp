@@ -155,6 +155,28 @@ SpelledScale ChordSymbol::Spelled() const {
     return SpellScale(tones, root, SpellAs::Chord);
 }
 
+SpelledScale ChordSymbol::Sounding() const {
+    SpelledScale sounding = Spelled();
+    if (!bass) {
+        return sounding;
+    }
+    const int semitones = root.PitchClass().SemitonesUpTo(bass->PitchClass());
+    Interval interval;
+    for (const Interval& tone : IntervalsOf(tones | PositionBit(semitones), SpellAs::Chord)) {
+        if (tone.Semitones() % 12 == semitones) {
+            interval = tone;
+        }
+    }
+    if (const auto degree = sounding.DegreeOf(bass->PitchClass())) {
+        const auto at = static_cast<std::ptrdiff_t>(*degree);
+        sounding.notes.erase(sounding.notes.begin() + at);
+        sounding.intervals.erase(sounding.intervals.begin() + at);
+    }
+    sounding.notes.insert(sounding.notes.begin(), *bass);
+    sounding.intervals.insert(sounding.intervals.begin(), interval);
+    return sounding;
+}
+
 PitchClassesAboveC ChordSymbol::Notes() const {
     PitchClassesAboveC notes;
     for (const int position : PositionsOf(tones)) {

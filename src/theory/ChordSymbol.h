@@ -88,6 +88,10 @@ struct ChordSymbol {
 
     // The tones spelled from the root, as stacked thirds.
     SpelledScale Spelled() const;
+    // What sounds, bass first: a slash chord's bass with its interval above
+    // the root, then the other tones (Am/G: G A C E, ♭7 1 ♭3 5; C/E: E C G,
+    // 3 1 5); otherwise the tones.
+    SpelledScale Sounding() const;
     // Every note that sounds, the bass among them.
     PitchClassesAboveC Notes() const;
 };

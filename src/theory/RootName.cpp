@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "theory/RootName.h"
 
-#include <algorithm>
-
 namespace orvel {
 
 NoteName RootName(PitchClass root, const Progression& progression, std::span<const Key> keys,
@@ -23,13 +21,13 @@ NoteName RootName(PitchClass root, const Progression& progression, std::span<con
         return automatic;
     }
     const SpelledScale key = SpellScale(keys.front().Collection(), keys.front().tonic);
-    if (const auto degree = key.DegreeOf(root)) {
-        return key.notes[*degree];
-    }
-    const bool sharps = std::any_of(key.notes.begin(), key.notes.end(),
-                                    [](const NoteName& note) { return note.accidental > 0; });
-    return SpellScale(0, root, SpellAs::Scale, sharps ? RootSpelling::Sharps : RootSpelling::Flats)
-        .root;
+    const auto degree = key.DegreeOf(root);
+    return degree ? key.notes[*degree] : automatic;
+}
+
+NoteName ChordScaleRoot(const ChordSymbol& chord, RootSpelling spelling) {
+    const NoteName asked = SpellScale(0, chord.root.PitchClass(), SpellAs::Scale, spelling).root;
+    return spelling != RootSpelling::Automatic && asked.accidental != 0 ? asked : chord.root;
 }
 
 }  // namespace orvel

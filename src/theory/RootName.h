@@ -8,9 +8,8 @@
 //   3. a chord's root as the first chord on it is written;
 //   4. a white key by its letter;
 //   5. a note of the key as the key's scale spells it;
-//   6. else the sharp name in a key of sharps, the flat name otherwise.
-// Without a key (notes read, not chords), a root is named after the chords
-// on it, else as a scale on it reads best (SpelledScale.h).
+//   6. else as a scale on it reads best (SpelledScale.h).
+// Without a key (notes read, not chords), rules 5 and 6 are left out.
 
 #include <span>
 
@@ -25,5 +24,9 @@ namespace orvel {
 // `keys` best first (FindKey.h).
 NoteName RootName(PitchClass root, const Progression& progression, std::span<const Key> keys,
                   RootSpelling spelling = RootSpelling::Automatic);
+
+// A chord-scale's root: the chord's root as written, or on a black key the
+// sharp or flat name asked for.
+NoteName ChordScaleRoot(const ChordSymbol& chord, RootSpelling spelling = RootSpelling::Automatic);
 
 }  // namespace orvel

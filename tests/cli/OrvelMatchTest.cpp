@@ -187,6 +187,28 @@ TEST_F(OrvelMatch, SpellAddsEachRowsNotesFromItsOwnRoot) {
               "containing\tChords\tDominant 9th\tF# / Gb\t2706\tGb Bb Db Fb Ab\t1 3 5 b7 9\n");
     EXPECT_EQ(MatchOn({kMajor}, {"--spell", "--sharps", "--root", "Db", "Db"}).out,
               "containing\tDiatonic\tMajor\tC# / Db\t2773\tC# D# E# F# G# A# B#\t1 2 3 4 5 6 7\n");
+    // A root typed keeps its name; no note takes three accidentals.
+    const std::pair<const char*, const char*> typed[] = {
+        {"A#", "A# B# C## D# E# F## G##"},
+        {"Cb", "Cb Db Eb Fb Gb Ab Bb"},
+        {"B#", "B# C## D## E# F## G## A##"},
+        {"Fb", "Fb Gb Ab Bbb Cb Db Eb"},
+    };
+    for (const auto& [root, notes] : typed) {
+        const std::string out = MatchOn({kMajor}, {"--spell", "--root", root, root}).out;
+        EXPECT_NE(out.find(std::string("\t") + notes + "\t"), std::string::npos) << root << out;
+    }
+    EXPECT_NE(MatchOn({kNinth}, {"--spell", "--root", "Cbb", "Cbb"}).out.find("Cbb Ebb Gbb Ab Dbb"),
+              std::string::npos)
+        << "the 7th of C𝄫9 would be B𝄫𝄫𝄫: it is A♭";
+    // With --chords, sharps or flats name the answers' roots on black keys.
+    const std::string sharps = MatchOn({kMajor}, {"--chords", "Bb Eb F", "--sharps"}).out;
+    EXPECT_NE(sharps.find("best\tDiatonic\tMajor\tA# / Bb\t2773\tA# B# C## D# E# F## G##"),
+              std::string::npos)
+        << sharps;
+    EXPECT_NE(MatchOn({kMajor}, {"--chords", "F#m Bm C#7"}).out.find("\tC# D# E# F# G# A# B#\t"),
+              std::string::npos)
+        << "C# as the chord names it, not Db";
 }
 
 TEST_F(OrvelMatch, FretboardShowsTheFirstRowsScaleOnTheNeckFromThatRowsRoot) {
@@ -230,7 +252,16 @@ TEST_F(OrvelMatch, ChordsRankTheScalesThatFitThem) {
         "Diatonic,Mixolydian,TRUE,FALSE,TRUE,FALSE,TRUE,TRUE,FALSE,TRUE,FALSE,TRUE,TRUE,FALSE";
     const Outcome run = MatchOn({kTriad, kMajor, kMixolydian}, {"--chords", "Dm7 | G7 | Cmaj7"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out,
+    std::istringstream lines(run.out);
+    std::string line;
+    std::string best;
+    std::string others;
+    while (std::getline(lines, line)) {
+        (line.rfind("best\t", 0) == 0 ? best : others) += line + "\n";
+    }
+    EXPECT_EQ(others,
+              "key\tC\tmajor\n"
+              "key\tD\tDorian\n"
               "chord\tDm7\tD\t-\tD F A C\t1 b3 5 b7\n"
               "chord\tG7\tG\t-\tG B D F\t1 3 5 b7\n"
               "chord\tCmaj7\tC\t-\tC E G B\t1 3 5 7\n"
@@ -242,16 +273,22 @@ TEST_F(OrvelMatch, ChordsRankTheScalesThatFitThem) {
               "nearly\tDiatonic\tMajor\tF\t2773\tB\n"
               "chord-scale\tG7\tDiatonic\tMixolydian\tG\t2774\tA C E\tfits\n"
               "chord-scale\tCmaj7\tDiatonic\tMajor\tC\t2773\tD F A\tfits\n");
-    const Outcome json = MatchOn({kTriad, kMajor}, {"--json", "--chords", "D/F#"});
-    EXPECT_EQ(json.out,
-              "{\"chords\":[{\"symbol\":\"D/F#\",\"root\":\"D\",\"bass\":\"F#\",\"notes\":"
-              "\"D F# A\",\"intervals\":\"1 3 5\"}],\"fits\":[[\"Diatonic\",\"Major\",\"D\","
-              "\"2773\",\"E G B C#\"],[\"Diatonic\",\"Major\",\"G\",\"2773\",\"G B C E\"],"
-              "[\"Diatonic\",\"Major\",\"A\",\"2773\",\"B C# E G#\"]],\"nearly\":[[\"Diatonic\","
-              "\"Major\",\"C\",\"2773\",\"F#\"],[\"Diatonic\",\"Major\",\"E\",\"2773\",\"D\"],"
-              "[\"Diatonic\",\"Major\",\"F\",\"2773\",\"F#\"],[\"Diatonic\",\"Major\","
-              "\"A# / Bb\",\"2773\",\"F#\"]],\"per_chord\":[{\"symbol\":\"D/F#\",\"scales\":"
-              "[[\"Diatonic\",\"Major\",\"D\",\"2773\",\"E G B C#\",true]]}]}\n");
+    EXPECT_EQ(best.substr(0, best.find('\n')),
+              "best\tDiatonic\tMajor\tC\t2773\tC D E F G A B\t-\t-");
+    EXPECT_NE(best.find("best\tDiatonic\tMixolydian\tC\t2774\tC D E F G A Bb\t-\tB of G7\n"),
+              std::string::npos)
+        << "a best fit names the note it leaves out and its chord";
+    const nlohmann::json json =
+        nlohmann::json::parse(MatchOn({kTriad, kMajor}, {"--json", "--chords", "D/F#"}).out);
+    EXPECT_EQ(json["key"], nlohmann::json::parse(R"({"tonic": "D", "mode": "major", "also": []})"));
+    EXPECT_EQ(json["chords"][0]["notes"], "F# D A") << "the bass first";
+    EXPECT_EQ(json["chords"][0]["intervals"], "3 1 5");
+    EXPECT_EQ(json["best"][0], nlohmann::json::parse(R"(["Diatonic", "Major", "D", "2773",
+                                                         "D E F# G A B C#", [], []])"));
+    EXPECT_EQ(json["fits"][0], nlohmann::json::parse(R"(["Diatonic", "Major", "D", "2773",
+                                                         "E G B C#"])"));
+    EXPECT_EQ(json["per_chord"][0]["scales"][0],
+              nlohmann::json::parse(R"(["Diatonic", "Major", "D", "2773", "E G B C#", true])"));
     EXPECT_NE(
         MatchOn({kMajor}, {"--chords", "Am C"}).out.find("nearly\tDiatonic\tMajor\tD\t2773\tC\n"),
         std::string::npos)
@@ -263,7 +300,7 @@ TEST_F(OrvelMatch, ChordsRankTheScalesThatFitThem) {
     const auto wav = folder.Path() / "fits.wav";
     ASSERT_EQ(MatchOn({kMixolydian}, {"--chords", "G7 C", "--wav", wav.string()}).exitCode, 0);
     EXPECT_EQ(Shell(Quote(ORVEL_FIRST_PITCH) + " " + Quote(wav.string())).out, "67\n")
-        << "G Mixolydian, the first that fits, from G4";
+        << "G Mixolydian, the first best fit, from G4";
 }
 
 TEST_F(OrvelMatch, FindListsTheScalesWhoseNameOrBankHoldsEveryWord) {
