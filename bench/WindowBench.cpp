@@ -113,7 +113,7 @@ void BM_ChordWindowRefresh(benchmark::State& state) {
     const std::vector<TScale> catalogue = LoadScales(ORVEL_CATALOGUE, warnings).scales;
     wdwChords chords(catalogue, nullptr);
     chords.show();
-    chords.Line().setText(state.range(0) == 0 ? "Dm7 G7 Cmaj7 A7b9 Dm9 G13" : "C");
+    chords.Line().setPlainText(state.range(0) == 0 ? "Dm7 G7 Cmaj7 A7b9 Dm9 G13" : "C");
     for (auto _ : state) {
         chords.Refresh();
         chords.repaint();

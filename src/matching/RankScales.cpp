@@ -145,12 +145,15 @@ ChordScales RankScales(std::span<const TScale> catalogue, std::span<const Progre
     return ranked;
 }
 
-// The chord played after `chord` where it first sounds, if any.
+// The chord played after `chord` where it first sounds; after the last, the
+// first, as a tune goes round (A7 in Dm7 G7 Cmaj7 A7 goes to Dm7).
 const ChordSymbol* NextChord(const Progression& progression, const ChordSymbol& chord) {
     const std::vector<PlayedItem>& played = progression.played;
-    for (std::size_t i = 0; i + 1 < played.size(); ++i) {
-        if (&*progression.items[played[i].item].chord == &chord) {
-            const std::optional<ChordSymbol>& next = progression.items[played[i + 1].item].chord;
+    for (std::size_t i = 0; i < played.size() && played.size() > 1; ++i) {
+        const std::optional<ChordSymbol>& here = progression.items[played[i].item].chord;
+        if (here && &*here == &chord) {
+            const std::optional<ChordSymbol>& next =
+                progression.items[played[(i + 1) % played.size()].item].chord;
             return next ? &*next : nullptr;
         }
     }

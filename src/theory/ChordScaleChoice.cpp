@@ -30,12 +30,14 @@ constexpr PitchClassSet kHalfWhole = SetOf({0, 1, 3, 4, 6, 7, 9, 10});
 constexpr PitchClassSet kWholeHalf = SetOf({0, 2, 3, 5, 6, 8, 9, 11});
 constexpr PitchClassSet kWholeTone = SetOf({0, 2, 4, 6, 8, 10});
 
-// The key's own notes, and for a minor key its harmonic and melodic minor.
-std::vector<PitchClassSet> KeyCollections(const Key& key) {
-    if (key.mode == KeyMode::Blues) {
+// The key's own notes, and for a dominant chord in a minor key its
+// harmonic and melodic minor; none for a diminished seventh chord, whose
+// scale is its own, nor in the blues.
+std::vector<PitchClassSet> KeyCollections(const Key& key, ChordQuality quality) {
+    if (key.mode == KeyMode::Blues || quality == ChordQuality::Diminished) {
         return {};
     }
-    if (key.mode == KeyMode::Minor) {
+    if (key.mode == KeyMode::Minor && quality == ChordQuality::Dominant) {
         return {key.Collection(), kHarmonicMinor, kMelodicMinor};
     }
     return {key.Collection()};
@@ -110,7 +112,7 @@ std::vector<PitchClassSet> ChordScaleChoices(const ChordSymbol& chord,
     const PitchClass root = chord.root.PitchClass();
     std::vector<PitchClassSet> candidates;
     if (key) {
-        for (const PitchClassSet collection : KeyCollections(*key)) {
+        for (const PitchClassSet collection : KeyCollections(*key, QualityOf(chord.tones))) {
             candidates.push_back(
                 PositionsAbove(root, NotesOn(collection, key->tonic.PitchClass())));
         }

@@ -7,10 +7,10 @@
 // among them) are given.
 //
 //   1. The key's own notes from the chord's root, where they hold the chord
-//      (Dm7 in C major: D Dorian; Bm7♭5 in A minor: B Locrian). A minor
-//      key's harmonic and then melodic minor are tried too (E7 in A minor:
-//      E Phrygian dominant). Not in the blues, whose chords each take their
-//      own scale.
+//      (Dm7 in C major: D Dorian; Bm7♭5 in A minor: B Locrian). For a
+//      dominant chord a minor key's harmonic and then melodic minor are
+//      tried too (E7 in A minor: E Phrygian dominant). Not for a diminished
+//      chord, nor in the blues, whose chords each take their own scale.
 //   2. Then by quality:
 //      dominant     altered (♯5 or ♭5 with ♭9 or ♯9, "alt"): altered;
 //                   ♯11: Lydian dominant; ♯5 alone: whole tone;

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The chord window (Tools > Scales for Chords…): a line to type chords in,
-// or the notes of a melody, and the scales that fit them, ranked by
-// RankScales: "Fits the Whole Progression", "Missing One Note", and for the
-// chord selected in the progression's row of chords, its chord-scales.
+// The chord window (Tools > Scales for Chords…): a field to type chords or
+// paste a lead sheet in (bar lines, line breaks, "%" repeats), or the notes
+// of a melody, and the answers of RankScales, the musician's first: the
+// key, the "Best Fits" (each with the notes it leaves out and their
+// chords), then "Fits the Whole Progression", "Missing One Note", and for
+// the chord selected in the progression's row of chords, its chord-scales.
+// Roots are named as the key and the chords name them (RootName.h).
 //
 // Results follow the typing after a short pause. A chord that cannot be read
 // is marked with the reason; the others are still ranked. Double-click or
@@ -14,15 +17,19 @@
 
 #include <QButtonGroup>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTimer>
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "matching/RankScales.h"
+#include "platform/AccidentalsLabel.h"
+#include "platform/ListRows.h"
 #include "platform/TableModel.h"
 #include "scales/ScaleRow.h"
 #include "scales/TScale.h"
@@ -41,7 +48,9 @@ class wdwChords : public ToolWindow {
     // Reads the line and ranks at once, as the pause after typing does.
     void Refresh();
 
-    QLineEdit& Line() const { return *line_; }
+    QPlainTextEdit& Line() const { return *line_; }
+    AccidentalsLabel& KeyLabel() const { return *key_; }
+    QTableView& BestFits() const { return *best_; }
     QTableView& Fits() const { return *fits_; }
     QTableView& Nearly() const { return *nearly_; }
     QTableView& ChordScaleList() const { return *chordScales_; }
@@ -55,26 +64,37 @@ class wdwChords : public ToolWindow {
     void notesRequested(orvel::PitchClassesAboveC notes, orvel::PitchClass root);
 
   private:
+    // A scale chosen in one of the tables.
+    struct Chosen {
+        std::uint32_t entry;
+        PitchClass root;
+    };
+
+    void ShowKeyAndBestFits();
     void ShowChordScales();
     // The rows, with the notes each adds beyond `against`, or the note it
     // misses.
     void Fill(QTableView& table, QLabel& caption, const QString& title,
-              const std::vector<RankedScale>& rows, PitchClassesAboveC against);
+              std::shared_ptr<ListRows> rows);
     // The selected chord's place among the chords that could be read.
     std::optional<std::size_t> SelectedChord() const;
-    std::optional<RankedScale> SelectedScale() const;
-    ScaleRow RowOf(const RankedScale& scale) const;
+    std::optional<Chosen> SelectedScale() const;
+    ScaleRow RowOf(const Chosen& scale) const;
     void OpenDetails(QTableView& table);
 
     const std::vector<TScale>& catalogue_;
     Progression progression_;
     ChordScales ranked_;
-    QLineEdit* line_;
+    QPlainTextEdit* line_;
     QButtonGroup* readAs_;
     QListWidget* chords_;
+    AccidentalsLabel* key_;
+    TableModel bestModel_;
     TableModel fitsModel_;
     TableModel nearlyModel_;
     TableModel chordScalesModel_;
+    QLabel* bestCaption_;
+    QTableView* best_;
     QLabel* fitsCaption_;
     QTableView* fits_;
     QLabel* nearlyCaption_;

@@ -111,5 +111,57 @@ TEST(BestFits, TheKeyAndTheFirstBestFitAreAMusiciansAnswer) {
     }
 }
 
+struct ChordScaleAnswer {
+    const char* chords;
+    const char* chord;
+    const char* first;  // the chord-scale taught first
+};
+
+// Jazz teaching's first chord-scale, by the chord's quality and function.
+const ChordScaleAnswer kChordScales[] = {
+    {"Dm7 G7 Cmaj7", "Dm7", "Dorian"},
+    {"Dm7 G7 Cmaj7", "G7", "Mixolydian"},
+    {"Cmaj7 Fmaj7 G7 Cmaj7", "Fmaj7", "Lydian"},
+    {"Cmaj7 Em7 Am7 Dm7 G7", "Em7", "Phrygian"},
+    {"Cmaj7 Em7 Am7 Dm7 G7", "Am7", "Natural Minor"},
+    {"Bm7b5 E7 Am", "Bm7b5", "Locrian"},
+    {"Bm7b5 E7 Am", "E7", "Phrygian Dominant"},
+    {"Bbm7b5 Eb7b9 Abm", "Eb7b9", "Phrygian Dominant"},
+    {"Dm7 G7 Cmaj7 A7", "A7", "Phrygian Dominant"},
+    {"G7alt Cmaj7", "G7alt", "Altered"},
+    {"C7#11", "C7#11", "Lydian Dominant"},
+    {"Cdim7", "Cdim7", "Diminished"},
+    {"C7b9 Fmaj7", "C7b9", "Dominant Diminished"},
+    {"C7#5 Fmaj7", "C7#5", "Whole Tone"},
+    {"C7sus4", "C7sus4", "Mixolydian"},
+    {"Cmaj7#11", "Cmaj7#11", "Lydian"},
+    {"CmMaj7", "CmMaj7", "Melodic Minor"},
+    {"| F7 | Bb7 | F7 | C7 |", "Bb7", "Mixolydian"},
+    {"| F7 | Bb7 | F7 | C7 |", "C7", "Mixolydian"},
+};
+
+TEST(ChordScales, TheFirstChoiceFollowsTheChordsQualityAndFunction) {
+    for (const ChordScaleAnswer& answer : kChordScales) {
+        const Progression progression = ReadProgression(answer.chords, ReadAs::Chords);
+        const ChordScales ranked = RankProgression(Catalogue(), progression);
+        const std::vector<const ChordSymbol*> chords = progression.Chords();
+        std::size_t c = 0;
+        while (c < chords.size() && chords[c]->text != answer.chord) {
+            ++c;
+        }
+        ASSERT_LT(c, ranked.perChord.size()) << answer.chords;
+        ASSERT_FALSE(ranked.perChord[c].empty()) << answer.chord;
+        const RankedScale& first = ranked.perChord[c].front();
+        EXPECT_EQ(Catalogue()[first.entry].Scale, answer.first)
+            << answer.chord << " in " << answer.chords;
+        EXPECT_EQ(first.root, chords[c]->root.PitchClass()) << answer.chord;
+    }
+    // Added notes are counted against the chord: G Mixolydian adds A C E to G7.
+    const ChordScales ranked =
+        RankProgression(Catalogue(), ReadProgression("Dm7 G7 Cmaj7", ReadAs::Chords));
+    EXPECT_EQ(ranked.perChord[1].front().added, 3);
+    EXPECT_TRUE(ranked.perChord[1].front().fitsProgression);
+}
+
 }  // namespace
 }  // namespace orvel

@@ -6,6 +6,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
+#include <QClipboard>
 #include <QRadioButton>
 #include <QTest>
 
@@ -130,13 +131,43 @@ TEST_F(ChordWindow, RetypingKeepsTheChordAndALaterChordShowsItsOwnScales) {
     EXPECT_EQ(chords->ChordList().currentRow(), 0) << "G7 still selected";
     EXPECT_TRUE(Column(chords->ChordScaleList(), 2).contains("G"));
 
-    chords->Line().setText("Cmaj8 D");
+    chords->Line().setPlainText("Cmaj8 D");
     chords->Refresh();
     chords->ChordList().setCurrentRow(1);  // D, after the unreadable chord
     ASSERT_GT(chords->ChordScaleList().model()->rowCount(), 0);
     for (const QString& root : Column(chords->ChordScaleList(), 2)) {
         EXPECT_EQ(root, "D");
     }
+}
+
+TEST_F(ChordWindow, APastedLeadSheetShowsItsKeyAndBestFitsFirst) {
+    // Pasted as lead sheets are: several lines, bar lines, a repeated bar.
+    const std::pair<QString, QString> sheets[] = {
+        {"| Em7 | A7 |\n| % |\n| Dmaj7 |", "Key: D major (or E Dorian)"},
+        {"| Bbmaj7 | Eb |\n| F7 | Bb |", "Key: B\u266D major"},
+        {"| F#m | D | A | E |", "Key: F\u266F minor (or A major)"},
+    };
+    for (const auto& [sheet, key] : sheets) {
+        QApplication::clipboard()->setText(sheet);
+        chords->Line().selectAll();
+        chords->Line().paste();
+        chords->Refresh();
+        EXPECT_EQ(chords->KeyLabel().PlainText().toStdString(), key.toStdString());
+        EXPECT_TRUE(chords->KeyLabel().isVisible());
+        ASSERT_TRUE(chords->BestFits().isVisible());
+        ASSERT_GT(chords->BestFits().model()->rowCount(), 0);
+    }
+    EXPECT_EQ(Cell(chords->BestFits(), 0, 0).toStdString(), "A Major") << "F# minor's notes";
+    EXPECT_EQ(Cell(chords->BestFits(), 0, 2).toStdString(), "none: holds every note");
+    chords->Line().setPlainText("Dm7 G7 Cmaj7 A7");
+    chords->Refresh();
+    EXPECT_EQ(Cell(chords->BestFits(), 0, 0).toStdString(), "C Major");
+    EXPECT_EQ(Cell(chords->BestFits(), 0, 2).toStdString(), "C\u266F of A7");
+    chords->BestFits().setFocus();
+    chords->BestFits().setCurrentIndex(chords->BestFits().model()->index(0, 0));
+    QTest::keyClick(&chords->BestFits(), Qt::Key_Return);
+    ASSERT_NE(tools->Details(), nullptr);
+    EXPECT_EQ(tools->Details()->NotesText(), "C D E F G A B");
 }
 
 TEST(ToolTableModel, PassesTheModelTesterThroughResetsAndHasNoRowCap) {
