@@ -6,7 +6,6 @@
 #include <map>
 #include <sstream>
 #include <string>
-#include <utility>
 
 #include "scales/SplitFields.h"
 
@@ -14,7 +13,8 @@ namespace orvel {
 
 namespace {
 
-using Table = std::map<std::pair<std::string, std::string>, Familiarity, std::less<>>;
+// Bank, then scale: found by views, with no text copied.
+using Table = std::map<std::string, std::map<std::string, Familiarity, std::less<>>, std::less<>>;
 
 Table ReadTable() {
     Table table;
@@ -27,9 +27,9 @@ Table ReadTable() {
         if (line.empty() || line.front() == '#' || fields.size() != 3) {
             continue;
         }
-        table.try_emplace(
-            {std::string(fields[1]), std::string(fields[2])},
-            Familiarity{std::clamp(fields[0].front() - '0', 1, Familiarity::kLastTier), order++});
+        const int tier = std::clamp(fields[0].front() - '0', 1, Familiarity::kLastTier);
+        table[std::string(fields[1])].try_emplace(std::string(fields[2]),
+                                                  Familiarity{tier, order++});
     }
     return table;
 }
@@ -38,10 +38,13 @@ Table ReadTable() {
 
 Familiarity FamiliarityOf(const TScale& entry) {
     static const Table table = ReadTable();
-    const auto found = table.find(std::pair(entry.Bank, entry.Scale));
-    return found == table.end()
-               ? Familiarity{Familiarity::kLastTier, std::numeric_limits<int>::max()}
-               : found->second;
+    const Familiarity unknown{Familiarity::kLastTier, std::numeric_limits<int>::max()};
+    const auto bank = table.find(std::string_view(entry.Bank));
+    if (bank == table.end()) {
+        return unknown;
+    }
+    const auto scale = bank->second.find(std::string_view(entry.Scale));
+    return scale == bank->second.end() ? unknown : scale->second;
 }
 
 }  // namespace orvel

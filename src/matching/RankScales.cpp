@@ -80,16 +80,15 @@ void Rank(std::vector<RankedScale>& scales, std::span<const ProgressionChord> ch
 // A chord's scales: the choices taught first in their order, then fewest
 // added notes, the more familiar, catalogue order; then folded.
 std::vector<RankedScale> RankChordScales(std::span<const TScale> catalogue,
+                                         std::span<const Familiarity> familiarity,
                                          std::vector<RankedScale> scales,
                                          std::span<const PitchClassSet> choices) {
-    const auto choiceRank = [&](const RankedScale& scale) {
-        return std::find(choices.begin(), choices.end(), catalogue[scale.entry].Notes) -
-               choices.begin();
+    const auto rank = [&](const RankedScale& scale) {
+        const auto choice = std::find(choices.begin(), choices.end(), catalogue[scale.entry].Notes);
+        return std::tuple(choice - choices.begin(), scale.added, familiarity[scale.entry]);
     };
-    std::stable_sort(scales.begin(), scales.end(), [&](const RankedScale& a, const RankedScale& b) {
-        return std::tuple(choiceRank(a), a.added, FamiliarityOf(catalogue[a.entry])) <
-               std::tuple(choiceRank(b), b.added, FamiliarityOf(catalogue[b.entry]));
-    });
+    std::stable_sort(scales.begin(), scales.end(),
+                     [&](const RankedScale& a, const RankedScale& b) { return rank(a) < rank(b); });
     return FoldSameNotes(std::move(scales), catalogue);
 }
 
@@ -101,6 +100,13 @@ ChordScales RankScales(std::span<const TScale> catalogue, std::span<const Progre
     std::vector<Mask> chordMasks;
     for (const ProgressionChord& chord : chords) {
         chordMasks.push_back(MaskOf(chord.notes));
+    }
+    std::vector<Familiarity> familiarity;
+    if (!chords.empty()) {
+        familiarity.reserve(catalogue.size());
+        for (const TScale& entry : catalogue) {
+            familiarity.push_back(FamiliarityOf(entry));
+        }
     }
     for (std::uint32_t entry = 0; entry < catalogue.size(); ++entry) {
         if (SpellAsFor(catalogue[entry].Bank) == SpellAs::Chord) {
@@ -139,8 +145,8 @@ ChordScales RankScales(std::span<const TScale> catalogue, std::span<const Progre
     Rank(ranked.fits, chords);
     Rank(ranked.nearly, chords);
     for (std::size_t c = 0; c < chords.size(); ++c) {
-        ranked.perChord[c] =
-            RankChordScales(catalogue, std::move(ranked.perChord[c]), chords[c].choices);
+        ranked.perChord[c] = RankChordScales(catalogue, familiarity, std::move(ranked.perChord[c]),
+                                             chords[c].choices);
     }
     return ranked;
 }

@@ -39,6 +39,10 @@ class PitchClassesAboveC {
     constexpr std::uint32_t Bits() const { return bits_; }
     // The members, from C upwards.
     std::vector<PitchClass> Members() const;
+    // Every note moved up by `semitones` (0 to 11).
+    constexpr PitchClassesAboveC Transposed(int semitones) const {
+        return FromBits((bits_ << semitones) | (bits_ >> (12 - semitones)));
+    }
 
     constexpr PitchClassesAboveC& operator|=(PitchClassesAboveC other) {
         bits_ |= other.bits_;

@@ -9,6 +9,7 @@
 #include "matching/RankScales.h"
 #include "scales/LoadScales.h"
 #include "theory/ParseNoteName.h"
+#include "theory/RootName.h"
 
 namespace orvel {
 namespace {
@@ -161,6 +162,59 @@ TEST(ChordScales, TheFirstChoiceFollowsTheChordsQualityAndFunction) {
         RankProgression(Catalogue(), ReadProgression("Dm7 G7 Cmaj7", ReadAs::Chords));
     EXPECT_EQ(ranked.perChord[1].front().added, 3);
     EXPECT_TRUE(ranked.perChord[1].front().fitsProgression);
+}
+
+// Each note's letter follows the root's, degree by degree: the scale is
+// spelled from the chord's letter.
+void ExpectSpelledFrom(const SpelledScale& scale, const std::string& what) {
+    for (std::size_t degree = 0; degree < scale.notes.size(); ++degree) {
+        EXPECT_EQ(scale.notes[degree].letter, (scale.root.letter + static_cast<int>(degree)) % 7)
+            << what << ": " << scale.AsciiNotes();
+    }
+}
+
+TEST(ChordScales, TwoFiveOnesInEveryKeyAreSpelledFromTheirChordsInTheKeysAccidentals) {
+    // Tonics as keys are written: the sharp keys with sharps, the flat with flats.
+    const char* major[] = {"C", "G", "D", "A", "E", "B", "F#", "Db", "Ab", "Eb", "Bb", "F"};
+    const char* minor[] = {"A", "E", "B", "F#", "C#", "G#", "D", "G", "C", "F", "Bb", "Eb"};
+    for (const bool isMajor : {true, false}) {
+        for (const char* tonic : isMajor ? major : minor) {
+            const Key key{ParseNoteName(tonic), isMajor ? KeyMode::Major : KeyMode::Minor};
+            const SpelledScale scale = SpellScale(key.Collection(), key.tonic);
+            const std::string two = scale.notes[1].Ascii();
+            const std::string five = scale.notes[4].Ascii();
+            const std::string line = isMajor ? two + "m7 " + five + "7 " + tonic + "maj7"
+                                             : two + "m7b5 " + five + "7b9 " + tonic + "m";
+            const Progression progression = ReadProgression(line, ReadAs::Chords);
+            const ChordScales ranked = RankProgression(Catalogue(), progression);
+            ASSERT_FALSE(ranked.keys.empty()) << line;
+            EXPECT_EQ(ranked.keys.front(), key) << line;
+            const std::vector<const ChordSymbol*> chords = progression.Chords();
+            for (std::size_t c = 0; c < chords.size(); ++c) {
+                const TScale& entry = Catalogue()[ranked.perChord[c].front().entry];
+                const SpelledScale spelled =
+                    SpellScale(entry.Notes, ChordScaleRoot(*chords[c]), SpellAsFor(entry.Bank));
+                EXPECT_EQ(spelled.root, chords[c]->root) << line;
+                ExpectSpelledFrom(spelled, line + ": " + entry.Scale);
+            }
+            const BestFit& best = ranked.best.front();
+            const SpelledScale bestSpelled =
+                SpellScale(Catalogue()[best.entry].Notes,
+                           RootName(best.root, progression, ranked.keys), SpellAs::Scale);
+            EXPECT_EQ(bestSpelled.root, key.tonic) << line;
+            ExpectSpelledFrom(bestSpelled, line);
+            const bool flats = std::string(tonic).find('b') != std::string::npos ||
+                               (isMajor ? std::string(tonic) == "F"
+                                        : std::string("DGCF").find(tonic) != std::string::npos);
+            // Minor's leading tone is raised whatever the key (C# in D minor).
+            const std::size_t signed7 = isMajor ? 7 : 6;
+            for (std::size_t degree = 0; degree < signed7; ++degree) {
+                const int accidental = bestSpelled.notes[degree].accidental;
+                EXPECT_TRUE(flats ? accidental <= 0 : accidental >= 0)
+                    << line << ": " << bestSpelled.AsciiNotes();
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support/Notes.h"
 #include "theory/ChordSymbol.h"
 
@@ -220,6 +222,20 @@ TEST(ChordSymbol, EverySymbolThatReadsMapsBackToItsRootAndTones) {
     }
     std::cout << read << " symbols read, " << refused << " refused\n";
     EXPECT_GT(read, 10'000);
+}
+
+TEST(ChordSymbol, ASlashChordSoundsItsBassFirstWithItsInterval) {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"Am/G", "G A C E", "b7 1 b3 5"},  {"C/E", "E C G", "3 1 5"},
+        {"D/F#", "F# D A", "3 1 5"},       {"C/D", "D C E G", "9 1 3 5"},
+        {"Cmaj7/B", "B C E G", "7 1 3 5"}, {"Fm/Ab", "Ab F C", "b3 1 5"},
+        {"G7", "G B D F", "1 3 5 b7"},
+    };
+    for (const auto& [text, notes, intervals] : cases) {
+        const SpelledScale sounding = ParseChordSymbol(text).Sounding();
+        EXPECT_EQ(sounding.AsciiNotes(), notes) << text;
+        EXPECT_EQ(sounding.IntervalsText(), intervals) << text;
+    }
 }
 
 }  // namespace
