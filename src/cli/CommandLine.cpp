@@ -91,8 +91,10 @@ void Describe(CLI::App& app, RawArguments& raw) {
     app.add_flag("--json", raw.json, "one JSON object instead of tab-separated lines");
     app.add_flag("--spell", raw.spell,
                  "add each scale's notes spelled from the row's root, and their intervals");
-    app.add_flag("--sharps", raw.sharps, "with --spell: name roots on black keys with sharps");
-    app.add_flag("--flats", raw.flats, "with --spell: name roots on black keys with flats");
+    app.add_flag("--sharps", raw.sharps,
+                 "with --spell or --chords: name roots on black keys with sharps");
+    app.add_flag("--flats", raw.flats,
+                 "with --spell or --chords: name roots on black keys with flats");
     app.add_flag("--play", raw.play,
                  "play the first row's scale up and down from its root, then exit");
     app.add_option("--wav", raw.wav, "write that playing to a WAV file instead")->type_name("FILE");
@@ -105,7 +107,8 @@ void Describe(CLI::App& app, RawArguments& raw) {
                    "the notes as a set, 0 to 4095 (bit 11 - p for p semitones above the root)")
         ->type_name("N");
     app.add_option("--chords", raw.chords,
-                   "rank the scales that fit these chords (\"Dm7 G7 Cmaj7\") instead")
+                   "the key, best fits and chord-scales for these chords or a lead sheet (\"Dm7 G7 "
+                   "Cmaj7\") instead")
         ->type_name("CHORDS");
     app.add_option("--find", raw.find,
                    "list the scales whose name or bank holds these words (\"blues\", "

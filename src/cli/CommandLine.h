@@ -4,7 +4,7 @@
 // The command line of orvel-match:
 //
 //   orvel-match [--catalogue FILE] [--root NOTE] [--other-roots]
-//               [--roots-in-list-only] [--json] [--spell [--sharps | --flats]]
+//               [--roots-in-list-only] [--json] [--spell] [--sharps | --flats]
 //               [--play | --wav FILE] [--tempo BPM]
 //               [--fretboard TUNING [--frets N] [--left-handed]]
 //               (NOTE... | --set N | --chords "CHORD..." | --find TEXT)
