@@ -95,7 +95,7 @@ class KeyScore {
         double cadences = 0;
         for (std::size_t i = 0; i < chords_.size(); ++i) {
             const Sounding& chord = chords_[i];
-            fit += chord.beats * Fit(i, tonic, mode, collection);
+            fit += chord.beats * Fit(i, collection);
             const double strength = chord.root == tonic ? TonicStrength(mode, chord.quality) : 0.0;
             tonicTime += chord.beats * strength;
             if (strength > 0) {
@@ -130,15 +130,11 @@ class KeyScore {
 
     // The share of chord i's notes the key explains, outside notes counting
     // twice against it, from -2 to 1.
-    double Fit(std::size_t i, PitchClass tonic, KeyMode mode, PitchClassesAboveC collection) const {
+    double Fit(std::size_t i, PitchClassesAboveC collection) const {
         const Sounding& chord = chords_[i];
         if (i + 1 < chords_.size() && Resolves(chord, chords_[i + 1]) &&
             Outside(chords_[i + 1].notes, collection) == 0) {
             return 1;
-        }
-        const int degree = tonic.SemitonesUpTo(chord.root);
-        if ((mode == KeyMode::Minor || mode == KeyMode::Blues) && (degree == 7 || degree == 11)) {
-            collection.Add(tonic.Up(11));
         }
         const int size = chord.notes.Count();
         const int outside = Outside(chord.notes, collection);

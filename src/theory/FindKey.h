@@ -10,9 +10,8 @@
 //     counting twice against it. A chord that resolves a fifth down, or a
 //     dominant that resolves a semitone down (a tritone substitute), to a
 //     chord of the key's own notes fits whatever its notes: it is a
-//     secondary dominant (A7 in Dm7 G7 Cmaj7 A7 is V of ii). In a minor
-//     key and the blues the V and vii chords may take the raised seventh
-//     (E7 in A minor, C7 in F blues);
+//     secondary dominant (A7 in Dm7 G7 Cmaj7 A7 is V of ii), and so is
+//     V7 going to i in minor (E7 to Am);
 //   - the tonic chord: the share of the time spent on a chord on the tonic
 //     of the mode's quality (major for major and Lydian, minor for minor,
 //     Dorian and Phrygian, major or dominant for Mixolydian, dominant for

@@ -9,9 +9,6 @@ NoteName RootName(PitchClass root, const Progression& progression, std::span<con
     if (spelling != RootSpelling::Automatic && automatic.accidental != 0) {
         return automatic;
     }
-    if (!keys.empty() && keys.front().tonic.PitchClass() == root) {
-        return keys.front().tonic;
-    }
     for (const ChordSymbol* chord : progression.Chords()) {
         if (chord->root.PitchClass() == root) {
             return chord->root;

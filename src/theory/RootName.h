@@ -4,12 +4,12 @@
 // How the answers for a progression name a scale's root, so that they read
 // in the key the chords are written in:
 //   1. with sharp or flat names asked for, a black key takes that name;
-//   2. the key's tonic as the key names it;
-//   3. a chord's root as the first chord on it is written;
-//   4. a white key by its letter;
-//   5. a note of the key as the key's scale spells it;
-//   6. else as a scale on it reads best (SpelledScale.h).
-// Without a key (notes read, not chords), rules 5 and 6 are left out.
+//   2. a chord's root as the first chord on it is written (so the key's
+//      tonic as the key names it);
+//   3. a white key by its letter;
+//   4. a note of the key as the key's scale spells it;
+//   5. else as a scale on it reads best (SpelledScale.h).
+// Without a key (notes read, not chords), rule 4 is left out.
 
 #include <span>
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <sstream>
 
 #include "matching/RankScales.h"
@@ -62,6 +63,7 @@ const Answer kAnswers[] = {
     {"F#m7b5 B7 Em", "E minor", "E Harmonic Minor"},
     {"D#m7b5 G#7 C#m", "C# minor", "C# Harmonic Minor"},
     {"Am Dm E7 Am", "A minor", "A Harmonic Minor"},
+    {"| Am | Dm | E7 | % |", "A minor", "A Harmonic Minor"},
     {"Dm Gm A7 Dm", "D minor", "D Harmonic Minor"},
     {"| Cm7 | F7 | Bbmaj7 | Ebmaj7 | Am7b5 | D7 | Gm | Gm |", "G minor", "G Natural Minor"},
     // Blues.
@@ -100,8 +102,8 @@ const Answer kAnswers[] = {
 
 TEST(BestFits, TheKeyAndTheFirstBestFitAreAMusiciansAnswer) {
     for (const Answer& answer : kAnswers) {
-        const ChordScales ranked =
-            RankProgression(Catalogue(), ReadProgression(answer.chords, ReadAs::Chords));
+        const Progression progression = ReadProgression(answer.chords, ReadAs::Chords);
+        const ChordScales ranked = RankProgression(Catalogue(), progression);
         ASSERT_FALSE(ranked.keys.empty() || ranked.best.empty()) << answer.chords;
         EXPECT_EQ(KeyText(ranked.keys.front()), answer.key) << answer.chords;
         const std::string best(answer.best);
@@ -109,7 +111,28 @@ TEST(BestFits, TheKeyAndTheFirstBestFitAreAMusiciansAnswer) {
         const BestFit& first = ranked.best.front();
         EXPECT_EQ(first.root, ParseNoteName(best.substr(0, space)).PitchClass()) << answer.chords;
         EXPECT_EQ(Catalogue()[first.entry].Scale, best.substr(space + 1)) << answer.chords;
+        // One row for one collection on one root; a symmetric scale once.
+        std::set<std::pair<int, std::uint32_t>> rootAndNotes;
+        std::set<std::pair<std::uint32_t, std::uint32_t>> scaleAndNotes;
+        for (const BestFit& row : ranked.best) {
+            const std::uint32_t notes = NotesOn(Catalogue()[row.entry].Notes, row.root).Bits();
+            EXPECT_TRUE(rootAndNotes.emplace(row.root.SemitonesAboveC(), notes).second)
+                << answer.chords;
+            EXPECT_TRUE(scaleAndNotes.emplace(row.entry, notes).second) << answer.chords;
+            const NoteName root = RootName(row.root, progression, ranked.keys);
+            EXPECT_EQ(root.PitchClass(), row.root);
+            EXPECT_TRUE(root.accidental != 0 || SpellScale(0, row.root).root.accidental == 0)
+                << "a white key by its letter: " << root.Ascii() << " in " << answer.chords;
+        }
     }
+    // Twelve notes: the chromatic scale once, with its other name folded in.
+    const ChordScales chromatic = RankProgression(
+        Catalogue(), ReadProgression("C C# D D# E F F# G G# A A# B", ReadAs::Notes));
+    int shown = 0;
+    for (const BestFit& row : chromatic.best) {
+        shown += Catalogue()[row.entry].Scale == "Chromatic" ? 1 : 0;
+    }
+    EXPECT_EQ(shown, 1);
 }
 
 struct ChordScaleAnswer {
@@ -131,7 +154,9 @@ const ChordScaleAnswer kChordScales[] = {
     {"Dm7 G7 Cmaj7 A7", "A7", "Phrygian Dominant"},
     {"G7alt Cmaj7", "G7alt", "Altered"},
     {"C7#11", "C7#11", "Lydian Dominant"},
+    {"C7#11 Fm", "C7#11", "Lydian Dominant"},
     {"Cdim7", "Cdim7", "Diminished"},
+    {"Cdim", "Cdim", "Diminished"},
     {"C7b9 Fmaj7", "C7b9", "Dominant Diminished"},
     {"C7#5 Fmaj7", "C7#5", "Whole Tone"},
     {"C7sus4", "C7sus4", "Mixolydian"},
@@ -156,6 +181,10 @@ TEST(ChordScales, TheFirstChoiceFollowsTheChordsQualityAndFunction) {
         EXPECT_EQ(Catalogue()[first.entry].Scale, answer.first)
             << answer.chord << " in " << answer.chords;
         EXPECT_EQ(first.root, chords[c]->root.PitchClass()) << answer.chord;
+        std::set<PitchClassSet> collections;  // one row for the same notes
+        for (const RankedScale& row : ranked.perChord[c]) {
+            EXPECT_TRUE(collections.insert(Catalogue()[row.entry].Notes).second) << answer.chord;
+        }
     }
     // Added notes are counted against the chord: G Mixolydian adds A C E to G7.
     const ChordScales ranked =

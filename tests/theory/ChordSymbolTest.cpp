@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "support/Notes.h"
+#include "theory/ChordQuality.h"
 #include "theory/ChordSymbol.h"
 
 namespace orvel {
@@ -222,6 +223,32 @@ TEST(ChordSymbol, EverySymbolThatReadsMapsBackToItsRootAndTones) {
     }
     std::cout << read << " symbols read, " << refused << " refused\n";
     EXPECT_GT(read, 10'000);
+}
+
+TEST(ChordQuality, TheThirdFifthAndSeventhDecide) {
+    const std::pair<const char*, ChordQuality> cases[] = {
+        {"C", ChordQuality::Major},
+        {"Cmaj7#11", ChordQuality::Major},
+        {"C6/9", ChordQuality::Major},
+        {"Cm", ChordQuality::Minor},
+        {"CmMaj7", ChordQuality::Minor},
+        {"Cm7(#11)", ChordQuality::Minor},
+        {"C7", ChordQuality::Dominant},
+        {"C7alt", ChordQuality::Dominant},
+        {"C7sus4", ChordQuality::Dominant},
+        {"C9sus4", ChordQuality::Dominant},
+        {"Cm7b5", ChordQuality::HalfDiminished},
+        {"Cdim", ChordQuality::Diminished},
+        {"Cdim7", ChordQuality::Diminished},
+        {"C+", ChordQuality::Augmented},
+        {"C+7", ChordQuality::Dominant},
+        {"Csus4", ChordQuality::Suspended},
+        {"Csus2", ChordQuality::Suspended},
+        {"C5", ChordQuality::Power},
+    };
+    for (const auto& [symbol, quality] : cases) {
+        EXPECT_EQ(QualityOf(ParseChordSymbol(symbol).tones), quality) << symbol;
+    }
 }
 
 TEST(ChordSymbol, ASlashChordSoundsItsBassFirstWithItsInterval) {

@@ -168,6 +168,7 @@ TEST(SpellScale, EverySetSoundsItsNotesFromAnyRoot) {
                 int sounding = 0;
                 for (const NoteName& note : scale.notes) {
                     sounding |= 1 << root.SemitonesUpTo(note.PitchClass());
+                    ASSERT_LE(std::abs(note.accidental), 2) << set << " on " << semitones;
                 }
                 ASSERT_EQ(scale.notes.size(), PositionsOf(set).size());
                 ASSERT_EQ(SetOfPositions([&](int p) { return (sounding >> p) & 1; }), set)
