@@ -211,7 +211,7 @@ ChordSymbol ParseChordSymbol(std::string_view text) {
     bool seventhGiven = false;  // by the quality itself
     bool anyQuality = true;
     if (reader.Take({"m(maj7)", "m(Maj7)", "-(maj7)", "m/maj7", "m/Maj7", "m\u03947", "m\u0394",
-                     "-\u03947", "-\u0394"})) {
+                     "-\u03947", "-\u0394", "m^7", "m^", "-^7", "-^"})) {
         minor = true;
         tones.Replace(kMajorThird, kMinorThird);
         tones.Add(kMajorSeventh);
@@ -222,7 +222,7 @@ ChordSymbol ParseChordSymbol(std::string_view text) {
         minor = majorSeventh = true;  // CmMaj7, CmMaj9: the number follows
         tones.Replace(kMajorThird, kMinorThird);
     } else if (reader.Take({"m7b5", "m7\u266D5", "m7(b5)", "mi7b5", "min7b5", "-7b5", "\u00F87",
-                            "\u00F8", "\u00D87", "\u00D8"})) {
+                            "\u00F8", "\u00D87", "\u00D8", "h7", "h"})) {
         minor = true;
         tones.Replace(kMajorThird, kMinorThird);
         tones.Replace(kFifth, kFlatFifth);
@@ -239,10 +239,10 @@ ChordSymbol ParseChordSymbol(std::string_view text) {
     } else if (reader.Take({"aug", "+"})) {
         tones.Replace(kFifth, kSharpFifth);
         // C+maj7, C+Δ: an augmented major seventh.
-        if (const auto major = reader.Take({"maj", "Maj", "M", "\u0394"})) {
+        if (const auto major = reader.Take({"maj", "Maj", "M", "\u0394", "^"})) {
             if (reader.NextIsDigit()) {
                 majorSeventh = true;
-            } else if (*major == "\u0394") {
+            } else if (*major == "\u0394" || *major == "^") {
                 tones.Add(kMajorSeventh);
                 seventhGiven = true;
             } else {
@@ -255,10 +255,10 @@ ChordSymbol ParseChordSymbol(std::string_view text) {
     } else if (reader.TakeBeforeDigit("ma") || reader.TakeBeforeDigit("Ma") ||
                reader.TakeBeforeDigit("MA")) {
         majorSeventh = true;  // "ma7": "ma" alone would be "m" and a word
-    } else if (const auto major = reader.Take({"maj", "Maj", "MAJ", "M", "\u0394"})) {
+    } else if (const auto major = reader.Take({"maj", "Maj", "MAJ", "M", "\u0394", "^"})) {
         if (reader.NextIsDigit()) {
             majorSeventh = true;
-        } else if (*major == "\u0394") {
+        } else if (*major == "\u0394" || *major == "^") {
             tones.Add(kMajorSeventh);
             seventhGiven = true;
         }

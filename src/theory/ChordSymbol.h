@@ -13,18 +13,22 @@
 //                "Bb7" is B♭7 and "Cb5" the power chord on C♭
 //   quality    = "m" | "min" | "mi" | "-"            minor ("MI", "Mi",
 //                                                    "MIN", "Min" too)
-//              | "maj" | "M" | "ma" | "Δ"            major seventh (with a
+//              | "maj" | "M" | "ma" | "Δ" | "^"      major seventh (with a
 //                                                    number; "Ma", "MA",
-//                                                    "MAJ" too; "Δ" alone is
-//                                                    Δ7, "maj" or "M" alone
-//                                                    the major triad)
+//                                                    "MAJ" too; "Δ" or "^"
+//                                                    alone is Δ7, "maj" or
+//                                                    "M" alone the major
+//                                                    triad)
 //              | "dim" | "°" | "º" | "o"             diminished ("dim7" the
 //                                                    diminished seventh)
-//              | "m7b5" | "ø" | "Ø" | "ø7" | "Ø7"    half-diminished
+//              | "m7b5" | "ø" | "Ø" | "ø7" | "Ø7"    half-diminished ("h7",
+//                                                    "h" as iReal Pro writes
+//                                                    it)
 //              | "aug" | "+"                         augmented, "+maj7" and
 //                                                    "+Δ" with a major 7th
 //              | "mMaj" | "mM" | "-maj" + number     minor with a major 7th
 //              | "m(maj7)" | "m/maj7" | "mΔ7" | "-Δ7" (mMaj9 adds the 9)
+//              | "-^7" | "m^7"
 //              | "5"                                 the power chord
 //   extension  = "6" | "6/9" | "69" | "7" | "9" | "11" | "13" | "alt" after 7
 //   suspension = "sus2" | "sus4" | "sus" (sus4), before or after the

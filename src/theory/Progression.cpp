@@ -75,13 +75,32 @@ std::vector<std::vector<std::string_view>> SplitBars(std::string_view line) {
     return eachWord;
 }
 
+// A chord with an alternate after it in parentheses, "A-7(D7)", or an
+// alternate alone, "(C7)", as iReal Pro charts write them: the chord to read,
+// once the alternate is found readable too.
+std::string_view WithoutAlternate(std::string_view text) {
+    const auto isLetter = [](char c) { return c >= 'A' && c <= 'G'; };
+    const std::size_t open = text.find('(');
+    if (open == std::string_view::npos || !text.ends_with(')') || open + 1 >= text.size() ||
+        !isLetter(text[open + 1])) {
+        return text;
+    }
+    const std::string_view alternate = text.substr(open + 1, text.size() - open - 2);
+    if (open == 0) {
+        return alternate;
+    }
+    ParseChordSymbol(alternate);
+    return text.substr(0, open);
+}
+
 ProgressionItem ReadItem(std::string_view text, ReadAs as) {
     ProgressionItem item{std::string(text), std::nullopt, std::nullopt, {}};
     try {
         if (as == ReadAs::Chords && (text == "N.C." || text == "NC" || text == "N.C")) {
             item.rest = true;
         } else if (as == ReadAs::Chords) {
-            item.chord = ParseChordSymbol(text);
+            item.chord = ParseChordSymbol(WithoutAlternate(text));
+            item.chord->text = std::string(text);
         } else {
             item.note = ParseNoteName(text);
         }

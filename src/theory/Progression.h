@@ -8,9 +8,11 @@
 // lines, as a lead sheet is pasted in ("Dm7 G7 Cmaj7", "| Am | F | C | G |",
 // several lines); a space or comma inside parentheses belongs to its symbol
 // ("C7(b9, #11)"). "N.C." (or "NC"), no chord, is a rest: it takes time
-// and holds no notes. As notes: note names (ParseNoteName.h) separated the
-// same way, one set of notes ("A C D Eb E G"). What cannot be read is kept
-// with the reason, beside what could.
+// and holds no notes. A chord in parentheses is an alternate, as iReal Pro
+// charts write one: after a chord ("A-7(D7)") the first is read, the
+// alternate only checked; alone ("(C7)") it is read. As notes: note names (ParseNoteName.h)
+// separated the same way, one set of notes ("A C D Eb E G"). What cannot be read is kept with the
+// reason, beside what could.
 //
 // Each different symbol is one item; `played` lists the chords in the
 // order they sound, repeats included, with how long each lasts:

@@ -16,6 +16,14 @@ TEST(ChordSymbol, ReadsTheTonesMusiciansExpect) {
         const char* notes;  // spelled from the root as written, then "/" and the bass
         const char* tones;
     } chords[] = {
+        // As iReal Pro charts write them.
+        {"C^7", "C E G B", "1 3 5 7"},
+        {"C^", "C E G B", "1 3 5 7"},
+        {"Eb^9", "Eb G Bb D F", "1 3 5 7 9"},
+        {"Db^7#11", "Db F Ab C G", "1 3 5 7 #11"},
+        {"C-^7", "C Eb G B", "1 b3 5 7"},
+        {"Eh7", "E G Bb D", "1 b3 b5 b7"},
+        {"F#h", "F# A C E", "1 b3 b5 b7"},
         // Triads.
         {"C", "C E G", "1 3 5"},
         {"Cm", "C Eb G", "1 b3 5"},
@@ -132,7 +140,7 @@ TEST(ChordSymbol, ReadsTheTonesMusiciansExpect) {
         EXPECT_EQ(spelled.IntervalsText(), row.tones) << row.symbol;
         ++checked;
     }
-    EXPECT_EQ(checked, 96);
+    EXPECT_EQ(checked, 103);
     EXPECT_EQ(ParseChordSymbol("Am/G").Notes(), NotesFromDigits("001010010001"))
         << "A C E and the bass G";
 }

@@ -95,6 +95,14 @@ TEST(Progression, NoChordIsARestAndABadItemLeavesTheRestRead) {
     EXPECT_FALSE(line.items[2].Read()) << "the stray \")\"";
     EXPECT_EQ(line.Chords().size(), 2u) << "Dm7 and G7";
     EXPECT_EQ(line.Notes(), NotesOf({2, 5, 7, 9, 11, 0})) << "D F A C and G B D F";
+    // An alternate in parentheses, as iReal Pro writes one: checked, not played.
+    const Progression alternates = ReadProgression("A-7(D7) | (C7) | G7(Q)", ReadAs::Chords);
+    ASSERT_EQ(alternates.items.size(), 3u);
+    EXPECT_EQ(alternates.items[0].chord->Spelled().AsciiNotes(), "A C E G");
+    EXPECT_EQ(alternates.items[0].text, "A-7(D7)");
+    EXPECT_EQ(alternates.items[1].chord->Spelled().AsciiNotes(), "C E G Bb");
+    EXPECT_FALSE(alternates.items[2].Read()) << "no alternate: (Q) cannot be read";
+    EXPECT_FALSE(ReadProgression("A-7(Dz7)", ReadAs::Chords).AllRead()) << "a bad alternate";
     // A note only a slash chord's bass has is spelled as that bass.
     const Progression slash = ReadProgression("C/Bb", ReadAs::Chords);
     ASSERT_TRUE(slash.Spelled(PitchClass(10)).has_value());
