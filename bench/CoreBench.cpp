@@ -14,6 +14,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "LeadSheet.h"
 #include "SyntheticCatalogue.h"
 #include "matching/MatchScales.h"
 #include "matching/NoteNameTable.h"
@@ -81,19 +82,8 @@ void BM_RankSixteenChords(benchmark::State& state) {
 void BM_LeadSheetOf300Chords(benchmark::State& state) {
     std::ostringstream warnings;
     const std::vector<TScale> catalogue = LoadScales(ORVEL_CATALOGUE, warnings).scales;
-    const std::string choruses[] = {
-        "| Bbmaj7 G7 | Cm7 F7 | Dm7 G7 | Cm7 F7 | Fm7 Bb7 | Ebmaj7 Edim7 | Dm7 G7 | Cm7 F7 |\n",
-        "| Cm7 | F7 | Bbmaj7 | Ebmaj7 | Am7b5 | D7b9 | Gm6 | % |\n",
-        "| F7 | Bb7 | F7 | Cm7 F7 | Bb7 | Bdim7 | F7/A | D7#9 | Gm7 | C7alt | F7 D7 | Gm7 C7 |\n",
-        "| Dm7 | % | Ebm7 | % | Dm9 | Db13 | Cmaj7#11 | B7sus4(b9) |\n",
-        "| Em7b5 A7b9 | Dm(maj7) Dm7 | G13 | C6/9 | F#m7b5 B7 | Em7 A7 | N.C. | Abmaj7 |\n",
-    };
-    std::string sheet;
-    std::size_t played = 0;
-    for (std::size_t chorus = 0; played < 300; ++chorus) {
-        sheet += choruses[chorus % std::size(choruses)];
-        played = ReadProgression(sheet, ReadAs::Chords).played.size();
-    }
+    const std::string sheet = LeadSheetOf(300);
+    const std::size_t played = ReadProgression(sheet, ReadAs::Chords).played.size();
     std::size_t rows = 0;
     for (auto _ : state) {
         const Progression progression = ReadProgression(sheet, ReadAs::Chords);

@@ -17,6 +17,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "LeadSheet.h"
 #include "QtBenchMain.h"
 #include "SyntheticCatalogue.h"
 #include "audio/SoundPlayer.h"
@@ -105,15 +106,19 @@ BENCHMARK(BM_TickNotesRefillsBothListsOnce)
     ->ReportAggregatesOnly(true);
 
 // Typing one more key in the chord window, over the shipped catalogue: the
-// line read, the scales ranked and the lists filled (the longest a key
-// press holds up the window). A lone note under "Notes" fills the lists to
-// their limit.
+// line read, the key found, the scales ranked and the lists filled (the
+// longest a key press holds up the window). A lone C chord, which the most
+// scales hold, fills the lists most; argument 2 is a pasted lead sheet of
+// 300 chords.
 void BM_ChordWindowRefresh(benchmark::State& state) {
     std::ostringstream warnings;
     const std::vector<TScale> catalogue = LoadScales(ORVEL_CATALOGUE, warnings).scales;
     wdwChords chords(catalogue, nullptr);
     chords.show();
-    chords.Line().setPlainText(state.range(0) == 0 ? "Dm7 G7 Cmaj7 A7b9 Dm9 G13" : "C");
+    const std::string sheet = state.range(0) == 0   ? "Dm7 G7 Cmaj7 A7b9 Dm9 G13"
+                              : state.range(0) == 1 ? "C"
+                                                    : LeadSheetOf(300);
+    chords.Line().setPlainText(QString::fromStdString(sheet));
     for (auto _ : state) {
         chords.Refresh();
         chords.repaint();
@@ -124,6 +129,7 @@ void BM_ChordWindowRefresh(benchmark::State& state) {
 BENCHMARK(BM_ChordWindowRefresh)
     ->Arg(0)
     ->Arg(1)
+    ->Arg(2)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
