@@ -43,11 +43,17 @@ std::vector<PitchClassSet> KeyCollections(const Key& key, ChordQuality quality) 
     return {key.Collection()};
 }
 
-std::vector<PitchClassSet> ByQuality(PitchClassSet tones, const ChordSymbol* next,
-                                     PitchClass root) {
+std::vector<PitchClassSet> ByQuality(PitchClassSet tones, const std::optional<Key>& key,
+                                     const ChordSymbol* next, PitchClass root) {
     const auto has = [tones](int position) { return HasPosition(tones, position); };
-    const bool toMinorBelow = next != nullptr && root.Up(5) == next->root.PitchClass() &&
-                              QualityOf(next->tones) == ChordQuality::Minor;
+    const bool resolves = next != nullptr && root.Up(5) == next->root.PitchClass();
+    const bool toMinorBelow = resolves && QualityOf(next->tones) == ChordQuality::Minor;
+    const bool tritoneSubstitute = next != nullptr && root.Up(-1) == next->root.PitchClass();
+    const bool inKey = key && key->mode != KeyMode::Blues;
+    // V of vi in a major key, III7, wherever it goes.
+    const bool fiveOfSix =
+        inKey && key->mode == KeyMode::Major && key->tonic.PitchClass().Up(4) == root;
+    const bool goesElsewhere = inKey && next != nullptr && !resolves;
     switch (QualityOf(tones)) {
         case ChordQuality::Dominant: {
             const bool alteredFifth = has(6) || (has(8) && !has(7));
@@ -64,14 +70,18 @@ std::vector<PitchClassSet> ByQuality(PitchClassSet tones, const ChordSymbol* nex
                 return {has(1) ? kPhrygian : kMixolydian, kMixolydian};
             }
             if (has(1)) {
-                return toMinorBelow ? std::vector{kPhrygianDominant, kMixolydianFlat13, kHalfWhole}
-                                    : std::vector{kHalfWhole, kPhrygianDominant};
+                return toMinorBelow || fiveOfSix
+                           ? std::vector{kPhrygianDominant, kMixolydianFlat13, kHalfWhole}
+                           : std::vector{kHalfWhole, kPhrygianDominant};
             }
             if (has(8)) {
                 return {kMixolydianFlat13, kPhrygianDominant};
             }
-            if (toMinorBelow) {
+            if (toMinorBelow || fiveOfSix) {
                 return {kPhrygianDominant, kMixolydianFlat13, kMixolydian};
+            }
+            if (tritoneSubstitute || goesElsewhere) {
+                return {kLydianDominant, kMixolydian, kBebopDominant};
             }
             return {kMixolydian, kLydianDominant, kBebopDominant, kHalfWhole, kAltered};
         }
@@ -117,7 +127,7 @@ std::vector<PitchClassSet> ChordScaleChoices(const ChordSymbol& chord,
                 PositionsAbove(root, NotesOn(collection, key->tonic.PitchClass())));
         }
     }
-    for (const PitchClassSet set : ByQuality(chord.tones, next, root)) {
+    for (const PitchClassSet set : ByQuality(chord.tones, key, next, root)) {
         candidates.push_back(set);
     }
     const PitchClassSet sounding = PositionsAbove(root, chord.Notes());

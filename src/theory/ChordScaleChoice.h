@@ -14,14 +14,18 @@
 //   2. Then by quality:
 //      dominant     altered (♯5 or ♭5 with ♭9 or ♯9, "alt"): altered;
 //                   ♯11: Lydian dominant; ♯5 alone: whole tone;
-//                   ♭9 going to a minor chord a fifth below: Phrygian
-//                   dominant, Mixolydian ♭13, half-whole; ♭9 otherwise:
-//                   half-whole, Phrygian dominant;
-//                   ♭13: Mixolydian ♭13, Phrygian dominant;
-//                   going to a minor chord a fifth below: Phrygian
-//                   dominant, Mixolydian ♭13, Mixolydian;
-//                   suspended with ♭9: Phrygian; otherwise: Mixolydian,
-//                   Lydian dominant, bebop dominant, half-whole, altered
+//                   suspended: Mixolydian, with ♭9 Phrygian;
+//                   ♭9 going to a minor chord a fifth below, or on III of
+//                   a major key (V of vi): Phrygian dominant, Mixolydian
+//                   ♭13, half-whole; ♭9 otherwise: half-whole, Phrygian
+//                   dominant; ♭13: Mixolydian ♭13, Phrygian dominant;
+//                   going to a minor chord a fifth below, or on III of a
+//                   major key: Phrygian dominant, Mixolydian ♭13;
+//                   a tritone substitute (going a semitone down), or in a
+//                   major or minor key going anywhere but a fifth down (II7,
+//                   IV7, ♭VII7): Lydian dominant, then Mixolydian;
+//                   otherwise (V7, the blues): Mixolydian, Lydian
+//                   dominant, bebop dominant, half-whole, altered
 //      major        ♯11: Lydian; ♯5: Lydian augmented; otherwise Ionian,
 //                   Lydian, and for a triad Mixolydian
 //      minor        major seventh: melodic minor, harmonic minor;

@@ -23,11 +23,12 @@ constexpr double kTonicTimeWeight = 1.5;
 constexpr double kFirstChord = 0.75;
 constexpr double kLastChord = 0.25;
 constexpr double kDominantAsTonic = 0.5;
-constexpr double kCadence = 0.5;
-constexpr double kTritoneCadence = 0.4;
-constexpr double kTwoFiveOne = 0.25;
-constexpr double kMostCadences = 1.5;
+constexpr double kCadence = 0.75;
+constexpr double kTritoneCadence = 0.6;
+constexpr double kTwoFiveOne = 0.35;
+constexpr double kMostCadences = 2.0;
 constexpr double kDorianOrMixolydian = -0.4;
+constexpr double kDorianOrMixolydianHeard = -0.2;
 constexpr double kLydianOrPhrygian = -0.6;
 constexpr double kBlues = 0.3;
 constexpr double kGoesOnAsTwo = 0.5;
@@ -95,7 +96,11 @@ class KeyScore {
         double cadences = 0;
         for (std::size_t i = 0; i < chords_.size(); ++i) {
             const Sounding& chord = chords_[i];
-            fit += chord.beats * Fit(i, collection);
+            PitchClassesAboveC allowed = collection;
+            if (mode == KeyMode::Minor) {
+                allowed |= MinorRaised(chord.root, tonic);
+            }
+            fit += chord.beats * Fit(i, allowed);
             const double strength = chord.root == tonic ? TonicStrength(mode, chord.quality) : 0.0;
             tonicTime += chord.beats * strength;
             if (strength > 0) {
@@ -111,7 +116,10 @@ class KeyScore {
         if (mode == KeyMode::Blues) {
             score += kBlues;
         } else if (mode == KeyMode::Dorian || mode == KeyMode::Mixolydian) {
-            score += kDorianOrMixolydian;
+            // Unheard, their sixth or seventh leaves the key major or minor.
+            const int characteristic = mode == KeyMode::Dorian ? 9 : 10;
+            score +=
+                Heard(tonic.Up(characteristic)) ? kDorianOrMixolydianHeard : kDorianOrMixolydian;
         } else if (mode == KeyMode::Lydian || mode == KeyMode::Phrygian) {
             score += kLydianOrPhrygian;
         }
@@ -119,6 +127,26 @@ class KeyScore {
     }
 
   private:
+    bool Heard(PitchClass note) const {
+        return std::any_of(chords_.begin(), chords_.end(),
+                           [note](const Sounding& chord) { return chord.notes.Has(note); });
+    }
+
+    // A minor key's raised notes a chord on `root` may take: the leading
+    // tone on V and vii (E7 in A minor), the raised sixth and seventh on i
+    // (Am6, Am(maj7)).
+    static PitchClassesAboveC MinorRaised(PitchClass root, PitchClass tonic) {
+        PitchClassesAboveC raised;
+        const int degree = tonic.SemitonesUpTo(root);
+        if (degree == 0 || degree == 7 || degree == 11) {
+            raised.Add(tonic.Up(11));
+        }
+        if (degree == 0) {
+            raised.Add(tonic.Up(9));
+        }
+        return raised;
+    }
+
     bool BluesChords(PitchClass tonic) const {
         const auto dominantOn = [this](PitchClass root) {
             return std::any_of(chords_.begin(), chords_.end(), [root](const Sounding& chord) {
@@ -176,6 +204,14 @@ class KeyScore {
     double totalBeats_;
 };
 
+// The major or minor key on `tonic` has the same notes as `key`: A minor
+// for C major, C major for A minor or D Dorian.
+bool IsRelative(const Key& key, PitchClass tonic, KeyMode mode) {
+    return (mode == KeyMode::Major || mode == KeyMode::Minor) &&
+           NotesOn(Key{{}, mode}.Collection(), tonic) ==
+               NotesOn(key.Collection(), key.tonic.PitchClass());
+}
+
 NoteName TonicName(std::span<const Sounding> chords, const Key& key, PitchClass tonic) {
     for (const Sounding& chord : chords) {
         if (chord.root == tonic) {
@@ -229,6 +265,9 @@ std::vector<Key> FindKeys(const Progression& progression) {
             break;
         }
         Key key{{}, candidate.mode};
+        if (!keys.empty() && !IsRelative(keys.front(), candidate.tonic, candidate.mode)) {
+            continue;
+        }
         key.tonic = TonicName(chords, key, candidate.tonic);
         keys.push_back(key);
     }

@@ -261,7 +261,6 @@ TEST_F(OrvelMatch, ChordsRankTheScalesThatFitThem) {
     }
     EXPECT_EQ(others,
               "key\tC\tmajor\n"
-              "key\tD\tDorian\n"
               "chord\tDm7\tD\t-\tD F A C\t1 b3 5 b7\n"
               "chord\tG7\tG\t-\tG B D F\t1 3 5 b7\n"
               "chord\tCmaj7\tC\t-\tC E G B\t1 3 5 7\n"
@@ -278,6 +277,9 @@ TEST_F(OrvelMatch, ChordsRankTheScalesThatFitThem) {
     EXPECT_NE(best.find("best\tDiatonic\tMixolydian\tC\t2774\tC D E F G A Bb\t-\tB of G7\n"),
               std::string::npos)
         << "a best fit names the note it leaves out and its chord";
+    EXPECT_EQ(MatchOn({kMajor}, {"--chords", "Am F C G"}).out.substr(0, 24),
+              "key\tA\tminor\nkey\tC\tmajor\n")
+        << "the relative major after the key";
     const nlohmann::json json =
         nlohmann::json::parse(MatchOn({kTriad, kMajor}, {"--json", "--chords", "D/F#"}).out);
     EXPECT_EQ(json["key"], nlohmann::json::parse(R"({"tonic": "D", "mode": "major", "also": []})"));
