@@ -32,6 +32,9 @@ struct ScaleRow {
     TScale entry;  // a copy: a row outlives the result it came from
     PitchClass root;
     std::optional<Ticks> ticks;  // none: the row was found by name, not by notes
+    // The letter a window named the root by (0 C to 6 B: F♯ rather than
+    // G♭, as the key of a progression names it); none: as reads best.
+    std::optional<int> rootLetter = std::nullopt;
 
     // The scale's notes on the row's root.
     PitchClassesAboveC Notes() const { return NotesOn(entry.Notes, root); }

@@ -53,4 +53,9 @@ std::string NoteName::Display() const {
     return std::string(1, "CDEFGAB"[letter]) + DisplayAccidental(accidental);
 }
 
+NoteName NamedBy(PitchClass pitchClass, int letter) {
+    const int up = PitchClass(NaturalPitchClass(letter)).SemitonesUpTo(pitchClass);
+    return {letter, up > 6 ? up - 12 : up};
+}
+
 }  // namespace orvel

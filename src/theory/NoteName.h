@@ -34,4 +34,8 @@ std::string DisplayAccidental(int accidental);
 // The pitch class above C of a natural letter (0 C ... 6 B).
 int NaturalPitchClass(int letter);
 
+// `pitchClass` named by `letter`, with the fewest accidentals that reach it
+// (pitch class 6 by letter 3 is F♯, by letter 4 G♭).
+NoteName NamedBy(PitchClass pitchClass, int letter);
+
 }  // namespace orvel

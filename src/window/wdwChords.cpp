@@ -254,7 +254,7 @@ wdwChords::wdwChords(const std::vector<TScale>& catalogue, QWidget* parent)
     }
     connect(showInMain_, &QPushButton::clicked, this, [this] {
         if (const auto scale = SelectedScale()) {
-            emit notesRequested(progression_.Notes(), scale->root);
+            emit notesRequested(progression_.Notes(), scale->root.PitchClass());
         }
     });
     setTabOrder(line_, chordsButton);
@@ -379,28 +379,38 @@ std::optional<wdwChords::Chosen> wdwChords::SelectedScale() const {
     }
     const auto index = static_cast<std::size_t>(lastTable_->currentIndex().row());
     if (lastTable_ == best_) {
-        return index < ranked_.best.size()
-                   ? std::optional(Chosen{ranked_.best[index].entry, ranked_.best[index].root})
-                   : std::nullopt;
+        if (index >= ranked_.best.size()) {
+            return std::nullopt;
+        }
+        const BestFit& row = ranked_.best[index];
+        return Chosen{row.entry, RootName(row.root, progression_, ranked_.keys)};
     }
     const std::vector<RankedScale>* rows = lastTable_ == fits_     ? &ranked_.fits
                                            : lastTable_ == nearly_ ? &ranked_.nearly
                                                                    : nullptr;
+    std::optional<NoteName> chordRoot;
     if (rows == nullptr) {
         const auto chord = SelectedChord();
         if (!chord) {
             return std::nullopt;
         }
         rows = &ranked_.perChord[*chord];
+        chordRoot = ChordScaleRoot(
+            *progression_.items[static_cast<std::size_t>(chords_->currentRow())].chord);
     }
-    return index < rows->size() ? std::optional(Chosen{(*rows)[index].entry, (*rows)[index].root})
-                                : std::nullopt;
+    if (index >= rows->size()) {
+        return std::nullopt;
+    }
+    const RankedScale& row = (*rows)[index];
+    return Chosen{row.entry, chordRoot.value_or(RootName(row.root, progression_, ranked_.keys))};
 }
 
 ScaleRow wdwChords::RowOf(const Chosen& scale) const {
+    const PitchClass root = scale.root.PitchClass();
     return {.entry = catalogue_[scale.entry],
-            .root = scale.root,
-            .ticks = Ticks{.notes = progression_.Notes(), .chosenRoot = scale.root}};
+            .root = root,
+            .ticks = Ticks{.notes = progression_.Notes(), .chosenRoot = root},
+            .rootLetter = scale.root.letter};
 }
 
 void wdwChords::OpenDetails(QTableView& table) {

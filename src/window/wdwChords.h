@@ -33,6 +33,7 @@
 #include "platform/TableModel.h"
 #include "scales/ScaleRow.h"
 #include "scales/TScale.h"
+#include "theory/NoteName.h"
 #include "theory/Progression.h"
 #include "window/ToolWindow.h"
 
@@ -67,7 +68,7 @@ class wdwChords : public ToolWindow {
     // A scale chosen in one of the tables.
     struct Chosen {
         std::uint32_t entry;
-        PitchClass root;
+        NoteName root;  // as the table names it
     };
 
     void ShowKeyAndBestFits();

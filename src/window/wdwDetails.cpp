@@ -148,7 +148,10 @@ void wdwDetails::Show(const ScaleRow& row) {
 
 void wdwDetails::Fill() {
     const ScaleRow& row = row_;
-    spelled_ = SpellEntry(row.entry, row.root, Spelling());
+    spelled_ = row.rootLetter && Spelling() == RootSpelling::Automatic
+                   ? SpellScale(row.entry.Notes, NamedBy(row.root, *row.rootLetter),
+                                SpellAsFor(row.entry.Bank))
+                   : SpellEntry(row.entry, row.root, Spelling());
     title_->SetPlainText(Text(row.entry.Scale) + "  \u00B7  " + Text(row.entry.Bank) +
                          "  \u00B7  root " + Text(spelled_.root.Display()));
     notes_->SetPlainText(Text(spelled_.DisplayNotes()));

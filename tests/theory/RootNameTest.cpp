@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "theory/FindKey.h"
 #include "theory/RootName.h"
 
@@ -30,6 +32,15 @@ TEST(RootName, RootsReadInTheKeyTheChordsAreWrittenIn) {
             RootName(PitchClass(c.root), progression, FindKeys(progression), c.spelling).Ascii(),
             c.name)
             << c.chords << " on " << c.root;
+    }
+}
+
+TEST(NoteName, APitchClassNamedByALetterTakesTheFewestAccidentals) {
+    const std::tuple<int, int, const char*> cases[] = {
+        {6, 3, "F#"}, {6, 4, "Gb"}, {11, 0, "Cb"}, {0, 6, "B#"}, {2, 2, "Ebb"}, {9, 5, "A"},
+    };
+    for (const auto& [pitchClass, letter, name] : cases) {
+        EXPECT_EQ(NamedBy(PitchClass(pitchClass), letter).Ascii(), name);
     }
 }
 

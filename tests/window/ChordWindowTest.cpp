@@ -159,6 +159,15 @@ TEST_F(ChordWindow, APastedLeadSheetShowsItsKeyAndBestFitsFirst) {
     }
     EXPECT_EQ(Cell(chords->BestFits(), 0, 0).toStdString(), "A Major") << "F# minor's notes";
     EXPECT_EQ(Cell(chords->BestFits(), 0, 2).toStdString(), "none: holds every note");
+    // The details open on the root as the key names it: F# major, not Gb.
+    chords->Line().setPlainText("G#m7 C#7 F#maj7");
+    chords->Refresh();
+    chords->BestFits().setFocus();
+    chords->BestFits().setCurrentIndex(chords->BestFits().model()->index(0, 0));
+    QTest::keyClick(&chords->BestFits(), Qt::Key_Return);
+    ASSERT_NE(tools->Details(), nullptr);
+    EXPECT_EQ(tools->Details()->NotesText().toStdString(),
+              "F\u266F G\u266F A\u266F B C\u266F D\u266F E\u266F");
     chords->Line().setPlainText("Dm7 G7 Cmaj7 A7");
     chords->Refresh();
     EXPECT_EQ(Cell(chords->BestFits(), 0, 0).toStdString(), "C Major");
