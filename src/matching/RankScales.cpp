@@ -188,4 +188,15 @@ ChordScales RankProgression(std::span<const TScale> catalogue, const Progression
     return ranked;
 }
 
+ChordScales RankNotes(std::span<const TScale> catalogue, PitchClassesAboveC notes,
+                      const NoteWeights& weights, std::vector<Key> keys) {
+    if (notes.Empty()) {
+        return {};
+    }
+    ChordScales ranked = RankScales(catalogue, {}, notes);
+    ranked.best = RankBestFits(catalogue, weights, keys, {});
+    ranked.keys = std::move(keys);
+    return ranked;
+}
+
 }  // namespace orvel

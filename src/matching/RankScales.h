@@ -36,6 +36,7 @@
 #include "scales/PitchClass.h"
 #include "scales/TScale.h"
 #include "theory/Key.h"
+#include "theory/NoteWeights.h"
 #include "theory/Progression.h"
 
 namespace orvel {
@@ -64,5 +65,10 @@ struct ChordScales {
 // read as notes is ranked the same way, without chord roots and
 // chord-scales; nothing read gives empty lists.
 ChordScales RankProgression(std::span<const TScale> catalogue, const Progression& progression);
+
+// Notes without chords (a melody's), each weighed as `weights` says, in
+// `keys`: the best fits, and the scales that hold every note or miss one.
+ChordScales RankNotes(std::span<const TScale> catalogue, PitchClassesAboveC notes,
+                      const NoteWeights& weights, std::vector<Key> keys);
 
 }  // namespace orvel

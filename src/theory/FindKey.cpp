@@ -13,10 +13,6 @@ namespace orvel {
 
 namespace {
 
-constexpr std::array<KeyMode, 7> kModes = {KeyMode::Major,    KeyMode::Minor,  KeyMode::Dorian,
-                                           KeyMode::Phrygian, KeyMode::Lydian, KeyMode::Mixolydian,
-                                           KeyMode::Blues};
-
 // How much the evidence counts (documented in the header).
 constexpr double kFitWeight = 2.0;
 constexpr double kTonicTimeWeight = 1.5;
@@ -204,14 +200,6 @@ class KeyScore {
     double totalBeats_;
 };
 
-// The major or minor key on `tonic` has the same notes as `key`: A minor
-// for C major, C major for A minor or D Dorian.
-bool IsRelative(const Key& key, PitchClass tonic, KeyMode mode) {
-    return (mode == KeyMode::Major || mode == KeyMode::Minor) &&
-           NotesOn(Key{{}, mode}.Collection(), tonic) ==
-               NotesOn(key.Collection(), key.tonic.PitchClass());
-}
-
 NoteName TonicName(std::span<const Sounding> chords, const Key& key, PitchClass tonic) {
     for (const Sounding& chord : chords) {
         if (chord.root == tonic) {
@@ -246,7 +234,7 @@ std::vector<Key> FindKeys(const Progression& progression) {
     };
     std::vector<Scored> scored;
     for (int tonic = 0; tonic < kPositionCount; ++tonic) {
-        for (const KeyMode mode : kModes) {
+        for (const KeyMode mode : kKeyModes) {
             scored.push_back({PitchClass(tonic), mode, score.Of(PitchClass(tonic), mode)});
         }
     }
@@ -265,7 +253,8 @@ std::vector<Key> FindKeys(const Progression& progression) {
             break;
         }
         Key key{{}, candidate.mode};
-        if (!keys.empty() && !IsRelative(keys.front(), candidate.tonic, candidate.mode)) {
+        if (!keys.empty() &&
+            !IsRelativeKey(Key{NamedBy(candidate.tonic, 0), candidate.mode}, keys.front())) {
             continue;
         }
         key.tonic = TonicName(chords, key, candidate.tonic);

@@ -59,4 +59,11 @@ bool Key::HasMinorThird() const {
     return HasPosition(Collection(), 3) && !HasPosition(Collection(), 4);
 }
 
+bool IsRelativeKey(const Key& candidate, const Key& key) {
+    return (candidate.mode == KeyMode::Major || candidate.mode == KeyMode::Minor) &&
+           candidate.tonic.PitchClass() != key.tonic.PitchClass() &&
+           NotesOn(candidate.Collection(), candidate.tonic.PitchClass()) ==
+               NotesOn(key.Collection(), key.tonic.PitchClass());
+}
+
 }  // namespace orvel

@@ -4,6 +4,7 @@
 // A key as a musician names it: a tonic and a mode ("C major", "A minor",
 // "D Dorian", "F blues").
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,10 @@
 namespace orvel {
 
 enum class KeyMode { Major, Minor, Dorian, Phrygian, Lydian, Mixolydian, Blues };
+
+inline constexpr std::array kKeyModes{KeyMode::Major,    KeyMode::Minor,  KeyMode::Dorian,
+                                      KeyMode::Phrygian, KeyMode::Lydian, KeyMode::Mixolydian,
+                                      KeyMode::Blues};
 
 struct Key {
     NoteName tonic;
@@ -35,5 +40,9 @@ struct Key {
 
     friend bool operator==(const Key&, const Key&) = default;
 };
+
+// `candidate` is the major or minor key with the notes of `key` on another
+// tonic: A minor for C major, C major for A minor or D Dorian.
+bool IsRelativeKey(const Key& candidate, const Key& key);
 
 }  // namespace orvel
