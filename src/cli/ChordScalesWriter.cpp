@@ -79,7 +79,8 @@ std::vector<std::string> LeftOut(const ChordAnswers& answers, const BestFit& row
     std::vector<std::string> notes;
     for (const PitchClass note : row.leftOut.Members()) {
         if (const auto holder = answers.progression.FirstWith(note)) {
-            notes.push_back(holder->note.Ascii() + " of " + holder->item->text);
+            notes.push_back(holder->item->chord ? holder->note.Ascii() + " of " + holder->item->text
+                                                : holder->note.Ascii());
         }
     }
     return notes;
@@ -151,6 +152,11 @@ std::optional<SpelledScale> FirstBestFit(const ChordAnswers& answers) {
 
 void WriteChordScalesJson(const ChordAnswers& answers, std::ostream& out,
                           const std::optional<Neck>& neck) {
+    out << ChordScalesJson(answers, neck).dump(-1, ' ', false, Json::error_handler_t::replace)
+        << '\n';
+}
+
+Json ChordScalesJson(const ChordAnswers& answers, const std::optional<Neck>& neck) {
     Json json;
     const std::vector<Key>& keys = answers.ranked.keys;
     json["key"] = nullptr;
@@ -204,7 +210,7 @@ void WriteChordScalesJson(const ChordAnswers& answers, std::ostream& out,
         const std::optional<SpelledScale> first = FirstBestFit(answers);
         json["fretboard"] = first ? NeckJson(*first, *neck) : Json(nullptr);
     }
-    out << json.dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
+    return json;
 }
 
 }  // namespace orvel::cli

@@ -13,7 +13,8 @@
 //   nearly<TAB>bank<TAB>scale<TAB>root<TAB>set<TAB>missing note
 //   chord-scale<TAB>symbol<TAB>bank<TAB>scale<TAB>root<TAB>set<TAB>added notes<TAB>fits or -
 // A best row's "also" is its other names joined by ", ", its "left out"
-// the notes it lacks and a chord each comes from ("C# of A7, G# of E7"),
+// the notes it lacks and a chord each comes from ("C# of A7, G# of E7";
+// a note of a line of notes alone),
 // either "-" when there are none.
 // JSON: {"key": {"tonic", "mode", "also": [{"tonic", "mode"}]} or null,
 // "chords": [{"symbol", "root", "bass", "notes", "intervals"}], "best":
@@ -29,6 +30,7 @@
 // object gains "fretboard": the first best fit on that neck, as NeckJson
 // writes it, or null when there is none.
 
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <ostream>
 #include <span>
@@ -50,6 +52,9 @@ struct ChordAnswers {
 void WriteChordScalesTabSeparated(const ChordAnswers& answers, std::ostream& out);
 void WriteChordScalesJson(const ChordAnswers& answers, std::ostream& out,
                           const std::optional<Neck>& neck = std::nullopt);
+// The JSON object WriteChordScalesJson writes.
+nlohmann::ordered_json ChordScalesJson(const ChordAnswers& answers,
+                                       const std::optional<Neck>& neck);
 
 // The first best fit, spelled from its root as the answers name it.
 std::optional<SpelledScale> FirstBestFit(const ChordAnswers& answers);

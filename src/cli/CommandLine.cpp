@@ -67,6 +67,10 @@ struct RawArguments {
     std::string tempo;
     std::optional<std::string> chords;
     std::optional<std::string> find;
+    std::optional<std::string> melody;
+    std::vector<std::string> tracks;
+    std::string bars;
+    std::string threshold;
     std::optional<std::string> fretboard;
     std::string frets;
     bool leftHanded = false;
@@ -92,9 +96,9 @@ void Describe(CLI::App& app, RawArguments& raw) {
     app.add_flag("--spell", raw.spell,
                  "add each scale's notes spelled from the row's root, and their intervals");
     app.add_flag("--sharps", raw.sharps,
-                 "with --spell or --chords: name roots on black keys with sharps");
+                 "with --spell, --chords or --melody: name roots on black keys with sharps");
     app.add_flag("--flats", raw.flats,
-                 "with --spell or --chords: name roots on black keys with flats");
+                 "with --spell, --chords or --melody: name roots on black keys with flats");
     app.add_flag("--play", raw.play,
                  "play the first row's scale up and down from its root, then exit");
     app.add_option("--wav", raw.wav, "write that playing to a WAV file instead")->type_name("FILE");
@@ -114,6 +118,19 @@ void Describe(CLI::App& app, RawArguments& raw) {
                    "list the scales whose name or bank holds these words (\"blues\", "
                    "\"minor harmonic\"), as Find Scale does; \"\" lists every scale")
         ->type_name("TEXT");
+    app.add_option("--melody", raw.melody,
+                   "the key, best fits and sections of a melody in a MIDI or MusicXML file (.mid, "
+                   ".musicxml, .xml, .mxl) instead")
+        ->type_name("FILE");
+    app.add_option("--track", raw.tracks,
+                   "with --melody: only this track or part, counted from 1 (again for more)")
+        ->type_name("N");
+    app.add_option("--bars", raw.bars, "with --melody: only bars A to B (\"9-16\")")
+        ->type_name("A-B");
+    app.add_option("--threshold", raw.threshold,
+                   "with --melody: leave out notes with less than P % of the weight (default: " +
+                       std::to_string(static_cast<int>(MelodyQuery::kDefaultThreshold * 100)) + ")")
+        ->type_name("P");
     app.add_option("--fretboard", raw.fretboard,
                    "also print the first row's scale on the neck of this instrument: a name "
                    "(guitar, bass, ukulele, ... see below) or the open strings, bass side "
@@ -147,6 +164,51 @@ std::string UsageMessage(const CLI::ParseError& error) {
     return what;
 }
 
+std::variant<MelodyRequest, UsageError> CheckMelody(const RawArguments& raw) {
+    MelodyRequest melody;
+    melody.file = *raw.melody;
+    for (const std::string& track : raw.tracks) {
+        const auto number = ParseWhole(track, 1, 9999);
+        if (!number) {
+            return UsageError{"--track needs a track number from 1, not: " + track};
+        }
+        melody.tracks.push_back(static_cast<std::size_t>(*number));
+    }
+    if (!raw.bars.empty()) {
+        const std::size_t dash = raw.bars.find('-');
+        const auto first = ParseWhole(raw.bars.substr(0, dash), 1, 1'000'000);
+        const auto last =
+            dash == std::string::npos ? first : ParseWhole(raw.bars.substr(dash + 1), 1, 1'000'000);
+        if (!first || !last || *last < *first) {
+            return UsageError{"--bars needs the first and last bar, such as 9-16, not: " +
+                              raw.bars};
+        }
+        melody.firstBar = *first;
+        melody.lastBar = *last;
+    }
+    if (!raw.threshold.empty()) {
+        std::string percent = raw.threshold;
+        if (percent.ends_with('%')) {
+            percent.pop_back();
+        }
+        double share = -1;
+        try {
+            std::size_t used = 0;
+            share = std::stod(percent, &used) / 100;
+            if (used != percent.size()) {
+                share = -1;
+            }
+        } catch (const std::exception&) {
+        }
+        if (!(share >= 0 && share <= 1)) {
+            return UsageError{"--threshold needs a percentage from 0 to 100, not: " +
+                              raw.threshold};
+        }
+        melody.threshold = share;
+    }
+    return melody;
+}
+
 Command Check(const RawArguments& raw, const std::vector<std::string>& unknown, bool setGiven) {
     if (!unknown.empty()) {
         return UsageError{"unknown option: " + unknown.front()};
@@ -166,8 +228,9 @@ Command Check(const RawArguments& raw, const std::vector<std::string>& unknown, 
     if (raw.sharps && raw.flats) {
         return UsageError{"give --sharps or --flats, not both"};
     }
-    if ((raw.sharps || raw.flats) && !raw.spell && !raw.chords) {
-        return UsageError{"--sharps and --flats name the notes of --spell or --chords: give one"};
+    if ((raw.sharps || raw.flats) && !raw.spell && !raw.chords && !raw.melody) {
+        return UsageError{
+            "--sharps and --flats name the notes of --spell, --chords or --melody: give one"};
     }
     const RootSpelling roots = raw.sharps  ? RootSpelling::Sharps
                                : raw.flats ? RootSpelling::Flats
@@ -233,16 +296,26 @@ Command Check(const RawArguments& raw, const std::vector<std::string>& unknown, 
         }
         request.querySet |= PositionBit(request.root.SemitonesUpTo(*pitchClass));
     }
-    if (raw.find) {
-        if (!raw.notes.empty() || setGiven || raw.chords) {
-            return UsageError{"give notes, --set, --chords or --find, one of them"};
+    const int questions = (!raw.notes.empty() || setGiven) + raw.chords.has_value() +
+                          raw.find.has_value() + raw.melody.has_value();
+    if (questions > 1) {
+        return UsageError{"give notes, --set, --chords, --find or --melody, one of them"};
+    }
+    if ((!raw.tracks.empty() || !raw.bars.empty() || !raw.threshold.empty()) && !raw.melody) {
+        return UsageError{
+            "--track, --bars and --threshold choose what of --melody to hear: give it too"};
+    }
+    if (raw.melody) {
+        auto melody = CheckMelody(raw);
+        if (const auto* error = std::get_if<UsageError>(&melody)) {
+            return *error;
         }
+        request.melody = std::get<MelodyRequest>(std::move(melody));
+    }
+    if (raw.find) {
         request.find = raw.find;
     }
     if (raw.chords) {
-        if (!raw.notes.empty() || setGiven) {
-            return UsageError{"give notes, --set, --chords or --find, one of them"};
-        }
         Progression progression = ReadProgression(*raw.chords, ReadAs::Chords);
         for (const ProgressionItem& item : progression.items) {
             if (!item.Read()) {

@@ -7,28 +7,41 @@
 //               [--roots-in-list-only] [--json] [--spell] [--sharps | --flats]
 //               [--play | --wav FILE] [--tempo BPM]
 //               [--fretboard TUNING [--frets N] [--left-handed]]
-//               (NOTE... | --set N | --chords "CHORD..." | --find TEXT)
+//               (NOTE... | --set N | --chords "CHORD..." | --find TEXT |
+//                --melody FILE [--track N]... [--bars A-B] [--threshold P])
 //
 // A NOTE is a note name as ParseNoteName reads it (C#, Db, F♯, B♭, Bbb,
 // C##), or one of the window's twelve note names as they stand ("C# / Db").
 // Options take their value as the next argument or after "=" (--root=D).
 
+#include <climits>
 #include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "audio/Tempo.h"
 #include "cli/NeckWriter.h"
 #include "cli/RowSpelling.h"
 #include "matching/NoteNameTable.h"
+#include "matching/RankMelody.h"
 #include "scales/PitchClassSet.h"
 #include "theory/Progression.h"
 #include "theory/SpelledScale.h"
 
 namespace orvel::cli {
+
+// A melody file to answer for, and which of it.
+struct MelodyRequest {
+    std::filesystem::path file;
+    std::vector<std::size_t> tracks;  // counted from 1; every track when empty
+    int firstBar = 1;
+    int lastBar = INT_MAX;
+    double threshold = MelodyQuery::kDefaultThreshold;  // a share, 0 to 1
+};
 
 struct MatchRequest {
     std::optional<std::filesystem::path> catalogue;  // the program's own when absent
@@ -39,7 +52,7 @@ struct MatchRequest {
     bool json = false;
     // Spell the rows so; nothing without --spell.
     std::optional<RowSpelling> spell;
-    // Roots on black keys in the answers for --chords (--sharps, --flats).
+    // Roots on black keys in the answers for --chords and --melody (--sharps, --flats).
     RootSpelling chordRoots = RootSpelling::Automatic;
     bool play = false;                         // play the first row's scale
     std::optional<std::filesystem::path> wav;  // or write it to this file
@@ -47,6 +60,7 @@ struct MatchRequest {
     std::optional<Progression> progression;    // rank the scales for these chords
     std::optional<Neck> neck;                  // show the first row's scale on it
     std::optional<std::string> find;           // list the scales found by these words instead
+    std::optional<MelodyRequest> melody;       // rank the scales for this melody instead
 };
 
 struct ShowHelp {

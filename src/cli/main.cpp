@@ -16,11 +16,15 @@
 #include "audio/WavFile.h"
 #include "cli/ChordScalesWriter.h"
 #include "cli/CommandLine.h"
+#include "cli/MelodyWriter.h"
 #include "cli/ResultWriter.h"
 #include "matching/FindScales.h"
 #include "matching/MatchScales.h"
 #include "matching/NoteNameTable.h"
+#include "matching/RankMelody.h"
 #include "matching/RankScales.h"
+#include "musicfiles/MusicFileError.h"
+#include "musicfiles/ReadMusicFile.h"
 #include "scales/LoadScales.h"
 #include "scales/ProgramFolder.h"
 #include "version/Version.h"
@@ -117,6 +121,21 @@ int PlayFirstRow(const orvel::TMatchResult& result, const orvel::cli::MatchReque
     return PlayScale(result.EntryNotes(*first), result.RootPitchClass(*first), request);
 }
 
+// Finishes the output, then with --play or --wav plays the first best fit.
+int PlayFirstBestFit(const orvel::ChordScales& ranked, const std::vector<orvel::TScale>& catalogue,
+                     const orvel::cli::MatchRequest& request) {
+    const int written = Finish();
+    if (written != 0 || (!request.play && !request.wav)) {
+        return written;
+    }
+    if (ranked.best.empty()) {
+        std::cerr << "orvel-match: no scale to play\n";
+        return 0;
+    }
+    const orvel::BestFit& first = ranked.best.front();
+    return PlayScale(catalogue[first.entry].Notes, first.root, request);
+}
+
 // The answers for a progression, and with --play or --wav the first best
 // fit.
 int RankChords(const orvel::Progression& progression, const std::vector<orvel::TScale>& catalogue,
@@ -132,16 +151,50 @@ int RankChords(const orvel::Progression& progression, const std::vector<orvel::T
             WriteNeckOf(orvel::cli::FirstBestFit(answers), *request.neck);
         }
     }
-    const int written = Finish();
-    if (written != 0 || (!request.play && !request.wav)) {
-        return written;
+    return PlayFirstBestFit(ranked, catalogue, request);
+}
+
+// The answers for a melody file, and with --play or --wav the first best
+// fit; a file that cannot be read is said with what is wrong with it.
+int RankMelodyFile(const orvel::cli::MelodyRequest& asked,
+                   const std::vector<orvel::TScale>& catalogue,
+                   const orvel::cli::MatchRequest& request) {
+    orvel::Melody melody;
+    try {
+        melody = orvel::ReadMusicFile(asked.file);
+    } catch (const orvel::MusicFileError& error) {
+        std::cerr << "orvel-match: cannot read " << asked.file.string() << ": " << error.what()
+                  << "\n";
+        return kUsageError;
     }
-    if (ranked.best.empty()) {
-        std::cerr << "orvel-match: no scale to play\n";
-        return 0;
+    if (melody.truncated) {
+        std::cerr << "orvel-match: only the first " << orvel::Melody::kMostNotes << " notes of "
+                  << asked.file.string() << " were read\n";
     }
-    const orvel::BestFit& first = ranked.best.front();
-    return PlayScale(catalogue[first.entry].Notes, first.root, request);
+    orvel::MelodyQuery query;
+    for (const std::size_t track : asked.tracks) {
+        if (track > melody.parts.size()) {
+            std::cerr << "orvel-match: --track " << track << ": " << asked.file.string() << " has "
+                      << melody.parts.size() << " tracks with notes\n";
+            return kUsageError;
+        }
+        query.span.parts.push_back(track - 1);
+    }
+    query.span.firstBar = asked.firstBar;
+    query.span.lastBar = asked.lastBar;
+    query.threshold = asked.threshold;
+    const orvel::MelodyAnswer answer = orvel::RankMelody(catalogue, melody, query);
+    const orvel::cli::MelodyAnswers answers{melody, catalogue, answer, request.chordRoots};
+    std::ios::sync_with_stdio(false);
+    if (request.json) {
+        orvel::cli::WriteMelodyJson(answers, std::cout, request.neck);
+    } else {
+        orvel::cli::WriteMelodyTabSeparated(answers, std::cout);
+        if (request.neck) {
+            WriteNeckOf(orvel::cli::FirstBestFit(answers), *request.neck);
+        }
+    }
+    return PlayFirstBestFit(answer.scales, catalogue, request);
 }
 
 int Match(const orvel::cli::MatchRequest& request) {
@@ -154,6 +207,9 @@ int Match(const orvel::cli::MatchRequest& request) {
     }
     if (request.progression) {
         return RankChords(*request.progression, load.scales, request);
+    }
+    if (request.melody) {
+        return RankMelodyFile(*request.melody, load.scales, request);
     }
     if (request.find) {
         std::ios::sync_with_stdio(false);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "musicfiles/ReadMusicFile.h"
 
+#include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <string_view>
 #include <system_error>
@@ -58,6 +60,15 @@ Melody ReadMusicFile(const std::filesystem::path& path) {
     const std::string extension = path.extension().string();
     if (extension == ".mid" || extension == ".midi" || extension == ".smf" || extension == ".kar") {
         return ReadMidiFile(bytes);
+    }
+    // XML starts with "<" once a byte order mark and white space are past;
+    // in UTF-16 every other byte is zero.
+    const auto first = std::find_if(bytes.begin(), bytes.end(), [](std::uint8_t byte) {
+        return byte != 0 && byte != 0xEF && byte != 0xBB && byte != 0xBF && byte != 0xFE &&
+               byte != 0xFF && !std::isspace(byte);
+    });
+    if (first == bytes.end() || *first != '<') {
+        throw MusicFileError("it is neither a MIDI file nor a MusicXML score");
     }
     return ReadMusicXml({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
 }

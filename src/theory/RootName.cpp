@@ -14,12 +14,16 @@ NoteName RootName(PitchClass root, const Progression& progression, std::span<con
             return chord->root;
         }
     }
-    if (keys.empty() || automatic.accidental == 0) {
+    if (automatic.accidental == 0) {
         return automatic;
     }
-    const SpelledScale key = SpellScale(keys.front().Collection(), keys.front().tonic);
-    const auto degree = key.DegreeOf(root);
-    return degree ? key.notes[*degree] : automatic;
+    for (const Key& key : keys) {
+        const SpelledScale scale = SpellScale(key.Collection(), key.tonic);
+        if (const auto degree = scale.DegreeOf(root)) {
+            return scale.notes[*degree];
+        }
+    }
+    return automatic;
 }
 
 NoteName ChordScaleRoot(const ChordSymbol& chord, RootSpelling spelling) {

@@ -7,7 +7,8 @@
 //   2. a chord's root as the first chord on it is written (so the key's
 //      tonic as the key names it);
 //   3. a white key by its letter;
-//   4. a note of the key as the key's scale spells it;
+//   4. a note of the key as the key's scale spells it (of the first of the
+//      keys given that holds it: a melody's sections have keys of their own);
 //   5. else as a scale on it reads best (SpelledScale.h).
 // Without a key (notes read, not chords), rule 4 is left out.
 
@@ -21,7 +22,7 @@
 
 namespace orvel {
 
-// `keys` best first (FindKey.h).
+// `keys` best first (FindKey.h), then any others the piece passes through.
 NoteName RootName(PitchClass root, const Progression& progression, std::span<const Key> keys,
                   RootSpelling spelling = RootSpelling::Automatic);
 

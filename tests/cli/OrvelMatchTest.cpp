@@ -13,8 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "support/MidiFileWriter.h"
 #include "support/StalledSoundServer.h"
 #include "support/TempFolder.h"
+#include "support/Tunes.h"
 
 namespace orvel {
 namespace {
@@ -105,7 +107,17 @@ TEST_F(OrvelMatch, UsageErrorsNameTheBadArgument) {
         {{"--left-handed", "C"}, "shape the neck of --fretboard: give it too"},
         {{"--fretboard", "bass", "--frets", "11", "C"}, "from 12 to 24, not: 11"},
         {{"--frets", "12", "C"}, "shape the neck of --fretboard: give it too"},
-        {{"--chords", "C", "--set", "3"}, "give notes, --set, --chords or --find, one of them"},
+        {{"--chords", "C", "--set", "3"},
+         "give notes, --set, --chords, --find or --melody, one of them"},
+        {{"--melody", "a.mid", "--chords", "C"}, "one of them"},
+        {{"--track", "1", "C"}, "choose what of --melody to hear: give it too"},
+        {{"--melody", "a.mid", "--track", "0"}, "--track needs a track number from 1, not: 0"},
+        {{"--melody", "a.mid", "--bars", "9-5"},
+         "--bars needs the first and last bar, such as 9-16, not: 9-5"},
+        {{"--melody", "a.mid", "--bars", "x"}, "not: x"},
+        {{"--melody", "a.mid", "--threshold", "101"},
+         "--threshold needs a percentage from 0 to 100, not: 101"},
+        {{"--melody", "a.mid", "--threshold", "5x"}, "not: 5x"},
         {{"--find", "blues", "C"}, "one of them"},
         {{"Dm7", "G7"}, "\"Dm7\" looks like a chord: use --chords \"Dm7 G7\""},
         {{"C", "E", "Am"}, "\"Am\" looks like a chord: use --chords \"C E Am\""},
@@ -303,6 +315,86 @@ TEST_F(OrvelMatch, ChordsRankTheScalesThatFitThem) {
     ASSERT_EQ(MatchOn({kMixolydian}, {"--chords", "G7 C", "--wav", wav.string()}).exitCode, 0);
     EXPECT_EQ(Shell(Quote(ORVEL_FIRST_PITCH) + " " + Quote(wav.string())).out, "67\n")
         << "G Mixolydian, the first best fit, from G4";
+}
+
+TEST_F(OrvelMatch, MelodyFilesAnswerWithTheKeyBestFitsAndSections) {
+    // Eight bars in C major on a first track, eight in G major on a second.
+    const Melody inC = testing_support::TuneOf(
+        "C4 E4 G4 E4 | F4 D4 B3 D4 | C4 E4 G4 C5 | A4 F4 D4 F4 | E4 C4 G4 E4 | F4 A4 D4 B3 | D4 F4 "
+        "G4 B3 | C4/4");
+    Melody inG = testing_support::TuneOf(
+        "G4 B4 D5 B4 | C5 A4 F#4 A4 | G4 B4 D5 G5 | E5 C5 A4 C5 | B4 G4 D5 B4 | C5 E5 A4 F#4 | A4 "
+        "C5 D5 F#4 | G4/4");
+    for (MelodyNote& note : inG.notes) {
+        note.start += 32;
+    }
+    const testing_support::Bytes file = testing_support::MidiFile(
+        {testing_support::NoteTrack(inC), testing_support::NoteTrack(inG, 1)});
+    const std::string path =
+        folder.Write("tune.mid", std::string(file.begin(), file.end())).string();
+
+    const Outcome both = Match({"--melody", path, "--json"});
+    ASSERT_EQ(both.exitCode, 0) << both.err;
+    const auto json = nlohmann::json::parse(both.out);
+    EXPECT_EQ(json["parts"].size(), 2u);
+    EXPECT_EQ(json["parts"][1]["notes"], 29);
+    ASSERT_EQ(json["profile"].size(), 12u);
+    EXPECT_GT(json["profile"][0].get<double>(), json["profile"][1].get<double>());
+    EXPECT_EQ(json["kept"], "C D E F F# G A B");
+    ASSERT_EQ(json["sections"].size(), 2u);
+    EXPECT_EQ(json["sections"][0]["bars"], nlohmann::json::parse("[1, 8]"));
+    EXPECT_EQ(json["sections"][0]["key"]["tonic"], "C");
+    EXPECT_EQ(json["sections"][1]["key"]["tonic"], "G");
+    EXPECT_EQ(json["sections"][1]["key"]["mode"], "major");
+    for (const char* field : {"key", "best", "fits", "nearly"}) {
+        EXPECT_TRUE(json.contains(field)) << field;
+    }
+
+    const struct {
+        std::vector<std::string> choice;
+        const char* key;
+        const char* best;
+    } choices[] = {
+        {{"--track", "2"}, "key\tG\tmajor\n", "best\tMajor Modes\tMajor\tG\t"},
+        {{"--bars", "1-8"}, "key\tC\tmajor\n", "best\tMajor Modes\tMajor\tC\t"},
+        {{"--bars", "9-16", "--threshold", "0"},
+         "key\tG\tmajor\n",
+         "best\tMajor Modes\tMajor\tG\t"},
+    };
+    for (const auto& c : choices) {
+        std::vector<std::string> arguments{"--melody", path};
+        arguments.insert(arguments.end(), c.choice.begin(), c.choice.end());
+        const Outcome run = Match(arguments);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_NE(run.out.find(c.key), std::string::npos) << c.choice.back() << "\n"
+                                                          << run.out.substr(0, 400);
+        EXPECT_NE(run.out.find(c.best), std::string::npos) << c.choice.back();
+    }
+    const Outcome third = Match({"--melody", path, "--track", "3"});
+    EXPECT_EQ(third.exitCode, 2);
+    EXPECT_NE(third.err.find("has 2 tracks"), std::string::npos) << third.err;
+}
+
+TEST_F(OrvelMatch, AMelodyFileThatCannotBeReadIsNamedWithWhatIsWrong) {
+    const testing_support::Bytes cut =
+        testing_support::MidiFile({{{0, {0x90, 60, 90}}, {480, {0x80, 60, 0}}}});
+    const struct {
+        const char* name;
+        std::string bytes;
+        const char* says;
+    } cases[] = {
+        {"cut.mid", std::string(cut.begin(), cut.end() - 3), "past the end of the file"},
+        {"empty.musicxml", "", "the file is empty"},
+        {"notes.txt", "C D E", "neither a MIDI file nor a MusicXML score"},
+    };
+    for (const auto& c : cases) {
+        const std::string path = folder.Write(c.name, c.bytes).string();
+        const Outcome run = Match({"--melody", path});
+        EXPECT_EQ(run.exitCode, 2) << c.name;
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find("cannot read " + path + ": "), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+    }
 }
 
 TEST_F(OrvelMatch, FindListsTheScalesWhoseNameOrBankHoldsEveryWord) {
