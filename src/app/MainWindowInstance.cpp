@@ -72,7 +72,8 @@ wdwMain& MainWindowInstance(const wdwMain::Services& services) {
     }
     auto* window = new wdwMain(services);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    new ToolWindows(*window, *services.playback, services.showMessage);  // the window owns it
+    new ToolWindows(*window, *services.playback, services.showMessage,
+                    services.midi);  // the window owns it
     window->Open();
     new AfterFirstPaint(*window, [midi = services.midi] { midi->Start(); });
     return *window;

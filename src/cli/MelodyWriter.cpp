@@ -8,7 +8,6 @@
 
 #include "cli/ChordScalesWriter.h"
 #include "theory/Progression.h"
-#include "theory/RootName.h"
 
 namespace orvel::cli {
 
@@ -16,18 +15,8 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// The kept notes as a line of notes spelled in the key, so that the
-// answers name them as they name a line of notes typed.
 Progression KeptLine(const MelodyAnswers& answers) {
-    std::vector<Key> keys = answers.answer.scales.keys;
-    for (const MelodySection& section : answers.answer.sections) {
-        keys.insert(keys.end(), section.keys.begin(), section.keys.end());
-    }
-    std::string line;
-    for (const PitchClass note : answers.answer.kept.Members()) {
-        line += RootName(note, Progression{}, keys, answers.roots).Ascii() + " ";
-    }
-    return ReadProgression(line, ReadAs::Notes);
+    return KeptNotesLine(answers.answer, answers.roots);
 }
 
 std::string KeptNames(const Progression& kept) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "theory/MelodyKey.h"
+#include "theory/RootName.h"
 
 namespace orvel {
 
@@ -48,6 +49,18 @@ MelodyAnswer RankMelody(std::span<const TScale> catalogue, const Melody& melody,
                               FindMelodyKeys(melody, query.span, answer.profile));
     answer.sections = Sections(melody, query);
     return answer;
+}
+
+Progression KeptNotesLine(const MelodyAnswer& answer, RootSpelling spelling) {
+    std::vector<Key> keys = answer.scales.keys;
+    for (const MelodySection& section : answer.sections) {
+        keys.insert(keys.end(), section.keys.begin(), section.keys.end());
+    }
+    std::string line;
+    for (const PitchClass note : answer.kept.Members()) {
+        line += RootName(note, Progression{}, keys, spelling).Ascii() + " ";
+    }
+    return ReadProgression(line, ReadAs::Notes);
 }
 
 }  // namespace orvel

@@ -14,6 +14,8 @@
 #include "scales/TScale.h"
 #include "theory/Melody.h"
 #include "theory/MelodyProfile.h"
+#include "theory/Progression.h"
+#include "theory/SpelledScale.h"
 
 namespace orvel {
 
@@ -45,5 +47,12 @@ struct MelodyAnswer {
 
 MelodyAnswer RankMelody(std::span<const TScale> catalogue, const Melody& melody,
                         const MelodyQuery& query);
+
+// The kept notes as a line of notes (Progression.h), each spelled as the
+// first of the keys the piece passes through that holds it names it (the
+// whole piece's, then the sections'; RootName.h), so that the answers name
+// them as they name a line of notes typed.
+Progression KeptNotesLine(const MelodyAnswer& answer,
+                          RootSpelling spelling = RootSpelling::Automatic);
 
 }  // namespace orvel

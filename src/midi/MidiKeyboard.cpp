@@ -82,6 +82,9 @@ void MidiKeyboard::TakeQueued() {
         events.swap(queued_);
         taking_ = false;
     }
+    if (!events.empty()) {
+        emit eventsTaken(events);
+    }
     bool changed = false;
     for (const MidiEvent& event : events) {
         changed = held_.Take(event) || changed;

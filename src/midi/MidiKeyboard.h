@@ -60,6 +60,8 @@ class MidiKeyboard : public QObject {
   signals:
     // The query changed: its pitch classes, and that of its lowest note.
     void notesPlayed(orvel::PitchClassesAboveC notes, orvel::PitchClass lowest);
+    // The events of the messages taken, in order, as they are taken.
+    void eventsTaken(const std::vector<orvel::MidiEvent>& events);
     // The input was found gone.
     void inputLost();
 

@@ -116,6 +116,8 @@ void MainMenuBar::EditMenu() {
 MainMenuBar::ToolsEntries MainMenuBar::ToolsMenu() {
     MenuItem* chords = MakeCommand("ToolsChords", "Scales for &Chords\u2026", QAction::NoRole);
     chords->SetKeyboardShortcut("Ctrl+K");
+    MenuItem* melody = MakeCommand("ToolsMelody", "Scales for a &Melody\u2026", QAction::NoRole);
+    melody->SetKeyboardShortcut("Ctrl+M");
     MenuItem* find = MakeCommand("ToolsFindScale", "&Find Scale\u2026", QAction::NoRole);
     find->SetKeyboardShortcut("Ctrl+F");
     MenuItem* fretboard = MakeCommand("ToolsFretboard", "Fret&board", QAction::NoRole);
@@ -130,14 +132,15 @@ MainMenuBar::ToolsEntries MainMenuBar::ToolsMenu() {
         MakeCommand("ToolsLowestNoteRoot", "&Lowest Note Sets the Root", QAction::NoRole);
     lowest->setCheckable(true);
     // Their shortcuts work from the tool windows too, which have no menu bar.
-    for (MenuItem* entry : {chords, find, fretboard}) {
+    for (MenuItem* entry : {chords, melody, find, fretboard}) {
         entry->setShortcutContext(Qt::ApplicationShortcut);
     }
     MenuItem* tools = AppendMenu("ToolsMenu", "&Tools");
-    for (MenuItem* entry : {chords, find, fretboard, separator, midi, lowest}) {
+    for (MenuItem* entry : {chords, melody, find, fretboard, separator, midi, lowest}) {
         tools->Append(entry);
     }
     return {.chords = chords,
+            .melody = melody,
             .findScale = find,
             .fretboard = fretboard,
             .midiInput = midi,

@@ -27,6 +27,7 @@ class MainMenuBar : public QMenuBar {
     // The entries of Tools and Help, made with the bar.
     struct ToolsEntries {
         MenuItem* chords;
+        MenuItem* melody;
         MenuItem* findScale;
         MenuItem* fretboard;
         MenuItem* midiInput;  // a submenu, filled by whoever listens to MIDI

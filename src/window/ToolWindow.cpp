@@ -8,6 +8,12 @@
 
 namespace orvel {
 
+namespace {
+
+constexpr int kNameColumnWidth = 125;
+
+}  // namespace
+
 ToolWindow::ToolWindow(const QString& objectName, const QString& title, QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(objectName);
@@ -38,6 +44,31 @@ QTableView* MakeScaleTable(const QString& name, TableModel& model, QWidget* pare
     table->setToolTip("Double-click or Enter: the scale in detail");
     table->setItemDelegate(new AccidentalsDelegate(table));
     return table;
+}
+
+AccidentalsLabel* MakeKeyLabel(QWidget* parent) {
+    auto* key = new AccidentalsLabel(parent);
+    key->setAccessibleName("Key");
+    QFont font = key->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.2);
+    key->setFont(font);
+    key->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return key;
+}
+
+void FillScaleTable(QTableView& table, QLabel& caption, const QString& title,
+                    std::shared_ptr<ListRows> rows) {
+    const std::size_t count = rows ? rows->RowCount() : 0;
+    caption.setText(count == 0 ? title : QString("%1 (%2)").arg(title).arg(count));
+    auto& model = dynamic_cast<TableModel&>(*table.model());
+    model.SetRows(std::move(rows));
+    // The widths of what shows first; long names give way, so that the
+    // root and the notes stay in view, and show in full as their tooltips.
+    table.resizeColumnsToContents();
+    for (const int column : {0, 1}) {
+        table.setColumnWidth(column, std::min(table.columnWidth(column), kNameColumnWidth));
+    }
 }
 
 }  // namespace orvel

@@ -9,10 +9,14 @@
 // a row at a time, over a TableModel, with readable accidentals; Enter or
 // a double-click on a row activates it.
 
+#include <QLabel>
 #include <QString>
 #include <QTableView>
 #include <QWidget>
+#include <memory>
 
+#include "platform/AccidentalsLabel.h"
+#include "platform/ListRows.h"
 #include "platform/TableModel.h"
 
 namespace orvel {
@@ -28,5 +32,9 @@ class ToolWindow : public QWidget {
 // A table of scales over `model`, which the table's parent keeps; named
 // `name` for screen readers.
 QTableView* MakeScaleTable(const QString& name, TableModel& model, QWidget* parent);
+// The bold line that names the key ("Key: A minor (or C major)").
+AccidentalsLabel* MakeKeyLabel(QWidget* parent);
+void FillScaleTable(QTableView& table, QLabel& caption, const QString& title,
+                    std::shared_ptr<ListRows> rows);
 
 }  // namespace orvel

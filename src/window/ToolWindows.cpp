@@ -8,14 +8,17 @@
 
 namespace orvel {
 
-ToolWindows::ToolWindows(wdwMain& main, Playback& playback, ShowMessage showMessage)
+ToolWindows::ToolWindows(wdwMain& main, Playback& playback, ShowMessage showMessage,
+                         MidiKeyboard* midi)
     : QObject(&main),
       main_(main),
       playback_(playback),
       showMessage_(std::move(showMessage)),
+      midi_(midi),
       ticks_(main.CurrentTicks()) {
     const MainMenuBar::ToolsEntries& tools = MainMenuBar::Instance().tools;
     connect(tools.chords, &QAction::triggered, this, &ToolWindows::OpenChords);
+    connect(tools.melody, &QAction::triggered, this, &ToolWindows::OpenMelody);
     connect(tools.findScale, &QAction::triggered, this, &ToolWindows::OpenFindScale);
     connect(tools.fretboard, &QAction::triggered, this, &ToolWindows::OpenFretboard);
     connect(&main_, &wdwMain::ticksChanged, this, [this](const Ticks& ticks) {
@@ -60,9 +63,9 @@ void ToolWindows::Place(QWidget& window) const {
                      .main = main_.frameGeometry(),
                      .lists = main_.ListsArea(),
                      .open = {}};
-    for (const QWidget* other :
-         {static_cast<QWidget*>(details_), static_cast<QWidget*>(chords_),
-          static_cast<QWidget*>(findScale_), static_cast<QWidget*>(fretboard_)}) {
+    for (const QWidget* other : {static_cast<QWidget*>(details_), static_cast<QWidget*>(chords_),
+                                 static_cast<QWidget*>(melody_), static_cast<QWidget*>(findScale_),
+                                 static_cast<QWidget*>(fretboard_)}) {
         if (other != nullptr && other != &window && other->isVisible()) {
             around.open << other->frameGeometry();
         }
@@ -91,6 +94,16 @@ void ToolWindows::OpenChords() {
         connect(chords, &wdwChords::notesRequested, this,
                 [this](PitchClassesAboveC notes, PitchClass root) { TickInMain(notes, root); });
         return chords;
+    });
+}
+
+void ToolWindows::OpenMelody() {
+    Open(melody_, [this] {
+        auto* melody = new wdwMelody(main_.Scale, midi_, &main_);
+        connect(melody, &wdwMelody::detailsRequested, this, &ToolWindows::ShowDetails);
+        connect(melody, &wdwMelody::notesRequested, this,
+                [this](PitchClassesAboveC notes, PitchClass root) { TickInMain(notes, root); });
+        return melody;
     });
 }
 

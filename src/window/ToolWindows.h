@@ -10,7 +10,8 @@
 //   main window  ticksChanged   -> details (dots, notes beyond), fretboard
 //                rowSelected    -> fretboard
 //                detailsAsked   -> details
-//   chords, Find Scale  detailsRequested -> details, with the main
+//   chords, melody,     detailsRequested -> details, with the main
+//   Find Scale
 //                                           window's ticks if it brings none
 //                       notesRequested   -> main window (TickNotes), raised
 //   fretboard    notesRequested -> main window (TickNotes)
@@ -33,6 +34,7 @@
 #include "window/wdwFindScale.h"
 #include "window/wdwFretboard.h"
 #include "window/wdwMain.h"
+#include "window/wdwMelody.h"
 
 namespace orvel {
 
@@ -41,16 +43,20 @@ class ToolWindows : public QObject {
     // Shows a message over a window, as wdwMain::Services::showMessage.
     using ShowMessage = decltype(wdwMain::Services::showMessage);
 
-    // `main` and `playback` outlive this object, which `main` owns.
-    ToolWindows(wdwMain& main, Playback& playback, ShowMessage showMessage);
+    // `main`, `playback` and `midi` (nullptr where there is none) outlive
+    // this object, which `main` owns.
+    ToolWindows(wdwMain& main, Playback& playback, ShowMessage showMessage,
+                MidiKeyboard* midi = nullptr);
 
     // Each window, once made; else nullptr.
     wdwDetails* Details() const { return details_; }
     wdwChords* Chords() const { return chords_; }
+    wdwMelody* MelodyWindow() const { return melody_; }
     wdwFindScale* FindScale() const { return findScale_; }
     wdwFretboard* Fretboard() const { return fretboard_; }
 
     void OpenChords();
+    void OpenMelody();
     void OpenFindScale();
     void OpenFretboard();
     void ShowDetails(ScaleRow row);
@@ -66,10 +72,12 @@ class ToolWindows : public QObject {
     wdwMain& main_;
     Playback& playback_;
     ShowMessage showMessage_;
+    MidiKeyboard* midi_;
     Ticks ticks_;  // the main window's, as last announced
     std::optional<ScaleRow> selected_;
     wdwDetails* details_ = nullptr;  // each owned by the main window, as a child
     wdwChords* chords_ = nullptr;
+    wdwMelody* melody_ = nullptr;
     wdwFindScale* findScale_ = nullptr;
     wdwFretboard* fretboard_ = nullptr;
 };

@@ -13,6 +13,7 @@
 #include "platform/ReadableAccidentals.h"
 #include "theory/RootName.h"
 #include "theory/SpelledScale.h"
+#include "window/RankedScaleRows.h"
 
 namespace orvel {
 
@@ -20,130 +21,10 @@ namespace {
 
 // How long typing rests before the scales are ranked again.
 constexpr int kPauseMs = 150;
-constexpr int kNameColumnWidth = 125;
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
-
-QString Joined(const std::vector<NoteName>& notes) {
-    QStringList names;
-    for (const NoteName& note : notes) {
-        names << Text(note.Display());
-    }
-    return names.join(' ');
-}
-
-// Ranked scales as table rows: bank, scale, root, then the notes each adds
-// beyond `against` or the one it misses, then whether it fits the whole
-// progression. A chord's scales are named from its root as written
-// (`chordRoot`), the others as the key and the chords name them. Cells
-// are spelled when the table shows them.
-class RankedRows final : public ListRows {
-  public:
-    RankedRows(const std::vector<TScale>& catalogue, std::vector<RankedScale> rows,
-               Progression progression, std::vector<Key> keys, PitchClassesAboveC against,
-               std::optional<NoteName> chordRoot)
-        : catalogue_(catalogue),
-          rows_(std::move(rows)),
-          progression_(std::move(progression)),
-          keys_(std::move(keys)),
-          against_(against),
-          chordRoot_(chordRoot) {}
-
-    std::size_t RowCount() const override { return rows_.size(); }
-
-    QString Cell(std::size_t index, int column) const override {
-        const RankedScale& row = rows_.at(index);
-        const TScale& entry = catalogue_[row.entry];
-        switch (column) {
-            case 0:
-                return Text(entry.Bank);
-            case 1:
-                return Text(entry.Scale);
-            case 2:
-                return Text(Root(row).Display());
-            case 3:
-                return row.missing
-                           ? Text(progression_.Spelled(*row.missing).value_or(NoteName{}).Display())
-                           : Joined(NotesBeyond(Spelled(row), against_));
-            case 4:
-                return row.fitsProgression ? "yes" : "";
-            default:
-                return {};
-        }
-    }
-
-  private:
-    NoteName Root(const RankedScale& row) const {
-        return chordRoot_ ? *chordRoot_ : RootName(row.root, progression_, keys_);
-    }
-    SpelledScale Spelled(const RankedScale& row) const {
-        const TScale& entry = catalogue_[row.entry];
-        return SpellScale(entry.Notes, Root(row), SpellAsFor(entry.Bank));
-    }
-
-    const std::vector<TScale>& catalogue_;
-    std::vector<RankedScale> rows_;
-    Progression progression_;
-    std::vector<Key> keys_;
-    PitchClassesAboveC against_;
-    std::optional<NoteName> chordRoot_;
-};
-
-// The best fits as table rows: the scale on its root ("C Major"), its
-// notes, the notes it leaves out with a chord each comes from, and its
-// other names.
-class BestRows final : public ListRows {
-  public:
-    BestRows(const std::vector<TScale>& catalogue, std::vector<BestFit> rows,
-             Progression progression, std::vector<Key> keys)
-        : catalogue_(catalogue),
-          rows_(std::move(rows)),
-          progression_(std::move(progression)),
-          keys_(std::move(keys)) {}
-
-    std::size_t RowCount() const override { return rows_.size(); }
-
-    QString Cell(std::size_t index, int column) const override {
-        const BestFit& row = rows_.at(index);
-        const TScale& entry = catalogue_[row.entry];
-        const NoteName root = RootName(row.root, progression_, keys_);
-        switch (column) {
-            case 0:
-                return Text(root.Display() + " " + entry.Scale);
-            case 1:
-                return Text(SpellScale(entry.Notes, root, SpellAsFor(entry.Bank)).DisplayNotes());
-            case 2:
-                return row.HoldsEveryNote() ? QString("none: holds every note") : LeftOut(row);
-            case 3: {
-                QStringList names;
-                for (const std::uint32_t also : row.also) {
-                    names << Text(catalogue_[also].Scale);
-                }
-                return names.join(", ");
-            }
-            default:
-                return {};
-        }
-    }
-
-  private:
-    QString LeftOut(const BestFit& row) const {
-        QStringList notes;
-        for (const PitchClass note : row.leftOut.Members()) {
-            if (const auto holder = progression_.FirstWith(note)) {
-                notes << Text(holder->note.Display() + " of " + holder->item->text);
-            }
-        }
-        return notes.join(", ");
-    }
-
-    const std::vector<TScale>& catalogue_;
-    std::vector<BestFit> rows_;
-    Progression progression_;
-    std::vector<Key> keys_;
-};
 
 }  // namespace
 
@@ -153,7 +34,7 @@ wdwChords::wdwChords(const std::vector<TScale>& catalogue, QWidget* parent)
       line_(new QPlainTextEdit(this)),
       readAs_(new QButtonGroup(this)),
       chords_(new QListWidget(this)),
-      key_(new AccidentalsLabel(this)),
+      key_(MakeKeyLabel(this)),
       bestModel_({"Scale", "Notes", "Left Out", "Also"}, this),
       fitsModel_({"Bank", "Scale", "Root", "Added Notes"}, this),
       nearlyModel_({"Bank", "Scale", "Root", "Missing"}, this),
@@ -178,12 +59,6 @@ wdwChords::wdwChords(const std::vector<TScale>& catalogue, QWidget* parent)
     line_->setFixedHeight(
         line_->fontMetrics().lineSpacing() * 3 +
         2 * (line_->frameWidth() + static_cast<int>(line_->document()->documentMargin())));
-    key_->setAccessibleName("Key");
-    QFont keyFont = key_->font();
-    keyFont.setBold(true);
-    keyFont.setPointSizeF(keyFont.pointSizeF() * 1.2);
-    key_->setFont(keyFont);
-    key_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* lineCaption = new QLabel("&Chords:", this);
     lineCaption->setBuddy(line_);
 
@@ -280,7 +155,7 @@ void wdwChords::Refresh() {
     for (const ProgressionItem& item : progression_.items) {
         QString text = Text(item.text);
         if (item.chord) {
-            text += ":  " + Joined(item.chord->Sounding().notes);
+            text += ":  " + NoteList(item.chord->Sounding().notes);
         } else if (item.rest) {
             text += ":  no chord";
         } else if (!item.Read()) {
@@ -298,8 +173,8 @@ void wdwChords::Refresh() {
         return std::make_shared<RankedRows>(catalogue_, ranked, progression_, ranked_.keys, notes,
                                             std::nullopt);
     };
-    Fill(*fits_, *fitsCaption_, "Fits the Whole Progression", rows(ranked_.fits));
-    Fill(*nearly_, *nearlyCaption_, "Missing One Note", rows(ranked_.nearly));
+    FillScaleTable(*fits_, *fitsCaption_, "Fits the Whole Progression", rows(ranked_.fits));
+    FillScaleTable(*nearly_, *nearlyCaption_, "Missing One Note", rows(ranked_.nearly));
     // The same place in the row of chords as before, or else the first chord.
     std::optional<int> first;
     std::optional<int> again;
@@ -330,47 +205,23 @@ std::optional<std::size_t> wdwChords::SelectedChord() const {
 
 void wdwChords::ShowKeyAndBestFits() {
     const std::vector<Key>& keys = ranked_.keys;
-    QString key =
-        keys.empty() ? QString("Key: none without chords") : "Key: " + Text(keys.front().Display());
-    if (keys.size() > 1) {
-        QStringList also;
-        for (std::size_t k = 1; k < keys.size(); ++k) {
-            also << Text(keys[k].Display());
-        }
-        key += " (or " + also.join(", ") + ")";
-    }
-    key_->SetPlainText(key);
-    Fill(*best_, *bestCaption_, "Best Fits",
-         std::make_shared<BestRows>(catalogue_, ranked_.best, progression_, keys));
+    key_->SetPlainText("Key: " + KeysText(keys, "none without chords"));
+    FillScaleTable(*best_, *bestCaption_, "Best Fits",
+                   std::make_shared<BestRows>(catalogue_, ranked_.best, progression_, keys));
 }
 
 void wdwChords::ShowChordScales() {
     const auto chord = SelectedChord();
     if (!chord) {
-        Fill(*chordScales_, *chordScalesCaption_, "Chord-Scales", nullptr);
+        FillScaleTable(*chordScales_, *chordScalesCaption_, "Chord-Scales", nullptr);
         return;
     }
     const ProgressionItem& item =
         progression_.items[static_cast<std::size_t>(chords_->currentRow())];
-    Fill(*chordScales_, *chordScalesCaption_, "Chord-Scales of " + Text(item.text),
-         std::make_shared<RankedRows>(catalogue_, ranked_.perChord[*chord], progression_,
-                                      ranked_.keys, item.chord->Notes(),
-                                      ChordScaleRoot(*item.chord)));
-}
-
-void wdwChords::Fill(QTableView& table, QLabel& caption, const QString& title,
-                     std::shared_ptr<ListRows> rows) {
-    const std::size_t count = rows ? rows->RowCount() : 0;
-    caption.setText(count == 0 ? title : QString("%1 (%2)").arg(title).arg(count));
-    auto& model = dynamic_cast<TableModel&>(*table.model());
-    model.SetRows(std::move(rows));
-    // The widths of what shows first; long bank and scale names give way,
-    // so that the root and the notes stay in view, and show in full as
-    // their tooltips.
-    table.resizeColumnsToContents();
-    for (const int column : {0, 1}) {
-        table.setColumnWidth(column, std::min(table.columnWidth(column), kNameColumnWidth));
-    }
+    FillScaleTable(*chordScales_, *chordScalesCaption_, "Chord-Scales of " + Text(item.text),
+                   std::make_shared<RankedRows>(catalogue_, ranked_.perChord[*chord], progression_,
+                                                ranked_.keys, item.chord->Notes(),
+                                                ChordScaleRoot(*item.chord)));
 }
 
 std::optional<wdwChords::Chosen> wdwChords::SelectedScale() const {

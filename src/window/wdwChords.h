@@ -73,10 +73,6 @@ class wdwChords : public ToolWindow {
 
     void ShowKeyAndBestFits();
     void ShowChordScales();
-    // The rows, with the notes each adds beyond `against`, or the note it
-    // misses.
-    void Fill(QTableView& table, QLabel& caption, const QString& title,
-              std::shared_ptr<ListRows> rows);
     // The selected chord's place among the chords that could be read.
     std::optional<std::size_t> SelectedChord() const;
     std::optional<Chosen> SelectedScale() const;

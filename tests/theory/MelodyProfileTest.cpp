@@ -5,6 +5,7 @@
 
 #include "support/Tunes.h"
 #include "theory/MelodyProfile.h"
+#include "theory/PlayedPhrase.h"
 
 namespace orvel {
 namespace {
@@ -99,6 +100,36 @@ TEST(Melody, BarsFollowTheMeter) {
         }
     }
     EXPECT_EQ(Melody{}.BarAt(1e30), 1'000'000'000);
+}
+
+TEST(PlayedPhrase, KeysPressedAndReleasedBecomeNotesCountedFromTheFirst) {
+    PlayedPhrase phrase;
+    phrase.Release(50, 9.0);  // never pressed
+    phrase.Press(60, 10.0);
+    phrase.Press(64, 10.5);
+    phrase.Press(60, 11.0);  // struck again while held
+    phrase.Release(60, 11.25);
+    phrase.Release(64, 11.5);
+    phrase.Press(67, 12.0);
+    const Melody melody = phrase.Take(13.0);
+    const struct {
+        int key;
+        double start;
+        double length;
+    } expected[] = {{60, 0, 2.5}, {64, 1, 2}, {60, 2, 4}, {67, 4, 2}};
+    ASSERT_EQ(melody.notes.size(), std::size(expected));
+    for (std::size_t i = 0; i < melody.notes.size(); ++i) {
+        EXPECT_EQ(melody.notes[i].midiKey, expected[i].key) << i;
+        EXPECT_DOUBLE_EQ(melody.notes[i].start, expected[i].start) << i;
+        EXPECT_DOUBLE_EQ(melody.notes[i].length, expected[i].length) << i;
+        EXPECT_DOUBLE_EQ(melody.notes[i].startSeconds * PlayedPhrase::kBeatsPerSecond,
+                         expected[i].start)
+            << i;
+    }
+    ASSERT_EQ(melody.parts.size(), 1u);
+    EXPECT_EQ(melody.parts[0].noteCount, 4u);
+    EXPECT_TRUE(phrase.Empty());
+    EXPECT_TRUE(phrase.Take(20).notes.empty());
 }
 
 }  // namespace

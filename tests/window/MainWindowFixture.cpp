@@ -50,7 +50,7 @@ void MainWindowFixture::MakeWindowLoading(std::function<ScaleLoad()> load) {
         },
         playback.get(), midi.get(), "test catalogue"};
     window = std::make_unique<wdwMain>(services);
-    tools = new ToolWindows(*window, *playback, services.showMessage);
+    tools = new ToolWindows(*window, *playback, services.showMessage, midi.get());
 }
 
 void MainWindowFixture::Click(CheckBox& box) {
