@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Matching and loading over generated catalogues.
+// Matching and loading over generated catalogues; lead sheets and melodies
+// read and answered.
 //
 //   build/default/bin/orvel_core_bench
 //
@@ -15,10 +16,14 @@
 #include <sstream>
 
 #include "LeadSheet.h"
+#include "Melodies.h"
 #include "SyntheticCatalogue.h"
 #include "matching/MatchScales.h"
 #include "matching/NoteNameTable.h"
+#include "matching/RankMelody.h"
 #include "matching/RankScales.h"
+#include "musicfiles/MidiFile.h"
+#include "musicfiles/MusicXml.h"
 #include "scales/LoadScales.h"
 #include "theory/Progression.h"
 #include "theory/SpelledScale.h"
@@ -102,6 +107,48 @@ BENCHMARK(BM_LeadSheetOf300Chords)
 BENCHMARK(BM_RankSixteenChords)
     ->Arg(0)
     ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// A MIDI file of 10,000 notes read from memory and answered over the
+// shipped catalogue: the profile, the key, the best fits, the sections.
+void BM_MidiFileReadAndAnswered(benchmark::State& state) {
+    std::ostringstream warnings;
+    const std::vector<TScale> catalogue = LoadScales(ORVEL_CATALOGUE, warnings).scales;
+    const testing_support::Bytes file = MidiFileOf(static_cast<std::size_t>(state.range(0)));
+    std::size_t sections = 0;
+    for (auto _ : state) {
+        const Melody melody = ReadMidiFile(file);
+        const MelodyAnswer answer = RankMelody(catalogue, melody, {});
+        sections = answer.sections.size();
+        benchmark::DoNotOptimize(answer);
+    }
+    state.counters["sections"] = static_cast<double>(sections);
+}
+BENCHMARK(BM_MidiFileReadAndAnswered)
+    ->Arg(10'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// A MusicXML score of 5 MB read from memory and answered the same way.
+void BM_MusicXmlReadAndAnswered(benchmark::State& state) {
+    std::ostringstream warnings;
+    const std::vector<TScale> catalogue = LoadScales(ORVEL_CATALOGUE, warnings).scales;
+    const std::string score = MusicXmlOf(static_cast<std::size_t>(state.range(0)));
+    std::size_t notes = 0;
+    for (auto _ : state) {
+        const Melody melody = ReadMusicXml(score);
+        const MelodyAnswer answer = RankMelody(catalogue, melody, {});
+        notes = melody.notes.size();
+        benchmark::DoNotOptimize(answer);
+    }
+    state.counters["bytes"] = static_cast<double>(score.size());
+    state.counters["notes"] = static_cast<double>(notes);
+}
+BENCHMARK(BM_MusicXmlReadAndAnswered)
+    ->Arg(5'000'000)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
