@@ -190,6 +190,11 @@ TEST(RankMelody, SectionsShowWhereAPieceChangesKey) {
     EXPECT_EQ(middle.sections[0].firstBar, 5);
     EXPECT_EQ(middle.sections[1].lastBar, 12);
     EXPECT_EQ(KeyText(middle.sections[1].keys.front()), "G major");
+    // Sections count from the first bar, whenever the notes start.
+    const MelodyAnswer late = RankMelody(Catalogue(), TuneOf("r/28 C4/4 | G4/4 | C4/4"), {});
+    ASSERT_EQ(late.sections.size(), 2u);
+    EXPECT_EQ(late.sections[0].firstBar, 1);
+    EXPECT_EQ(late.sections[1].firstBar, 9);
     // Bars 5 to 12 hold both F and F#, and nothing else of bars 1 to 4.
     EXPECT_TRUE(middle.kept.Has(PitchClass(5)) && middle.kept.Has(PitchClass(6)));
 }
