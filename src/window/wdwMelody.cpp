@@ -188,15 +188,21 @@ void wdwMelody::Open(const QString& path) {
     status_->setStyleSheet({});
     busy_->show();
     reading_ = true;
-    watcher_.setFuture(QtConcurrent::run([file = path.toStdString()] {
-        try {
-            return ReadResult{std::make_shared<const Melody>(ReadMusicFile(file)), {}};
-        } catch (const MusicFileError& error) {
-            return ReadResult{nullptr, error.what()};
-        } catch (const std::bad_alloc&) {
-            return ReadResult{nullptr, "there is not enough memory to read it"};
-        }
-    }));
+    MelodyQuery query;  // every part, as a file newly read is heard
+    query.threshold = threshold_->value() / 100.0;
+    query.barsPerSection = barsPerSection_->value();
+    watcher_.setFuture(
+        QtConcurrent::run([file = path.toStdString(), catalogue = &catalogue_, query] {
+            try {
+                auto melody = std::make_shared<const Melody>(ReadMusicFile(file));
+                MelodyAnswer whole = RankMelody(*catalogue, *melody, query);
+                return ReadResult{std::move(melody), {}, query, std::move(whole)};
+            } catch (const MusicFileError& error) {
+                return ReadResult{nullptr, error.what(), query, {}};
+            } catch (const std::bad_alloc&) {
+                return ReadResult{nullptr, "there is not enough memory to read it", query, {}};
+            }
+        }));
 }
 
 void wdwMelody::Read() {
@@ -209,10 +215,11 @@ void wdwMelody::Read() {
             QString("color: %1").arg(ErrorRedOn(palette().color(QPalette::Window)).name()));
         return;
     }
-    Present(result.melody, pendingSource_);
+    Present(result.melody, pendingSource_, std::pair(result.query, result.whole));
 }
 
-void wdwMelody::Present(std::shared_ptr<const Melody> melody, const QString& source) {
+void wdwMelody::Present(std::shared_ptr<const Melody> melody, const QString& source,
+                        std::optional<std::pair<MelodyQuery, MelodyAnswer>> whole) {
     status_->setStyleSheet({});
     status_->setText(melody->truncated
                          ? QString("Only the first %1 notes were read").arg(Melody::kMostNotes)
@@ -229,7 +236,14 @@ void wdwMelody::Present(std::shared_ptr<const Melody> melody, const QString& sou
         item->setCheckState(Qt::Checked);
     }
     parts_->blockSignals(false);
-    Rank();
+    const MelodyQuery now = Query(true);
+    if (whole && whole->first.threshold == now.threshold &&
+        whole->first.barsPerSection == now.barsPerSection) {
+        whole_ = std::move(whole->second);
+        ShowRanked();
+    } else {
+        Rank();
+    }
 }
 
 void wdwMelody::ShowMelody(Melody melody, const QString& source) {
@@ -297,6 +311,10 @@ void wdwMelody::Rank() {
         return;
     }
     whole_ = RankMelody(catalogue_, *melody_, Query(true));
+    ShowRanked();
+}
+
+void wdwMelody::ShowRanked() {
     if (section_ && *section_ >= whole_.sections.size()) {
         section_.reset();
     }

@@ -10,10 +10,10 @@
 // their key, are a strip to click: a section's answer replaces the whole
 // piece's until "Whole Piece" is clicked again.
 //
-// A file is read on another thread, a busy bar showing, so that the window
-// answers while a long file reads. Double-click or Enter on a scale asks
-// for the details window; "Show in Main Window" asks for the kept notes
-// with the key's tonic as root (detailsRequested, notesRequested).
+// A file is read, and answered for the whole piece, on another thread, a
+// busy bar showing, so that the window answers while a long file reads. Double-click or Enter on a
+// scale asks for the details window; "Show in Main Window" asks for the kept notes with the key's
+// tonic as root (detailsRequested, notesRequested).
 
 #include <QElapsedTimer>
 #include <QFutureWatcher>
@@ -88,19 +88,26 @@ class wdwMelody : public ToolWindow {
     void dropEvent(QDropEvent* event) override;
 
   private:
+    // A file read, and answered for the whole piece, away from the window.
     struct ReadResult {
         std::shared_ptr<const Melody> melody;
         std::string error;
+        MelodyQuery query;
+        MelodyAnswer whole;
     };
 
     void ChooseFile();
     void Read();
-    void Present(std::shared_ptr<const Melody> melody, const QString& source);
+    // Shows a melody; `whole`, where given, is its answer for `asked`.
+    void Present(std::shared_ptr<const Melody> melody, const QString& source,
+                 std::optional<std::pair<MelodyQuery, MelodyAnswer>> whole = std::nullopt);
     void ToggleRecording(bool on);
     void TakeMidi(const std::vector<MidiEvent>& events);
     // The parts, threshold and section as chosen, and the answers again.
     MelodyQuery Query(bool wholePiece) const;
     void Rank();
+    // The sections of whole_, and the answer for the one chosen.
+    void ShowRanked();
     void ShowAnswer();
     void OpenDetails(QTableView& table);
     std::optional<ScaleRow> SelectedRow(QTableView& table) const;
