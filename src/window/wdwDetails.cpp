@@ -1,12 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/wdwDetails.h"
 
+#include <QBuffer>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
 #include <QVBoxLayout>
 
 #include "audio/Performance.h"
 #include "audio/Tempo.h"
+#include "musicfiles/SaveFile.h"
+#include "musicfiles/ScaleFiles.h"
+#include "platform/MessageBox.h"
+#include "theory/KeySignature.h"
 #include "theory/Triad.h"
 
 namespace orvel {
@@ -20,6 +29,37 @@ QString Text(const std::string& text) {
 // The popup's items, in the order of RootSpelling.
 constexpr const char* kSpellings[] = {"Automatic", "Sharps", "Flats"};
 
+constexpr Clef kClefs[] = {Clef::Treble, Clef::Bass, Clef::Alto, Clef::Tenor,
+                           Clef::TrebleOctaveDown};
+
+// The export dialog's choices, in the order of ExportFormat.
+struct ExportChoice {
+    wdwDetails::ExportFormat format;
+    const char* filter;
+    const char* suffix;
+};
+constexpr ExportChoice kExports[] = {
+    {wdwDetails::ExportFormat::MusicXml, "MusicXML score (*.musicxml)", "musicxml"},
+    {wdwDetails::ExportFormat::Midi, "MIDI file (*.mid)", "mid"},
+    {wdwDetails::ExportFormat::Svg, "SVG picture (*.svg)", "svg"},
+    {wdwDetails::ExportFormat::Png, "PNG picture (*.png)", "png"},
+    {wdwDetails::ExportFormat::Pdf, "PDF document (*.pdf)", "pdf"},
+    {wdwDetails::ExportFormat::Text, "Plain text (*.txt)", "txt"},
+};
+
+// A degree's name for screen readers: "root", "third", "octave".
+QString DegreeName(const Interval& interval, bool octave) {
+    static const char* kNames[] = {"",       "root",  "second", "third",
+                                   "fourth", "fifth", "sixth",  "seventh"};
+    if (octave) {
+        return "octave";
+    }
+    const QString name = kNames[std::clamp(interval.degree, 1, 7)];
+    return interval.alteration < 0   ? "flat " + name
+           : interval.alteration > 0 ? "sharp " + name
+                                     : name;
+}
+
 }  // namespace
 
 wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
@@ -32,12 +72,17 @@ wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
       triadsCaption_(new QLabel("Triads:", this)),
       triads_(new AccidentalsLabel(this)),
       added_(new AccidentalsLabel(this)),
+      staff_(new StaffView(this)),
       keyboard_(new PianoKeyboard(this)),
       fretboard_(new FretboardPanel(this)),
       play_(new QPushButton("&Play", this)),
       playChord_(new QPushButton("Play C&hord", this)),
       tempo_(new QSpinBox(this)),
-      spelling_(new QComboBox(this)) {
+      spelling_(new QComboBox(this)),
+      clef_(new QComboBox(this)),
+      signature_(new QCheckBox("&Key Signature", this)),
+      descending_(new QCheckBox("&Descending", this)),
+      export_(new QPushButton("E&xport\u2026", this)) {
     QFont large = title_->font();
     large.setPointSizeF(large.pointSizeF() * 1.3);
     large.setBold(true);
@@ -57,6 +102,24 @@ wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title_);
     layout->addLayout(facts);
+    auto* writing = new QHBoxLayout;
+    auto* clefCaption = new QLabel("C&lef:", this);
+    clefCaption->setBuddy(clef_);
+    for (const Clef clef : kClefs) {
+        clef_->addItem(QString::fromStdString(std::string(ClefName(clef))));
+    }
+    clef_->setAccessibleName("Clef");
+    signature_->setChecked(true);
+    signature_->setToolTip(
+        "Write the key signature of the key the scale belongs to, where it has one");
+    writing->addWidget(clefCaption);
+    writing->addWidget(clef_);
+    writing->addWidget(signature_);
+    writing->addWidget(descending_);
+    writing->addStretch();
+    writing->addWidget(export_);
+    layout->addLayout(writing);
+    layout->addWidget(staff_);
     layout->addWidget(keyboard_);
     layout->addWidget(fretboard_);
     layout->addWidget(
@@ -79,9 +142,36 @@ wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
     connect(&playback_, &Playback::soundingChanged, this, [this](const QList<int>& keys) {
         const QList<int> own = StartedLatestPlay() ? keys : QList<int>{};
         keyboard_->SetSounding(own);
+        staff_->SetSounding(own);
         fretboard_->Board().SetSounding(own);
     });
     connect(play_, &QPushButton::clicked, this, &wdwDetails::PlayScale);
+    connect(staff_, &StaffView::notePressed, this, [this](int key) {
+        playback_.PlayOrStop(Chord(PositionBit(0), key));
+        ownPlay_ = playback_.CurrentPlay();
+    });
+    for (QCheckBox* choice : {signature_, descending_}) {
+        connect(choice, &QCheckBox::toggled, this, &wdwDetails::Fill);
+    }
+    connect(clef_, &QComboBox::currentIndexChanged, this, &wdwDetails::Fill);
+    // A guitar's or a bass's music is written in treble 8vb.
+    const auto clefForNeck = [this](const QString& instrument) {
+        if (instrument.contains("guitar", Qt::CaseInsensitive) ||
+            instrument.contains("bass", Qt::CaseInsensitive)) {
+            clef_->setCurrentIndex(static_cast<int>(std::size(kClefs)) - 1);
+        }
+    };
+    clefForNeck(fretboard_->Instrument().currentText());
+    connect(&fretboard_->Instrument(), &QComboBox::currentTextChanged, this, clefForNeck);
+    connect(export_, &QPushButton::clicked, this, &wdwDetails::ChooseExport);
+    staff_->SetDragFile([this]() -> QString {
+        if (!dragFolder_.isValid()) {
+            return {};
+        }
+        const QString path = dragFolder_.filePath(
+            QString::fromStdString(spelled_.root.Ascii() + " " + row_.entry.Scale) + ".mid");
+        return ExportTo(path, ExportFormat::Midi) ? QString() : path;
+    });
     connect(playChord_, &QPushButton::clicked, this, &wdwDetails::PlayChord);
     auto* sound = new QHBoxLayout;
     sound->addWidget(play_);
@@ -121,6 +211,117 @@ void wdwDetails::PlayChord() {
     if (playback_.IsPlaying() || !ticks.notes.Empty()) {
         playback_.PlayOrStop(Chord(ticks.Positions(), KeyNearMiddleC(ticks.chosenRoot)));
         ownPlay_ = playback_.CurrentPlay();
+    }
+}
+
+std::vector<std::uint8_t> wdwDetails::MidiFile() const {
+    const Ticks ticks = row_.ticks.value_or(Ticks{});
+    std::vector<int> chord;
+    for (const TimedNote& note : Chord(ticks.Positions(), KeyNearMiddleC(ticks.chosenRoot))) {
+        chord.push_back(note.key);
+    }
+    const std::string name = spelled_.root.Ascii() + " " + row_.entry.Scale;
+    return MidiClip(ScaleClip(staff_->Pitches(), chord), playback_.Tempo(), name);
+}
+
+QByteArray wdwDetails::Picture(ExportFormat format) const {
+    const QList<QWidget*> parts{staff_, keyboard_, &fretboard_->Board()};
+    QSize size(0, 0);
+    for (const QWidget* part : parts) {
+        size = QSize(std::max(size.width(), part->width()), size.height() + part->height());
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const auto paint = [&](QPainter& painter) {
+        painter.fillRect(QRect(QPoint(0, 0), size), palette().color(QPalette::Window));
+        int y = 0;
+        for (QWidget* part : parts) {
+            part->render(&painter, QPoint(0, y), QRegion(), QWidget::DrawChildren);
+            y += part->height();
+        }
+    };
+    if (format == ExportFormat::Svg) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setTitle(QString::fromStdString(spelled_.root.Ascii() + " " + row_.entry.Scale));
+        QPainter painter(&svg);
+        paint(painter);
+    } else if (format == ExportFormat::Pdf) {
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(96);
+        pdf.setPageSize(QPageSize(QSizeF(size) * 25.4 / 96, QPageSize::Millimeter));
+        pdf.setPageMargins(QMarginsF());
+        pdf.setTitle(QString::fromStdString(spelled_.root.Ascii() + " " + row_.entry.Scale));
+        QPainter painter(&pdf);
+        paint(painter);
+    } else {
+        // Twice the size: crisp on a worksheet as on a screen at 200 %.
+        QImage image(size * 2, QImage::Format_ARGB32);
+        image.setDevicePixelRatio(2);
+        QPainter painter(&image);
+        paint(painter);
+        painter.end();
+        image.save(&buffer, "PNG");
+    }
+    return bytes;
+}
+
+std::optional<QString> wdwDetails::ExportTo(const QString& path, ExportFormat format) const {
+    std::string bytes;
+    switch (format) {
+        case ExportFormat::MusicXml:
+            bytes = ScaleMusicXml(
+                staff_->Pitches(), kClefs[clef_->currentIndex()],
+                signature_->isChecked() ? SignatureOf(row_.entry.Notes, spelled_) : std::nullopt,
+                spelled_.root.Ascii() + " " + row_.entry.Scale);
+            break;
+        case ExportFormat::Midi: {
+            const std::vector<std::uint8_t> midi = MidiFile();
+            bytes.assign(midi.begin(), midi.end());
+            break;
+        }
+        case ExportFormat::Svg:
+        case ExportFormat::Png:
+        case ExportFormat::Pdf: {
+            const QByteArray picture = Picture(format);
+            bytes.assign(picture.begin(), picture.end());
+            break;
+        }
+        case ExportFormat::Text:
+            bytes = ScaleText(row_.entry.Scale, row_.entry.Bank, spelled_);
+            break;
+    }
+    try {
+        SaveFile(path.toStdString(), bytes);
+    } catch (const SaveFileError& error) {
+        return "Cannot write " + path + ": " + QString::fromStdString(error.what());
+    }
+    return std::nullopt;
+}
+
+void wdwDetails::ChooseExport() {
+    QStringList filters;
+    for (const ExportChoice& choice : kExports) {
+        filters << choice.filter;
+    }
+    QString chosen;
+    const QString name = QString::fromStdString(spelled_.root.Ascii() + " " + row_.entry.Scale);
+    QString path =
+        QFileDialog::getSaveFileName(this, "Export the Scale", name, filters.join(";;"), &chosen);
+    if (path.isEmpty()) {
+        return;
+    }
+    const auto choice = std::find_if(std::begin(kExports), std::end(kExports),
+                                     [&](const ExportChoice& c) { return chosen == c.filter; });
+    const ExportChoice& format = choice == std::end(kExports) ? kExports[0] : *choice;
+    if (!path.endsWith(QString(".") + format.suffix)) {
+        path += QString(".") + format.suffix;
+    }
+    if (const auto error = ExportTo(path, format.format)) {
+        ShowMessageBox(this, *error);
     }
 }
 
@@ -173,6 +374,19 @@ void wdwDetails::Fill() {
         added << Text(note.Display());
     }
     added_->SetPlainText(added.isEmpty() ? "none" : added.join(" "));
+    const Clef clef = kClefs[clef_->currentIndex()];
+    const std::vector<Pitch> pitches = ScalePitches(spelled_, clef, descending_->isChecked());
+    std::vector<QString> degrees;
+    for (const Pitch& pitch : pitches) {
+        const auto degree = spelled_.DegreeOf(pitch.note.PitchClass());
+        degrees.push_back(degree ? DegreeName(spelled_.intervals[*degree],
+                                              pitch.note == spelled_.root &&
+                                                  pitch.octave > pitches.front().octave)
+                                 : QString());
+    }
+    staff_->Show(pitches, clef,
+                 signature_->isChecked() ? SignatureOf(row.entry.Notes, spelled_) : std::nullopt,
+                 degrees);
     keyboard_->Show(row.root, spelled_.PitchClasses(), ticked);
     fretboard_->Board().Show(spelled_, ticked);
     adjustSize();

@@ -15,12 +15,26 @@
 // closing the window. While its own play sounds, each note lights its key
 // and its places on the neck. The sound goes through the program's Playback, whose
 // tempo the spin box shows and sets.
+//
+// Above the keyboard the scale is written on a staff (StaffView): one
+// octave up from the root, and down again with "Descending", in the clef
+// chosen (a guitar or bass neck chooses treble 8vb), with its key signature
+// where "Key Signature" is ticked. A click on a note plays it. "Export…"
+// writes the scale as MusicXML, a MIDI file (the run as shown, then the
+// ticked notes as a chord), an SVG, PNG or PDF picture of the staff, the
+// keyboard and the neck as shown, or plain text; dragging the staff into
+// another program drops the MIDI file.
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QWidget>
+#include <cstdint>
+#include <optional>
+#include <vector>
 
 #include "audio/Playback.h"
 #include "platform/AccidentalsLabel.h"
@@ -29,6 +43,7 @@
 #include "theory/SpelledScale.h"
 #include "window/FretboardPanel.h"
 #include "window/PianoKeyboard.h"
+#include "window/StaffView.h"
 #include "window/ToolWindow.h"
 
 namespace orvel {
@@ -59,6 +74,16 @@ class wdwDetails : public ToolWindow {
     QString IntervalsText() const { return intervals_->PlainText(); }
     QString BeyondText() const { return added_->PlainText(); }
     PianoKeyboard& Keyboard() const { return *keyboard_; }
+    StaffView& Staff() const { return *staff_; }
+    QComboBox& ClefChoice() const { return *clef_; }
+    QCheckBox& KeySignatureChoice() const { return *signature_; }
+    QCheckBox& DescendingChoice() const { return *descending_; }
+    QPushButton& ExportButton() const { return *export_; }
+
+    enum class ExportFormat { MusicXml, Midi, Svg, Png, Pdf, Text };
+    // Writes the scale shown to `path` in `format`, whole or not at all;
+    // what went wrong, or nothing.
+    std::optional<QString> ExportTo(const QString& path, ExportFormat format) const;
     FretboardPanel& Neck() const { return *fretboard_; }
 
     static constexpr int kWidth = 760;
@@ -74,6 +99,10 @@ class wdwDetails : public ToolWindow {
     void Fill();
     void PlayScale();
     void PlayChord();
+    void ChooseExport();
+    // The scale as the staff shows it: a MIDI clip and a picture.
+    std::vector<std::uint8_t> MidiFile() const;
+    QByteArray Picture(ExportFormat format) const;
 
     Playback& playback_;
     ScaleRow row_;
@@ -85,13 +114,19 @@ class wdwDetails : public ToolWindow {
     QLabel* triadsCaption_;
     AccidentalsLabel* triads_;
     AccidentalsLabel* added_;
+    StaffView* staff_;
     PianoKeyboard* keyboard_;
     FretboardPanel* fretboard_;
     QPushButton* play_;
     QPushButton* playChord_;
     QSpinBox* tempo_;
     QComboBox* spelling_;
-    int ownPlay_ = -1;  // the playback's number for this window's latest play
+    QComboBox* clef_;
+    QCheckBox* signature_;
+    QCheckBox* descending_;
+    QPushButton* export_;
+    QTemporaryDir dragFolder_;  // the MIDI files dragged out
+    int ownPlay_ = -1;          // the playback's number for this window's latest play
 };
 
 }  // namespace orvel

@@ -9,12 +9,17 @@
 #include <QClipboard>
 #include <QPushButton>
 #include <QTest>
+#include <fstream>
 #include <tuple>
 
 #include "MainWindowFixture.h"
+#include "musicfiles/MidiFile.h"
+#include "musicfiles/MusicXml.h"
 #include "platform/AccidentalsLabel.h"
 #include "support/Glyphs.h"
 #include "support/Pixels.h"
+#include "support/TempFolder.h"
+#include "window/MarkColours.h"
 #include "window/PianoKeyboard.h"
 
 namespace orvel {
@@ -248,6 +253,151 @@ TEST_F(DetailsWindow, ARootOnABlackKeyHasAWhiteKeyBeforeIt) {
     EXPECT_LT(darkImage.pixelColor(betweenEAndF * darkImage.devicePixelRatio()).lightness(), 100);
     EXPECT_EQ(KeyBody(keys, 3), QColor(Qt::white)) << "E, not in the scale";
     EXPECT_EQ(KeyBody(keys, 4), PianoKeyboard::kScaleWhite) << "F, in it";
+}
+
+}  // namespace
+}  // namespace orvel
+
+namespace orvel {
+namespace {
+
+class StaffDetails : public DetailsWindow {
+  protected:
+    // D Lydian: the notes of A major, three sharps, G♯ its own.
+    wdwDetails& OpenLydianOnD() {
+        ChooseRoot(5);  // D
+        return Open({0}, "Lydian", "D");
+    }
+};
+
+TEST_F(StaffDetails, TheStaffWritesTheScaleWithItsSignatureInTheClefChosen) {
+    wdwDetails& details = OpenLydianOnD();
+    StaffView& staff = details.Staff();
+    ASSERT_TRUE(staff.isVisible());
+    EXPECT_EQ(details.ClefChoice().currentText(), "Treble 8vb") << "a guitar neck's clef";
+    details.ClefChoice().setCurrentText("Treble");
+    ASSERT_EQ(staff.Pitches().size(), 8u);
+    EXPECT_EQ(staff.Pitches().front().Ascii(), "D4");
+    EXPECT_EQ(staff.SignatureRects().size(), 3);
+    for (std::size_t i = 0; i < staff.Pitches().size(); ++i) {
+        EXPECT_TRUE(staff.AccidentalRect(i).isEmpty()) << i << ": the signature gives every sharp";
+    }
+    EXPECT_TRUE(staff.accessibleDescription().contains("G\u266F4, sharp fourth"))
+        << staff.accessibleDescription().toStdString();
+    details.KeySignatureChoice().setChecked(false);
+    EXPECT_TRUE(staff.SignatureRects().isEmpty());
+    int written = 0;
+    for (std::size_t i = 0; i < staff.Pitches().size(); ++i) {
+        written += staff.AccidentalRect(i).isEmpty() ? 0 : 1;
+    }
+    EXPECT_EQ(written, 3) << "F♯, G♯ and C♯ written";
+    details.ClefChoice().setCurrentText("Bass");
+    EXPECT_EQ(staff.Pitches().front().Ascii(), "D3");
+    details.DescendingChoice().setChecked(true);
+    EXPECT_EQ(staff.Pitches().size(), 15u);
+    details.Neck().Instrument().setCurrentText("Ukulele");
+    EXPECT_EQ(details.ClefChoice().currentText(), "Bass") << "a ukulele leaves the clef chosen";
+    details.Neck().Instrument().setCurrentText("Bass");
+    EXPECT_EQ(details.ClefChoice().currentText(), "Treble 8vb");
+}
+
+TEST_F(StaffDetails, AClickedNoteSoundsAndLights) {
+    wdwDetails& details = OpenLydianOnD();
+    StaffView& staff = details.Staff();
+    QTest::mouseClick(&staff, Qt::LeftButton, {}, staff.HeadRect(2).center().toPoint());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return staff.IsLit(2); }, 2000));
+    EXPECT_FALSE(staff.IsLit(1));
+    const QImage image = staff.grab().toImage();
+    EXPECT_EQ(image.pixelColor((staff.HeadRect(2).center() * image.devicePixelRatio()).toPoint()),
+              QColor(kSoundingColour));
+}
+
+// The rows where the staff's ink runs most of the width.
+int InkRows(const QImage& image, bool darkInk) {
+    int rows = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        int ink = 0;
+        for (int x = 0; x < image.width(); ++x) {
+            const int lightness = image.pixelColor(x, y).lightness();
+            ink += darkInk ? lightness < 80 : lightness > 180;
+        }
+        rows += ink > image.width() / 3 ? 1 : 0;
+    }
+    return rows;
+}
+
+TEST_F(StaffDetails, CrispAtTwiceTheScaleAndReadableInTheDark) {
+    wdwDetails& details = OpenLydianOnD();
+    StaffView& staff = details.Staff();
+    for (const bool dark : {false, true}) {
+        QPalette palette = staff.palette();
+        palette.setColor(QPalette::Window, dark ? QColor(40, 40, 40) : QColor(Qt::white));
+        palette.setColor(QPalette::WindowText, dark ? QColor(238, 238, 236) : QColor(Qt::black));
+        staff.setPalette(palette);
+        for (const int scale : {1, 2}) {
+            QImage image(staff.size() * scale, QImage::Format_ARGB32);
+            image.setDevicePixelRatio(scale);
+            image.fill(palette.color(QPalette::Window));
+            staff.render(&image);
+            // Five lines, each exactly as many rows as the scale, none smeared.
+            EXPECT_EQ(InkRows(image, !dark), 5 * scale)
+                << (dark ? "dark, " : "light, ") << scale << "x";
+            if (dark && scale == 2) {
+                image.save(QString::fromStdString(testing::TempDir()) + "/staff-dark-200.png");
+            }
+        }
+    }
+}
+
+TEST_F(StaffDetails, ExportWritesEachFormatWholeOrSaysWhy) {
+    wdwDetails& details = OpenLydianOnD();
+    details.ClefChoice().setCurrentText("Treble");
+    testing_support::TempFolder folder;
+    const auto read = [&](const std::string& name) {
+        std::ifstream in(folder.Path() / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    using Format = wdwDetails::ExportFormat;
+    const struct {
+        Format format;
+        const char* name;
+        const char* starts;
+    } exports[] = {
+        {Format::MusicXml, "d.musicxml", "<?xml"},
+        {Format::Midi, "d.mid", "MThd"},
+        {Format::Svg, "d.svg", "<?xml"},
+        {Format::Png, "d.png", "\x89PNG"},
+        {Format::Pdf, "d.pdf", "%PDF"},
+        {Format::Text, "d.txt", "D Lydian"},
+    };
+    for (const auto& e : exports) {
+        const auto error =
+            details.ExportTo(QString::fromStdString((folder.Path() / e.name).string()), e.format);
+        ASSERT_FALSE(error.has_value()) << error->toStdString();
+        EXPECT_EQ(read(e.name).rfind(e.starts, 0), 0u) << e.name;
+    }
+    const std::string text = read("d.txt");
+    EXPECT_NE(text.find("Notes: D E F# G# A B C#"), std::string::npos) << text;
+    const Melody score = ReadMusicXml(read("d.musicxml"));
+    ASSERT_EQ(score.notes.size(), 8u);
+    EXPECT_EQ(score.notes[3].written->Ascii(), "G#");
+    EXPECT_EQ(score.keys.at(0).fifths, 3);
+    const std::string midiText = read("d.mid");
+    const Melody clip = ReadMidiFile(std::vector<std::uint8_t>(midiText.begin(), midiText.end()));
+    ASSERT_EQ(clip.notes.size(), 9u) << "the run, then the ticked D";
+    EXPECT_EQ(clip.notes.front().midiKey, 62);
+    EXPECT_EQ(clip.parts.at(0).name, "D Lydian");
+    EXPECT_NEAR(clip.notes[1].startSeconds, 0.25, 1e-3) << "eighths at 120 BPM";
+    const std::string svg = read("d.svg");
+    EXPECT_NE(svg.find("<svg"), std::string::npos);
+
+    const auto refused = details.ExportTo("/dev/full", Format::Midi);
+    ASSERT_TRUE(refused.has_value());
+    EXPECT_EQ(refused->toStdString(), "Cannot write /dev/full: it is not a regular file");
+    const auto nowhere = details.ExportTo(
+        QString::fromStdString((folder.Path() / "gone" / "d.mid").string()), Format::Midi);
+    ASSERT_TRUE(nowhere.has_value());
+    EXPECT_TRUE(nowhere->contains("there is no folder"));
 }
 
 }  // namespace
