@@ -3,6 +3,7 @@
 
 #include <CLI/CLI.hpp>
 #include <charconv>
+#include <map>
 #include <vector>
 
 #include "matching/NoteNameTable.h"
@@ -72,6 +73,10 @@ struct RawArguments {
     std::string bars;
     std::string threshold;
     std::optional<std::string> fretboard;
+    std::optional<std::string> exportFormat;
+    std::string output;
+    std::string clef;
+    bool descending = false;
     std::string frets;
     bool leftHanded = false;
 };
@@ -131,6 +136,16 @@ void Describe(CLI::App& app, RawArguments& raw) {
                    "with --melody: leave out notes with less than P % of the weight (default: " +
                        std::to_string(static_cast<int>(MelodyQuery::kDefaultThreshold * 100)) + ")")
         ->type_name("P");
+    app.add_option("--export", raw.exportFormat,
+                   "write the first row's scale (the first best fit for --chords and --melody) to "
+                   "--output instead: musicxml, midi or text")
+        ->type_name("FORMAT");
+    app.add_option("--output", raw.output, "with --export: the file to write")->type_name("FILE");
+    app.add_option("--clef", raw.clef,
+                   "with --export musicxml or midi: the staff's clef, treble, bass, alto, tenor or "
+                   "treble8vb (default: treble)")
+        ->type_name("CLEF");
+    app.add_flag("--descending", raw.descending, "with --export: up the octave and back down");
     app.add_option("--fretboard", raw.fretboard,
                    "also print the first row's scale on the neck of this instrument: a name "
                    "(guitar, bass, ukulele, ... see below) or the open strings, bass side "
@@ -162,6 +177,38 @@ std::string UsageMessage(const CLI::ParseError& error) {
         return what.substr(0, what.find(':')) + " needs a value";
     }
     return what;
+}
+
+std::variant<ExportRequest, UsageError> CheckExport(const RawArguments& raw) {
+    static const std::map<std::string, ExportRequest::Format> kFormats{
+        {"musicxml", ExportRequest::Format::MusicXml},
+        {"midi", ExportRequest::Format::Midi},
+        {"text", ExportRequest::Format::Text}};
+    static const std::map<std::string, Clef> kClefs{{"treble", Clef::Treble},
+                                                    {"bass", Clef::Bass},
+                                                    {"alto", Clef::Alto},
+                                                    {"tenor", Clef::Tenor},
+                                                    {"treble8vb", Clef::TrebleOctaveDown}};
+    ExportRequest request;
+    const auto format = kFormats.find(*raw.exportFormat);
+    if (format == kFormats.end()) {
+        return UsageError{"--export needs musicxml, midi or text, not: " + *raw.exportFormat};
+    }
+    request.format = format->second;
+    if (raw.output.empty()) {
+        return UsageError{"--export needs --output FILE"};
+    }
+    request.output = raw.output;
+    if (!raw.clef.empty()) {
+        const auto clef = kClefs.find(raw.clef);
+        if (clef == kClefs.end()) {
+            return UsageError{"--clef needs treble, bass, alto, tenor or treble8vb, not: " +
+                              raw.clef};
+        }
+        request.clef = clef->second;
+    }
+    request.descending = raw.descending;
+    return request;
 }
 
 std::variant<MelodyRequest, UsageError> CheckMelody(const RawArguments& raw) {
@@ -304,6 +351,19 @@ Command Check(const RawArguments& raw, const std::vector<std::string>& unknown, 
     if ((!raw.tracks.empty() || !raw.bars.empty() || !raw.threshold.empty()) && !raw.melody) {
         return UsageError{
             "--track, --bars and --threshold choose what of --melody to hear: give it too"};
+    }
+    if ((!raw.output.empty() || !raw.clef.empty() || raw.descending) && !raw.exportFormat) {
+        return UsageError{"--output, --clef and --descending shape --export: give it too"};
+    }
+    if (raw.exportFormat) {
+        if (raw.find) {
+            return UsageError{"--find lists scales: there is no first row to export"};
+        }
+        auto exported = CheckExport(raw);
+        if (const auto* error = std::get_if<UsageError>(&exported)) {
+            return *error;
+        }
+        request.exported = std::get<ExportRequest>(std::move(exported));
     }
     if (raw.melody) {
         auto melody = CheckMelody(raw);

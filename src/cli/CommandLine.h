@@ -7,6 +7,7 @@
 //               [--roots-in-list-only] [--json] [--spell] [--sharps | --flats]
 //               [--play | --wav FILE] [--tempo BPM]
 //               [--fretboard TUNING [--frets N] [--left-handed]]
+//               [--export FORMAT --output FILE [--clef CLEF] [--descending]]
 //               (NOTE... | --set N | --chords "CHORD..." | --find TEXT |
 //                --melody FILE [--track N]... [--bars A-B] [--threshold P])
 //
@@ -31,6 +32,7 @@
 #include "scales/PitchClassSet.h"
 #include "theory/Progression.h"
 #include "theory/SpelledScale.h"
+#include "theory/Staff.h"
 
 namespace orvel::cli {
 
@@ -41,6 +43,15 @@ struct MelodyRequest {
     int firstBar = 1;
     int lastBar = INT_MAX;
     double threshold = MelodyQuery::kDefaultThreshold;  // a share, 0 to 1
+};
+
+// The first row's scale written to a file instead of the answers.
+struct ExportRequest {
+    enum class Format { MusicXml, Midi, Text };
+    Format format = Format::MusicXml;
+    std::filesystem::path output;
+    Clef clef = Clef::Treble;
+    bool descending = false;
 };
 
 struct MatchRequest {
@@ -61,6 +72,7 @@ struct MatchRequest {
     std::optional<Neck> neck;                  // show the first row's scale on it
     std::optional<std::string> find;           // list the scales found by these words instead
     std::optional<MelodyRequest> melody;       // rank the scales for this melody instead
+    std::optional<ExportRequest> exported;     // write the first row's scale to a file
 };
 
 struct ShowHelp {

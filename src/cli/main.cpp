@@ -25,8 +25,11 @@
 #include "matching/RankScales.h"
 #include "musicfiles/MusicFileError.h"
 #include "musicfiles/ReadMusicFile.h"
+#include "musicfiles/SaveFile.h"
+#include "musicfiles/ScaleFiles.h"
 #include "scales/LoadScales.h"
 #include "scales/ProgramFolder.h"
+#include "theory/KeySignature.h"
 #include "version/Version.h"
 
 namespace {
@@ -100,6 +103,70 @@ int PlayScale(orvel::PitchClassSet set, orvel::PitchClass root,
     }
 }
 
+// A scale to write out, and the notes asked about, sounded with it as a chord.
+struct ExportedScale {
+    orvel::SpelledScale spelled;
+    orvel::PitchClassSet set = 0;
+    std::string scale;
+    std::string bank;
+    orvel::PitchClassesAboveC chordNotes;
+};
+
+// Writes the scale to the file --export names, whole or not at all.
+int ExportScale(const orvel::cli::MatchRequest& request,
+                const std::optional<ExportedScale>& scale) {
+    const orvel::cli::ExportRequest& asked = *request.exported;
+    if (!scale) {
+        std::cerr << "orvel-match: no scale to export\n";
+        return kUsageError;
+    }
+    const std::vector<orvel::Pitch> pitches =
+        orvel::ScalePitches(scale->spelled, asked.clef, asked.descending);
+    std::string bytes;
+    switch (asked.format) {
+        case orvel::cli::ExportRequest::Format::MusicXml:
+            bytes = orvel::ScaleMusicXml(pitches, asked.clef,
+                                         orvel::SignatureOf(scale->set, scale->spelled),
+                                         scale->spelled.root.Ascii() + " " + scale->scale);
+            break;
+        case orvel::cli::ExportRequest::Format::Midi: {
+            const orvel::PitchClass root = scale->spelled.root.PitchClass();
+            std::vector<int> chord;
+            for (const orvel::PitchClass note : scale->chordNotes.Members()) {
+                chord.push_back(orvel::KeyNearMiddleC(root) + root.SemitonesUpTo(note));
+            }
+            const std::vector<std::uint8_t> midi =
+                orvel::MidiClip(orvel::ScaleClip(pitches, chord), request.tempo,
+                                scale->spelled.root.Ascii() + " " + scale->scale);
+            bytes.assign(midi.begin(), midi.end());
+            break;
+        }
+        case orvel::cli::ExportRequest::Format::Text:
+            bytes = orvel::ScaleText(scale->scale, scale->bank, scale->spelled);
+            break;
+    }
+    try {
+        orvel::SaveFile(asked.output, bytes);
+    } catch (const orvel::SaveFileError& error) {
+        std::cerr << "orvel-match: cannot write " << asked.output.string() << ": " << error.what()
+                  << "\n";
+        return kOutputError;
+    }
+    return 0;
+}
+
+// The first best fit as a scale to export, spelled as the answers name it.
+std::optional<ExportedScale> FirstBestFitToExport(const orvel::ChordScales& ranked,
+                                                  const std::vector<orvel::TScale>& catalogue,
+                                                  const std::optional<orvel::SpelledScale>& spelled,
+                                                  orvel::PitchClassesAboveC notes) {
+    if (ranked.best.empty() || !spelled) {
+        return std::nullopt;
+    }
+    const orvel::TScale& entry = catalogue[ranked.best.front().entry];
+    return ExportedScale{*spelled, entry.Notes, entry.Scale, entry.Bank, notes};
+}
+
 // The first row's scale on the neck asked for, after a blank line.
 void WriteNeckOf(const std::optional<orvel::SpelledScale>& scale, const orvel::cli::Neck& neck) {
     if (!scale) {
@@ -142,6 +209,11 @@ int RankChords(const orvel::Progression& progression, const std::vector<orvel::T
                const orvel::cli::MatchRequest& request) {
     const orvel::ChordScales ranked = orvel::RankProgression(catalogue, progression);
     const orvel::cli::ChordAnswers answers{progression, catalogue, ranked, request.chordRoots};
+    if (request.exported) {
+        return ExportScale(
+            request, FirstBestFitToExport(ranked, catalogue, orvel::cli::FirstBestFit(answers),
+                                          progression.Notes()));
+    }
     std::ios::sync_with_stdio(false);
     if (request.json) {
         orvel::cli::WriteChordScalesJson(answers, std::cout, request.neck);
@@ -185,6 +257,11 @@ int RankMelodyFile(const orvel::cli::MelodyRequest& asked,
     query.threshold = asked.threshold;
     const orvel::MelodyAnswer answer = orvel::RankMelody(catalogue, melody, query);
     const orvel::cli::MelodyAnswers answers{melody, catalogue, answer, request.chordRoots};
+    if (request.exported) {
+        return ExportScale(request,
+                           FirstBestFitToExport(answer.scales, catalogue,
+                                                orvel::cli::FirstBestFit(answers), answer.kept));
+    }
     std::ios::sync_with_stdio(false);
     if (request.json) {
         orvel::cli::WriteMelodyJson(answers, std::cout, request.neck);
@@ -226,6 +303,18 @@ int Match(const orvel::cli::MatchRequest& request) {
     query.IncludeOtherRoots = request.otherRoots;
     query.RootsInListOnly = request.rootsInListOnly;
     const orvel::TMatchResult result = orvel::MatchScales(query, load.scales);
+    if (request.exported) {
+        const auto first = result.FirstRow();
+        return ExportScale(
+            request,
+            first ? std::optional(ExportedScale{
+                        orvel::cli::SpelledRow(result, *first,
+                                               request.spell.value_or(orvel::cli::RowSpelling{})),
+                        result.EntryNotes(*first), std::string(result.ScaleName(*first)),
+                        std::string(result.Bank(*first)),
+                        orvel::NotesOn(request.querySet, request.root)})
+                  : std::nullopt);
+    }
 
     std::ios::sync_with_stdio(false);
     if (request.json) {

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "musicfiles/MidiFile.h"
+#include "musicfiles/MusicXml.h"
 #include "support/MidiFileWriter.h"
 #include "support/StalledSoundServer.h"
 #include "support/TempFolder.h"
@@ -110,6 +112,13 @@ TEST_F(OrvelMatch, UsageErrorsNameTheBadArgument) {
         {{"--chords", "C", "--set", "3"},
          "give notes, --set, --chords, --find or --melody, one of them"},
         {{"--melody", "a.mid", "--chords", "C"}, "one of them"},
+        {{"--output", "x.mid", "C"},
+         "--output, --clef and --descending shape --export: give it too"},
+        {{"--export", "gif", "--output", "x", "C"},
+         "--export needs musicxml, midi or text, not: gif"},
+        {{"--export", "midi", "C"}, "--export needs --output FILE"},
+        {{"--export", "midi", "--output", "x", "--clef", "soprano", "C"}, "not: soprano"},
+        {{"--export", "midi", "--output", "x", "--find", "blues"}, "no first row to export"},
         {{"--track", "1", "C"}, "choose what of --melody to hear: give it too"},
         {{"--melody", "a.mid", "--track", "0"}, "--track needs a track number from 1, not: 0"},
         {{"--melody", "a.mid", "--bars", "9-5"},
@@ -395,6 +404,47 @@ TEST_F(OrvelMatch, AMelodyFileThatCannotBeReadIsNamedWithWhatIsWrong) {
         EXPECT_NE(run.err.find("cannot read " + path + ": "), std::string::npos) << run.err;
         EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
     }
+}
+
+TEST_F(OrvelMatch, ExportWritesTheFirstRowsScaleWholeOrNotAtAll) {
+    const auto file = [&](const char* name) { return (folder.Path() / name).string(); };
+    // B♭ major from the typed root: the run up and down, then the chord asked about.
+    Outcome run = MatchOn({kMajor}, {"--root", "Bb", "--export", "midi", "--output", file("b.mid"),
+                                     "--descending", "--tempo", "90", "Bb", "D", "F"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    const std::string midi = ReadFile(file("b.mid"));
+    const Melody clip = ReadMidiFile(std::vector<std::uint8_t>(midi.begin(), midi.end()));
+    ASSERT_EQ(clip.notes.size(), 15u + 3u);
+    EXPECT_EQ(clip.notes.front().midiKey, 70) << "B♭4 in the treble clef";
+    EXPECT_EQ(clip.notes[7].midiKey, 82);
+    EXPECT_EQ(clip.notes[14].midiKey, 70);
+    EXPECT_NEAR(clip.notes[1].startSeconds, 60.0 / 90 / 2, 1e-3);
+    EXPECT_EQ(clip.parts.at(0).name, "Bb Major");
+
+    run = Match({"--chords", "Dm7 G7 Cmaj7", "--export", "musicxml", "--output", file("c.musicxml"),
+                 "--clef", "bass"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const Melody score = ReadMusicXml(ReadFile(file("c.musicxml")));
+    ASSERT_EQ(score.notes.size(), 8u);
+    EXPECT_EQ(score.notes.front().midiKey, 48) << "C3 in the bass clef";
+    EXPECT_EQ(score.keys.at(0).fifths, 0);
+
+    run = MatchOn({kMajor}, {"--root", "Eb", "--export", "text", "--output", file("e.txt"), "Eb"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(ReadFile(file("e.txt")),
+              "Eb Major (Diatonic)\nRoot: Eb\nNotes: Eb F G Ab Bb C D\nIntervals: 1 2 3 4 5 6 7\n");
+
+    for (const std::string& bad : {std::string("/dev/full"), file("missing/x.mid")}) {
+        run = MatchOn({kMajor}, {"--export", "midi", "--output", bad, "C"});
+        EXPECT_EQ(run.exitCode, 3) << bad;
+        EXPECT_NE(run.err.find("cannot write " + bad + ": "), std::string::npos) << run.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(file("missing")));
+    run = MatchOn({kMajor}, {"--export", "midi", "--output", file("none.mid"), "C", "C#", "D"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("no scale to export"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(file("none.mid")));
 }
 
 TEST_F(OrvelMatch, FindListsTheScalesWhoseNameOrBankHoldsEveryWord) {
