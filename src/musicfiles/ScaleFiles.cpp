@@ -93,6 +93,29 @@ std::vector<ClipNote> ScaleClip(std::span<const Pitch> run, std::span<const int>
     return clip;
 }
 
+std::vector<ClipNote> ProgressionClip(const Progression& progression) {
+    constexpr int kBelowMiddleC = 48;
+    std::vector<ClipNote> clip;
+    double at = 0;
+    for (const PlayedItem& played : progression.played) {
+        const std::optional<ChordSymbol>& chord = progression.items[played.item].chord;
+        if (chord) {
+            int key = -1;
+            for (const NoteName& note : chord->Sounding().notes) {
+                if (key < 0) {
+                    key = kBelowMiddleC + note.PitchClass().SemitonesAboveC();
+                } else {
+                    const int up = PitchClass::OfKey(key).SemitonesUpTo(note.PitchClass());
+                    key += up == 0 ? 12 : up;
+                }
+                clip.push_back({key, at, played.beats});
+            }
+        }
+        at += played.beats;
+    }
+    return clip;
+}
+
 std::vector<std::uint8_t> MidiClip(std::span<const ClipNote> notes, double quartersPerMinute,
                                    const std::string& name) {
     std::vector<std::uint8_t> track;

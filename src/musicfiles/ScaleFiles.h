@@ -3,7 +3,8 @@
 
 // A scale written out for other programs: a Standard MIDI File of the
 // scale run and its chord, a MusicXML score of it on a staff, and plain
-// text. Each is the file's bytes, to be written where the user asks.
+// text; and a progression as a MIDI file. Each is the file's bytes, to be
+// written where the user asks.
 
 #include <cstdint>
 #include <optional>
@@ -13,6 +14,7 @@
 
 #include "theory/KeySignature.h"
 #include "theory/Pitch.h"
+#include "theory/Progression.h"
 #include "theory/SpelledScale.h"
 #include "theory/Staff.h"
 
@@ -28,6 +30,11 @@ struct ClipNote {
 // A scale's clip: its run as eighth notes, then the chord together for a
 // bar of 4/4.
 std::vector<ClipNote> ScaleClip(std::span<const Pitch> run, std::span<const int> chordKeys);
+
+// A progression's clip: each chord as it sounds (ChordSymbol::Sounding),
+// its lowest note in the octave below middle C and each other above the
+// one before, lasting the beats it is played; a rest keeps its time.
+std::vector<ClipNote> ProgressionClip(const Progression& progression);
 
 // A format 0 file at 480 ticks a beat: the track named `name`, the tempo
 // in quarter notes a minute, 4/4, then the notes on channel 1.

@@ -1,18 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/wdwChords.h"
 
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "audio/Tempo.h"
+#include "musicfiles/SaveFile.h"
+#include "musicfiles/ScaleFiles.h"
 #include "platform/AccidentalsDelegate.h"
 #include "platform/AccidentalsLabel.h"
 #include "platform/Contrast.h"
+#include "platform/MessageBox.h"
 #include "platform/ReadableAccidentals.h"
+#include "theory/KeySignature.h"
 #include "theory/RootName.h"
 #include "theory/SpelledScale.h"
+#include "theory/Staff.h"
 #include "window/RankedScaleRows.h"
 
 namespace orvel {
@@ -47,7 +54,8 @@ wdwChords::wdwChords(const std::vector<TScale>& catalogue, QWidget* parent)
       nearly_(MakeScaleTable("Missing One Note", nearlyModel_, this)),
       chordScalesCaption_(new QLabel("Chord-Scales", this)),
       chordScales_(MakeScaleTable("Chord-Scales", chordScalesModel_, this)),
-      showInMain_(new QPushButton("&Show in Main Window", this)) {
+      showInMain_(new QPushButton("&Show in Main Window", this)),
+      export_(new QPushButton("E&xport\u2026", this)) {
     line_->setPlaceholderText("Dm7 G7 Cmaj7   or a lead sheet:   | Am | F | C | G7 % |");
     line_->setAccessibleName("Chords");
     line_->setToolTip(
@@ -100,6 +108,7 @@ wdwChords::wdwChords(const std::vector<TScale>& catalogue, QWidget* parent)
     layout->addWidget(chordScalesCaption_);
     layout->addWidget(chordScales_, 1);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(export_);
     buttons->addStretch();
     buttons->addWidget(showInMain_);
     layout->addLayout(buttons);
@@ -127,6 +136,9 @@ wdwChords::wdwChords(const std::vector<TScale>& catalogue, QWidget* parent)
                     showInMain_->setEnabled(SelectedScale().has_value());
                 });
     }
+    export_->setToolTip(
+        "Write the progression as a MIDI file, or the first best fit as MusicXML or MIDI");
+    connect(export_, &QPushButton::clicked, this, &wdwChords::ChooseExport);
     connect(showInMain_, &QPushButton::clicked, this, [this] {
         if (const auto scale = SelectedScale()) {
             emit notesRequested(progression_.Notes(), scale->root.PitchClass());
@@ -139,7 +151,8 @@ wdwChords::wdwChords(const std::vector<TScale>& catalogue, QWidget* parent)
     setTabOrder(best_, fits_);
     setTabOrder(fits_, nearly_);
     setTabOrder(nearly_, chordScales_);
-    setTabOrder(chordScales_, showInMain_);
+    setTabOrder(chordScales_, export_);
+    setTabOrder(export_, showInMain_);
     Refresh();
 }
 
@@ -262,6 +275,73 @@ ScaleRow wdwChords::RowOf(const Chosen& scale) const {
             .root = root,
             .ticks = Ticks{.notes = progression_.Notes(), .chosenRoot = root},
             .rootLetter = scale.root.letter};
+}
+
+std::optional<QString> wdwChords::ExportTo(const QString& path, ExportFormat format) const {
+    std::string bytes;
+    if (format == ExportFormat::ProgressionMidi) {
+        if (progression_.played.empty()) {
+            return QString("There are no chords to export");
+        }
+        const std::vector<std::uint8_t> midi =
+            MidiClip(ProgressionClip(progression_), kDefaultTempo, "Progression");
+        bytes.assign(midi.begin(), midi.end());
+    } else {
+        if (ranked_.best.empty()) {
+            return QString("There is no best fit to export");
+        }
+        const BestFit& first = ranked_.best.front();
+        const TScale& entry = catalogue_[first.entry];
+        const SpelledScale spelled = SpellScale(
+            entry.Notes, RootName(first.root, progression_, ranked_.keys), SpellAsFor(entry.Bank));
+        const std::vector<Pitch> pitches = ScalePitches(spelled, Clef::Treble, false);
+        const std::string name = spelled.root.Ascii() + " " + entry.Scale;
+        if (format == ExportFormat::BestFitMusicXml) {
+            bytes = ScaleMusicXml(pitches, Clef::Treble, SignatureOf(entry.Notes, spelled), name);
+        } else {
+            const std::vector<std::uint8_t> midi =
+                MidiClip(ScaleClip(pitches, {}), kDefaultTempo, name);
+            bytes.assign(midi.begin(), midi.end());
+        }
+    }
+    try {
+        SaveFile(path.toStdString(), bytes);
+    } catch (const SaveFileError& error) {
+        return "Cannot write " + path + ": " + QString::fromStdString(error.what());
+    }
+    return std::nullopt;
+}
+
+void wdwChords::ChooseExport() {
+    struct Choice {
+        ExportFormat format;
+        QString filter;
+        QString suffix;
+    };
+    const Choice choices[] = {
+        {ExportFormat::ProgressionMidi, "Progression as MIDI (*.mid)", ".mid"},
+        {ExportFormat::BestFitMusicXml, "First best fit as MusicXML (*.musicxml)", ".musicxml"},
+        {ExportFormat::BestFitMidi, "First best fit as MIDI (*.mid)", ".mid"}};
+    QStringList filters;
+    for (const Choice& choice : choices) {
+        filters << choice.filter;
+    }
+    QString chosen;
+    QString path =
+        QFileDialog::getSaveFileName(this, "Export", "Progression", filters.join(";;"), &chosen);
+    if (path.isEmpty()) {
+        return;
+    }
+    const Choice* choice = &choices[0];
+    for (const Choice& c : choices) {
+        choice = c.filter == chosen ? &c : choice;
+    }
+    if (!path.endsWith(choice->suffix)) {
+        path += choice->suffix;
+    }
+    if (const auto error = ExportTo(path, choice->format)) {
+        ShowMessageBox(this, *error);
+    }
 }
 
 void wdwChords::OpenDetails(QTableView& table) {

@@ -14,6 +14,8 @@
 // Enter on a scale asks for the details window; "Show in Main Window" asks
 // for that scale's root and the progression's notes in the main window
 // (detailsRequested, notesRequested). Every scale ranked is listed.
+// "Export…" writes the progression as a MIDI file (each chord for the
+// beats it is played), or the first best fit as MusicXML or MIDI.
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -58,6 +60,12 @@ class wdwChords : public ToolWindow {
     QListWidget& ChordList() const { return *chords_; }
     const Progression& Read() const { return progression_; }
     QWidget& FocusTarget() const override { return *line_; }
+    QPushButton& ExportButton() const { return *export_; }
+
+    enum class ExportFormat { ProgressionMidi, BestFitMusicXml, BestFitMidi };
+    // Writes what `format` names to `path`, whole or not at all; what went
+    // wrong, or nothing.
+    std::optional<QString> ExportTo(const QString& path, ExportFormat format) const;
 
   signals:
     void detailsRequested(const orvel::ScaleRow& row);
@@ -78,6 +86,7 @@ class wdwChords : public ToolWindow {
     std::optional<Chosen> SelectedScale() const;
     ScaleRow RowOf(const Chosen& scale) const;
     void OpenDetails(QTableView& table);
+    void ChooseExport();
 
     const std::vector<TScale>& catalogue_;
     Progression progression_;
@@ -99,6 +108,7 @@ class wdwChords : public ToolWindow {
     QLabel* chordScalesCaption_;
     QTableView* chordScales_;
     QPushButton* showInMain_;
+    QPushButton* export_;
     QTimer pause_;
     QTableView* lastTable_ = nullptr;  // where a scale was last selected
 };

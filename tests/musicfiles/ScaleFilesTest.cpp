@@ -145,3 +145,34 @@ TEST(SaveFile, WritesWholeOrLeavesNothing) {
 
 }  // namespace
 }  // namespace orvel
+
+namespace orvel {
+namespace {
+
+TEST(ScaleFiles, AProgressionClipVoicesEachChordUpFromItsBassForItsBeats) {
+    const Progression progression =
+        ReadProgression("| Dm7 G7 | Cmaj7 | N.C. | Am/G |", ReadAs::Chords);
+    const std::vector<ClipNote> clip = ProgressionClip(progression);
+    const struct {
+        std::vector<int> keys;
+        double start;
+        double length;
+    } chords[] = {{{50, 53, 57, 60}, 0, 2},
+                  {{55, 59, 62, 65}, 2, 2},
+                  {{48, 52, 55, 59}, 4, 4},
+                  {{55, 57, 60, 64}, 12, 4}};
+    std::size_t at = 0;
+    for (const auto& chord : chords) {
+        for (const int key : chord.keys) {
+            ASSERT_LT(at, clip.size());
+            EXPECT_EQ(clip[at].midiKey, key) << at;
+            EXPECT_DOUBLE_EQ(clip[at].start, chord.start) << at;
+            EXPECT_DOUBLE_EQ(clip[at].length, chord.length) << at;
+            ++at;
+        }
+    }
+    EXPECT_EQ(at, clip.size());
+}
+
+}  // namespace
+}  // namespace orvel

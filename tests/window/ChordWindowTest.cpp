@@ -9,9 +9,13 @@
 #include <QClipboard>
 #include <QRadioButton>
 #include <QTest>
+#include <fstream>
 
 #include "MainWindowFixture.h"
+#include "musicfiles/MidiFile.h"
+#include "musicfiles/MusicXml.h"
 #include "support/Glyphs.h"
+#include "support/TempFolder.h"
 
 namespace orvel {
 namespace {
@@ -261,6 +265,41 @@ TEST_F(FindScaleWindow, APartOfANameFindsTheScaleWithItsAliases) {
         }
     }
     EXPECT_EQ(ticked, (std::vector<int>{0, 2, 3, 7, 8}));
+}
+
+}  // namespace
+}  // namespace orvel
+
+namespace orvel {
+namespace {
+
+TEST_F(ChordWindow, ExportWritesTheProgressionAndTheFirstBestFit) {
+    testing_support::TempFolder folder;
+    const auto path = [&](const char* name) {
+        return QString::fromStdString((folder.Path() / name).string());
+    };
+    using Format = wdwChords::ExportFormat;
+    EXPECT_EQ(chords->ExportTo(path("none.mid"), Format::ProgressionMidi),
+              QString("There are no chords to export"));
+    Type("| Bb7 | Eb7 | Bb7 F7 |");
+    ASSERT_FALSE(chords->ExportTo(path("p.mid"), Format::ProgressionMidi).has_value());
+    ASSERT_FALSE(chords->ExportTo(path("b.musicxml"), Format::BestFitMusicXml).has_value());
+    const auto read = [&](const char* name) {
+        std::ifstream in(folder.Path() / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string midi = read("p.mid");
+    const Melody clip = ReadMidiFile(std::vector<std::uint8_t>(midi.begin(), midi.end()));
+    ASSERT_EQ(clip.notes.size(), 16u);
+    EXPECT_EQ(clip.notes.front().midiKey, 58) << "B♭3";
+    EXPECT_DOUBLE_EQ(clip.notes[4].start, 4) << "E♭7 in bar 2";
+    EXPECT_DOUBLE_EQ(clip.notes[12].length, 2) << "F7 shares bar 3";
+    const Melody best = ReadMusicXml(read("b.musicxml"));
+    ASSERT_FALSE(best.notes.empty());
+    EXPECT_EQ(best.notes.front().written->Ascii(), "Bb") << "the first best fit on B♭";
+    const auto refused = chords->ExportTo("/dev/full", Format::BestFitMidi);
+    ASSERT_TRUE(refused.has_value());
+    EXPECT_TRUE(refused->startsWith("Cannot write /dev/full: "));
 }
 
 }  // namespace
