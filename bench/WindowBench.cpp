@@ -10,7 +10,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
 #include <filesystem>
@@ -26,7 +28,9 @@
 #include "musicfiles/MusicXml.h"
 #include "scales/LoadScales.h"
 #include "support/FakeMidiInput.h"
+#include "theory/KeySignature.h"
 #include "window/Fretboard.h"
+#include "window/StaffView.h"
 #include "window/ToolWindows.h"
 #include "window/wdwChords.h"
 #include "window/wdwMain.h"
@@ -158,6 +162,54 @@ void BM_MelodyWindowShowsAFile(benchmark::State& state) {
 BENCHMARK(BM_MelodyWindowShowsAFile)
     ->Arg(0)
     ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The staff painted: a scale up and down in the treble clef with four
+// flats of signature and accidentals besides (E♭ harmonic minor's D♮).
+void BM_StaffPaint(benchmark::State& state) {
+    StaffView staff;
+    const PitchClassSet harmonicMinor = SetOf({0, 2, 3, 5, 7, 8, 11});
+    const SpelledScale scale = SpellScale(harmonicMinor, NoteName{2, -1});
+    staff.Show(ScalePitches(scale, Clef::Treble, true), Clef::Treble,
+               SignatureOf(harmonicMinor, scale), {});
+    staff.resize(staff.sizeHint());
+    QImage image(staff.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        staff.render(&image);
+    }
+}
+BENCHMARK(BM_StaffPaint)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// Each export of the details window, D Lydian shown, to a file.
+void BM_DetailsExport(benchmark::State& state) {
+    const wdwMain::Services services = ServicesOver(1'000);
+    auto window = std::make_unique<wdwMain>(services);
+    auto* tools = new ToolWindows(*window, *services.playback, services.showMessage);
+    window->Open();
+    TScale lydian;
+    lydian.Bank = "Major Modes";
+    lydian.Scale = "Lydian";
+    lydian.Notes = SetOf({0, 2, 4, 6, 7, 9, 11});
+    tools->ShowDetails(ScaleRow{
+        .entry = lydian, .root = PitchClass(2), .ticks = std::nullopt, .rootLetter = std::nullopt});
+    wdwDetails& details = *tools->Details();
+    QCoreApplication::processEvents();
+    const auto format = static_cast<wdwDetails::ExportFormat>(state.range(0));
+    const QString path = QDir::temp().filePath("orvel-bench-export");
+    for (auto _ : state) {
+        const auto error = details.ExportTo(path, format);
+        if (error) {
+            state.SkipWithError(error->toStdString().c_str());
+            break;
+        }
+    }
+    QFile::remove(path);
+}
+BENCHMARK(BM_DetailsExport)
+    ->DenseRange(0, 5)
+    ->ArgNames({"format"})
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

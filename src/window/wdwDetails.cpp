@@ -258,9 +258,10 @@ QByteArray wdwDetails::Picture(ExportFormat format) const {
         QPainter painter(&pdf);
         paint(painter);
     } else {
-        // Twice the size: crisp on a worksheet as on a screen at 200 %.
-        QImage image(size * 2, QImage::Format_ARGB32);
-        image.setDevicePixelRatio(2);
+        // At the screen's scale, as shown: SVG and PDF are for any size.
+        const qreal scale = devicePixelRatioF();
+        QImage image((QSizeF(size) * scale).toSize(), QImage::Format_ARGB32);
+        image.setDevicePixelRatio(scale);
         QPainter painter(&image);
         paint(painter);
         painter.end();
