@@ -2,6 +2,7 @@
 // A scale written out, and read back as other programs read it.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QString>
 #include <QXmlStreamReader>
@@ -120,11 +121,14 @@ TEST(SaveFile, WritesWholeOrLeavesNothing) {
     std::ifstream in(folder.Path() / "out.txt");
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "whole");
     std::filesystem::create_directory(folder.Path() / "taken");
+    // A pipe, not a device: were the check broken, the test must not replace /dev/full.
+    const std::filesystem::path pipe = folder.Path() / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     const struct {
         std::filesystem::path path;
         const char* says;
     } cases[] = {
-        {"/dev/full", "not a regular file"},
+        {pipe, "not a regular file"},
         {folder.Path() / "missing" / "out.mid", "there is no folder"},
         {folder.Path() / "taken", "it is a folder"},
     };
@@ -140,7 +144,7 @@ TEST(SaveFile, WritesWholeOrLeavesNothing) {
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
         ++entries;
     }
-    EXPECT_EQ(entries, 2u) << "out.txt and the folder, no part file";
+    EXPECT_EQ(entries, 3u) << "out.txt, the folder and the pipe, no part file";
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 // the scale sounds.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QClipboard>
@@ -391,9 +392,12 @@ TEST_F(StaffDetails, ExportWritesEachFormatWholeOrSaysWhy) {
     const std::string svg = read("d.svg");
     EXPECT_NE(svg.find("<svg"), std::string::npos);
 
-    const auto refused = details.ExportTo("/dev/full", Format::Midi);
+    const std::filesystem::path pipe = folder.Path() / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const auto refused = details.ExportTo(QString::fromStdString(pipe.string()), Format::Midi);
     ASSERT_TRUE(refused.has_value());
-    EXPECT_EQ(refused->toStdString(), "Cannot write /dev/full: it is not a regular file");
+    EXPECT_EQ(refused->toStdString(),
+              "Cannot write " + pipe.string() + ": it is not a regular file");
     const auto nowhere = details.ExportTo(
         QString::fromStdString((folder.Path() / "gone" / "d.mid").string()), Format::Midi);
     ASSERT_TRUE(nowhere.has_value());
