@@ -276,7 +276,7 @@ void StaffView::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     pressedAt_.reset();
-    const QString file = dragFile_();
+    const QString file = DraggedFile();
     if (file.isEmpty()) {
         return;
     }

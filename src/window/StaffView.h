@@ -40,6 +40,8 @@ class StaffView : public QWidget {
     void SetSounding(const QList<int>& midiKeys);
     // Where a dragged scale comes from: a MIDI file written when the drag starts.
     void SetDragFile(std::function<QString()> dragFile) { dragFile_ = std::move(dragFile); }
+    // The file a drag drops, written now; empty where there is none.
+    QString DraggedFile() const { return dragFile_ ? dragFile_() : QString(); }
 
     const std::vector<Pitch>& Pitches() const { return pitches_; }
     // The y of a step's line or space (step 0 the bottom line), and where

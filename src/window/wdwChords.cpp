@@ -182,6 +182,7 @@ void wdwChords::Refresh() {
         }
     }
     ShowKeyAndBestFits();
+    export_->setEnabled(!progression_.played.empty());
     const auto rows = [&](const std::vector<RankedScale>& ranked) {
         return std::make_shared<RankedRows>(catalogue_, ranked, progression_, ranked_.keys, notes,
                                             std::nullopt);

@@ -389,6 +389,11 @@ TEST_F(StaffDetails, ExportWritesEachFormatWholeOrSaysWhy) {
     EXPECT_EQ(clip.notes.front().midiKey, 62);
     EXPECT_EQ(clip.parts.at(0).name, "D Lydian");
     EXPECT_NEAR(clip.notes[1].startSeconds, 0.25, 1e-3) << "eighths at 120 BPM";
+    const QString dragged = details.Staff().DraggedFile();
+    EXPECT_TRUE(dragged.endsWith("D Lydian.mid")) << dragged.toStdString();
+    std::ifstream draggedFile(dragged.toStdString(), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(draggedFile), {}), midiText)
+        << "the drag drops the same clip";
     const std::string svg = read("d.svg");
     EXPECT_NE(svg.find("<svg"), std::string::npos);
 
