@@ -22,6 +22,7 @@
 #include "matching/NoteNameTable.h"
 #include "matching/RankMelody.h"
 #include "matching/RankScales.h"
+#include "matching/ScaleRelations.h"
 #include "musicfiles/MidiFile.h"
 #include "musicfiles/MusicXml.h"
 #include "scales/LoadScales.h"
@@ -149,6 +150,27 @@ void BM_MusicXmlReadAndAnswered(benchmark::State& state) {
 }
 BENCHMARK(BM_MusicXmlReadAndAnswered)
     ->Arg(5'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The relations of D Dorian against the shipped catalogue: modes,
+// neighbours, parallels, chords by degree and the set-class facts.
+void BM_RelationsOfOneScale(benchmark::State& state) {
+    std::ostringstream warnings;
+    const std::vector<TScale> catalogue = LoadScales(ORVEL_CATALOGUE, warnings).scales;
+    const PitchClassSet dorian = SetOf({0, 2, 3, 5, 7, 9, 10});
+    const SpelledScale scale = SpellScale(dorian, NoteName{1, 0});
+    std::size_t related = 0;
+    for (auto _ : state) {
+        const ScaleRelations relations = RelationsOf(catalogue, scale, dorian);
+        related = relations.added.size() + relations.removed.size() + relations.moved.size() +
+                  relations.parallel.size();
+        benchmark::DoNotOptimize(relations);
+    }
+    state.counters["related"] = static_cast<double>(related);
+}
+BENCHMARK(BM_RelationsOfOneScale)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

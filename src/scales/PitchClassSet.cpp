@@ -13,4 +13,12 @@ std::vector<int> PositionsOf(PitchClassSet set) {
     return positions;
 }
 
+PitchClassSet ModeFrom(PitchClassSet set, int start) {
+    PitchClassSet mode = 0;
+    for (const int position : PositionsOf(set)) {
+        mode |= PositionBit((position - start + kPositionCount) % kPositionCount);
+    }
+    return mode;
+}
+
 }  // namespace orvel

@@ -68,4 +68,8 @@ constexpr PitchClassSet SetOf(std::initializer_list<int> positions) {
 // positions are not read.
 std::vector<int> PositionsOf(PitchClassSet set);
 
+// The mode of `set` that starts on its position `start`: the same notes,
+// counted from another of them (the Dorian mode is the major scale from 2).
+PitchClassSet ModeFrom(PitchClassSet set, int start);
+
 }  // namespace orvel

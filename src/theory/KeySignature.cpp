@@ -18,17 +18,6 @@ constexpr PitchClassSet kNaturalMinor = SetOf({0, 2, 3, 5, 7, 8, 10});
 constexpr PitchClassSet kHarmonicMinor = SetOf({0, 2, 3, 5, 7, 8, 11});
 constexpr PitchClassSet kMelodicMinor = SetOf({0, 2, 3, 5, 7, 9, 11});
 
-// The mode of `set` that starts on its position `start`.
-PitchClassSet ModeFrom(PitchClassSet set, int start) {
-    PitchClassSet mode = 0;
-    for (int position = 0; position < kPositionCount; ++position) {
-        if (HasPosition(set, position)) {
-            mode |= PositionBit((position - start + kPositionCount) % kPositionCount);
-        }
-    }
-    return mode;
-}
-
 bool IsMajorMode(PitchClassSet set) {
     for (int start = 0; start < kPositionCount; ++start) {
         if (HasPosition(kMajor, start) && ModeFrom(kMajor, start) == set) {

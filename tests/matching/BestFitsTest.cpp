@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "matching/RankScales.h"
-#include "scales/LoadScales.h"
+#include "support/ShippedCatalogue.h"
 #include "theory/ParseNoteName.h"
 #include "theory/RootName.h"
 
@@ -16,11 +16,7 @@ namespace orvel {
 namespace {
 
 const std::vector<TScale>& Catalogue() {
-    static const std::vector<TScale> catalogue = [] {
-        std::ostringstream warnings;
-        return LoadScales(ORVEL_CATALOGUE, warnings).scales;
-    }();
-    return catalogue;
+    return testing_support::ShippedCatalogue();
 }
 
 struct Answer {

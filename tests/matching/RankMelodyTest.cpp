@@ -5,7 +5,7 @@
 #include <tuple>
 
 #include "matching/RankMelody.h"
-#include "scales/LoadScales.h"
+#include "support/ShippedCatalogue.h"
 #include "support/Tunes.h"
 #include "theory/ParseNoteName.h"
 
@@ -15,11 +15,7 @@ namespace {
 using testing_support::TuneOf;
 
 const std::vector<TScale>& Catalogue() {
-    static const std::vector<TScale> catalogue = [] {
-        std::ostringstream warnings;
-        return LoadScales(ORVEL_CATALOGUE, warnings).scales;
-    }();
-    return catalogue;
+    return testing_support::ShippedCatalogue();
 }
 
 std::string KeyText(const Key& key) {
