@@ -61,6 +61,7 @@ struct RawArguments {
     bool rootsInListOnly = false;
     bool json = false;
     bool spell = false;
+    bool relations = false;
     bool sharps = false;
     bool flats = false;
     bool play = false;
@@ -146,6 +147,9 @@ void Describe(CLI::App& app, RawArguments& raw) {
                    "treble8vb (default: treble)")
         ->type_name("CLEF");
     app.add_flag("--descending", raw.descending, "with --export: up the octave and back down");
+    app.add_flag("--relations", raw.relations,
+                 "also the first row's modes, neighbours one note away, chords on each degree and "
+                 "set-class facts");
     app.add_option("--fretboard", raw.fretboard,
                    "also print the first row's scale on the neck of this instrument: a name "
                    "(guitar, bass, ukulele, ... see below) or the open strings, bass side "
@@ -355,6 +359,10 @@ Command Check(const RawArguments& raw, const std::vector<std::string>& unknown, 
     if ((!raw.output.empty() || !raw.clef.empty() || raw.descending) && !raw.exportFormat) {
         return UsageError{"--output, --clef and --descending shape --export: give it too"};
     }
+    if (raw.relations && (raw.chords || raw.melody || raw.find)) {
+        return UsageError{"--relations follows the first row of notes or --set"};
+    }
+    request.relations = raw.relations;
     if (raw.exportFormat) {
         if (raw.find) {
             return UsageError{"--find lists scales: there is no first row to export"};

@@ -6,7 +6,7 @@
 //   orvel-match [--catalogue FILE] [--root NOTE] [--other-roots]
 //               [--roots-in-list-only] [--json] [--spell] [--sharps | --flats]
 //               [--play | --wav FILE] [--tempo BPM]
-//               [--fretboard TUNING [--frets N] [--left-handed]]
+//               [--relations] [--fretboard TUNING [--frets N] [--left-handed]]
 //               [--export FORMAT --output FILE [--clef CLEF] [--descending]]
 //               (NOTE... | --set N | --chords "CHORD..." | --find TEXT |
 //                --melody FILE [--track N]... [--bars A-B] [--threshold P])
@@ -63,6 +63,8 @@ struct MatchRequest {
     bool json = false;
     // Spell the rows so; nothing without --spell.
     std::optional<RowSpelling> spell;
+    // The first row's modes, neighbours, chords and set-class facts too.
+    bool relations = false;
     // Roots on black keys in the answers for --chords and --melody (--sharps, --flats).
     RootSpelling chordRoots = RootSpelling::Automatic;
     bool play = false;                         // play the first row's scale

@@ -93,7 +93,7 @@ SpelledScale SpelledRow(const TMatchResult& result, const TMatchRow& row,
 }
 
 void WriteJson(const TMatchResult& result, std::ostream& out, std::optional<RowSpelling> spell,
-               const std::optional<Neck>& neck) {
+               const std::optional<Neck>& neck, const nlohmann::ordered_json& more) {
     out << "{\"value\": ";
     WriteJsonString(result.ValueText, out);
     out << ", \"exact\": ";
@@ -106,6 +106,11 @@ void WriteJson(const TMatchResult& result, std::ostream& out, std::optional<RowS
             << (first ? NeckJson(SpelledRow(result, *first, spell.value_or(RowSpelling{})), *neck)
                       : nlohmann::ordered_json(nullptr))
                    .dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+    }
+    for (const auto& [key, value] : more.items()) {
+        out << ", ";
+        WriteJsonString(key, out);
+        out << ": " << value.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
     }
     out << "}\n";
 }

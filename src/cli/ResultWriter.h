@@ -15,8 +15,10 @@
 // `spell` says (RowSpelling.h), and their intervals, each
 // space-separated, in ASCII ("F G A Bb C D E", "1 2 3 4 5 6 7").
 // With `neck`, the JSON object gains "fretboard": the first row's scale on
-// that neck, as NeckJson writes it, or null without a row.
+// that neck, as NeckJson writes it, or null without a row; and it gains
+// the fields of `more`, an object (the first row's relations).
 
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <ostream>
 #include <span>
@@ -34,7 +36,8 @@ void WriteTabSeparated(const TMatchResult& result, std::ostream& out,
                        std::optional<RowSpelling> spell = std::nullopt);
 void WriteJson(const TMatchResult& result, std::ostream& out,
                std::optional<RowSpelling> spell = std::nullopt,
-               const std::optional<Neck>& neck = std::nullopt);
+               const std::optional<Neck>& neck = std::nullopt,
+               const nlohmann::ordered_json& more = nlohmann::ordered_json::object());
 
 // A row's scale spelled from the row's own root, a chord's as stacked thirds.
 SpelledScale SpelledRow(const TMatchResult& result, const TMatchRow& row,

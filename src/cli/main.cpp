@@ -17,12 +17,14 @@
 #include "cli/ChordScalesWriter.h"
 #include "cli/CommandLine.h"
 #include "cli/MelodyWriter.h"
+#include "cli/RelationsWriter.h"
 #include "cli/ResultWriter.h"
 #include "matching/FindScales.h"
 #include "matching/MatchScales.h"
 #include "matching/NoteNameTable.h"
 #include "matching/RankMelody.h"
 #include "matching/RankScales.h"
+#include "matching/ScaleRelations.h"
 #include "musicfiles/MusicFileError.h"
 #include "musicfiles/ReadMusicFile.h"
 #include "musicfiles/SaveFile.h"
@@ -316,11 +318,25 @@ int Match(const orvel::cli::MatchRequest& request) {
                   : std::nullopt);
     }
 
+    std::optional<orvel::ScaleRelations> relations;
+    if (const auto first = result.FirstRow(); first && request.relations) {
+        relations = orvel::RelationsOf(
+            load.scales,
+            orvel::cli::SpelledRow(result, *first,
+                                   request.spell.value_or(orvel::cli::RowSpelling{})),
+            result.EntryNotes(*first));
+    }
     std::ios::sync_with_stdio(false);
     if (request.json) {
-        orvel::cli::WriteJson(result, std::cout, request.spell, request.neck);
+        orvel::cli::WriteJson(result, std::cout, request.spell, request.neck,
+                              relations ? orvel::cli::RelationsJson(*relations, load.scales)
+                                        : nlohmann::ordered_json::object());
     } else {
         orvel::cli::WriteTabSeparated(result, std::cout, request.spell);
+        if (relations) {
+            std::cout << '\n';
+            orvel::cli::WriteRelationsTabSeparated(*relations, load.scales, std::cout);
+        }
         if (request.neck) {
             const auto first = result.FirstRow();
             WriteNeckOf(

@@ -119,6 +119,7 @@ TEST_F(OrvelMatch, UsageErrorsNameTheBadArgument) {
         {{"--export", "midi", "C"}, "--export needs --output FILE"},
         {{"--export", "midi", "--output", "x", "--clef", "soprano", "C"}, "not: soprano"},
         {{"--export", "midi", "--output", "x", "--find", "blues"}, "no first row to export"},
+        {{"--relations", "--chords", "C"}, "--relations follows the first row of notes or --set"},
         {{"--track", "1", "C"}, "choose what of --melody to hear: give it too"},
         {{"--melody", "a.mid", "--track", "0"}, "--track needs a track number from 1, not: 0"},
         {{"--melody", "a.mid", "--bars", "9-5"},
@@ -445,6 +446,32 @@ TEST_F(OrvelMatch, ExportWritesTheFirstRowsScaleWholeOrNotAtAll) {
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_NE(run.err.find("no scale to export"), std::string::npos) << run.err;
     EXPECT_FALSE(std::filesystem::exists(file("none.mid")));
+}
+
+TEST_F(OrvelMatch, RelationsOfTheFirstRow) {
+    const Outcome text =
+        Match({"--root", "Eb", "--relations", "Eb", "F", "G", "Ab", "Bb", "C", "D"});
+    ASSERT_EQ(text.exitCode, 0) << text.err;
+    for (const char* line :
+         {"\nmode\tEb\tMajor, Ionian", "\nmode\tF\tDorian", "\nmoved\tD\tDb\tMixolydian",
+          "\nchord\tD\tDdim\tDm7b5\tviiø7\n", "\nforte\t7-35\t(0,1,3,5,6,8,T)",
+          "\ninterval_vector\t2\t5\t4\t3\t6\t1\n", "\nsymmetry\t12\town inversion\n",
+          "\nrelative\tC\tNatural Minor"}) {
+        EXPECT_NE(text.out.find(line), std::string::npos) << line;
+    }
+    const Outcome json = Match({"--json", "--relations", "--set", "2773"});
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    const auto object = nlohmann::json::parse(json.out);
+    EXPECT_EQ(object["modes"].size(), 7u);
+    EXPECT_EQ(object["modes"][3]["root"], "F");
+    EXPECT_EQ(object["chords"][4]["seventh"], "G7");
+    EXPECT_EQ(object["chords"][4]["numeral"], "V7");
+    EXPECT_EQ(object["forte"], "7-35");
+    EXPECT_EQ(object["prime_form"], nlohmann::json::parse("[0, 1, 3, 5, 6, 8, 10]"));
+    EXPECT_EQ(object["interval_vector"], nlohmann::json::parse("[2, 5, 4, 3, 6, 1]"));
+    EXPECT_EQ(object["symmetry"]["transpositions"], 12);
+    EXPECT_FALSE(object["neighbours"]["moved"].empty());
+    EXPECT_TRUE(object["neighbours"]["added"][0].contains("note"));
 }
 
 TEST_F(OrvelMatch, FindListsTheScalesWhoseNameOrBankHoldsEveryWord) {
