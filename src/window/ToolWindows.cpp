@@ -139,7 +139,7 @@ void ToolWindows::ShowDetails(ScaleRow row) {
         row.ticks = ticks_;
     }
     if (details_ == nullptr) {
-        details_ = new wdwDetails(playback_, &main_);
+        details_ = new wdwDetails(playback_, main_.Scale, &main_);
         connect(details_, &wdwDetails::spellingChanged, &main_, &wdwMain::SetSpelling);
     }
     // Placed once filled, at the size the row gives it.

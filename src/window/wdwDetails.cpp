@@ -62,9 +62,10 @@ QString DegreeName(const Interval& interval, bool octave) {
 
 }  // namespace
 
-wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
+wdwDetails::wdwDetails(Playback& playback, const std::vector<TScale>& catalogue, QWidget* parent)
     : ToolWindow("wdwDetails", "Scale Details", parent),
       playback_(playback),
+      catalogue_(catalogue),
       title_(new AccidentalsLabel(this)),
       notes_(new AccidentalsLabel(this)),
       intervalsCaption_(new QLabel(this)),
@@ -82,7 +83,9 @@ wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
       clef_(new QComboBox(this)),
       signature_(new QCheckBox("&Key Signature", this)),
       descending_(new QCheckBox("&Descending", this)),
-      export_(new QPushButton("E&xport\u2026", this)) {
+      export_(new QPushButton("E&xport\u2026", this)),
+      showRelations_(new QPushButton("&Relations", this)),
+      relations_(new RelationsPanel(catalogue, this)) {
     QFont large = title_->font();
     large.setPointSizeF(large.pointSizeF() * 1.3);
     large.setBold(true);
@@ -117,15 +120,43 @@ wdwDetails::wdwDetails(Playback& playback, QWidget* parent)
     writing->addWidget(signature_);
     writing->addWidget(descending_);
     writing->addStretch();
+    writing->addWidget(showRelations_);
     writing->addWidget(export_);
     layout->addLayout(writing);
     layout->addWidget(staff_);
     layout->addWidget(keyboard_);
     layout->addWidget(fretboard_);
+    relations_->hide();
+    showRelations_->setCheckable(true);
+    showRelations_->setToolTip(
+        "Modes, neighbours, parallels, chords on each degree and set-class facts");
+    connect(showRelations_, &QPushButton::toggled, this, [this](bool shown) {
+        relations_->setVisible(shown);
+        adjustSize();
+    });
+    connect(relations_, &RelationsPanel::scaleChosen, this, [this](const RelatedScale& related) {
+        if (related.entries.empty()) {
+            return;
+        }
+        Show(ScaleRow{.entry = catalogue_[related.entries.front()],
+                      .root = related.root.PitchClass(),
+                      .ticks = row_.ticks,
+                      .rootLetter = related.root.letter});
+    });
+    connect(relations_, &RelationsPanel::chordChosen, this,
+            [this](const std::vector<PitchClass>& notes) {
+                PitchClassSet positions = 0;
+                for (const PitchClass note : notes) {
+                    positions |= PositionBit(notes.front().SemitonesUpTo(note));
+                }
+                playback_.PlayOrStop(Chord(positions, KeyNearMiddleC(notes.front())));
+                ownPlay_ = playback_.CurrentPlay();
+            });
     layout->addWidget(
         new QLabel("Green: the scale; on the neck, red squares are its root.   "
                    "Orange dots: the notes you ticked.",
                    this));
+    layout->addWidget(relations_);
     tempo_->setRange(kMinTempo, kMaxTempo);
     tempo_->setValue(playback_.Tempo());
     tempo_->setSuffix(" BPM");
@@ -389,6 +420,11 @@ void wdwDetails::Fill() {
                  signature_->isChecked() ? SignatureOf(row.entry.Notes, spelled_) : std::nullopt,
                  degrees);
     keyboard_->Show(row.root, spelled_.PitchClasses(), ticked);
+    showRelations_->setVisible(!chord);
+    relations_->setVisible(!chord && showRelations_->isChecked());
+    if (!chord) {
+        relations_->Show(RelationsOf(catalogue_, spelled_, row.entry.Notes));
+    }
     fretboard_->Board().Show(spelled_, ticked);
     adjustSize();
 }

@@ -24,6 +24,11 @@
 // ticked notes as a chord), an SVG, PNG or PDF picture of the staff, the
 // keyboard and the neck as shown, or plain text; dragging the staff into
 // another program drops the MIDI file.
+//
+// "Relations" shows, below the neck, the scale's modes, neighbours,
+// parallels, chords on each degree and set-class facts (RelationsPanel):
+// a scale there opens in this window on double-click or Enter, a chord
+// sounds on click.
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -43,6 +48,7 @@
 #include "theory/SpelledScale.h"
 #include "window/FretboardPanel.h"
 #include "window/PianoKeyboard.h"
+#include "window/RelationsPanel.h"
 #include "window/StaffView.h"
 #include "window/ToolWindow.h"
 
@@ -52,7 +58,9 @@ class wdwDetails : public ToolWindow {
     Q_OBJECT
 
   public:
-    wdwDetails(Playback& playback, QWidget* parent);
+    // `catalogue` names the scales related to the one shown, and outlives
+    // the window.
+    wdwDetails(Playback& playback, const std::vector<TScale>& catalogue, QWidget* parent);
 
     // Shows `row`, which brings the ticks it was found by, and brings the
     // window to the front.
@@ -79,6 +87,8 @@ class wdwDetails : public ToolWindow {
     QCheckBox& KeySignatureChoice() const { return *signature_; }
     QCheckBox& DescendingChoice() const { return *descending_; }
     QPushButton& ExportButton() const { return *export_; }
+    QPushButton& RelationsButton() const { return *showRelations_; }
+    RelationsPanel& Relations() const { return *relations_; }
 
     enum class ExportFormat { MusicXml, Midi, Svg, Png, Pdf, Text };
     // Writes the scale shown to `path` in `format`, whole or not at all;
@@ -105,6 +115,7 @@ class wdwDetails : public ToolWindow {
     QByteArray Picture(ExportFormat format) const;
 
     Playback& playback_;
+    const std::vector<TScale>& catalogue_;
     ScaleRow row_;
     SpelledScale spelled_;
     AccidentalsLabel* title_;
@@ -126,7 +137,9 @@ class wdwDetails : public ToolWindow {
     QCheckBox* descending_;
     QPushButton* export_;
     QTemporaryDir dragFolder_;  // the MIDI files dragged out
-    int ownPlay_ = -1;          // the playback's number for this window's latest play
+    QPushButton* showRelations_;
+    RelationsPanel* relations_;
+    int ownPlay_ = -1;  // the playback's number for this window's latest play
 };
 
 }  // namespace orvel

@@ -411,3 +411,63 @@ TEST_F(StaffDetails, ExportWritesEachFormatWholeOrSaysWhy) {
 
 }  // namespace
 }  // namespace orvel
+
+namespace orvel {
+namespace {
+
+class RelationsDetails : public MainWindowFixture {
+  protected:
+    void SetUp() override {
+        MakeWindow({CatalogueLine("Major Modes", "Major", {0, 2, 4, 5, 7, 9, 11}),
+                    CatalogueLine("Major Modes", "Dorian", {0, 2, 3, 5, 7, 9, 10}),
+                    CatalogueLine("Major Modes", "Mixolydian", {0, 2, 4, 5, 7, 9, 10}),
+                    CatalogueLine("Major Modes", "Lydian", {0, 2, 4, 6, 7, 9, 11}),
+                    CatalogueLine("Chords", "Major Triad", {0, 4, 7})});
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        ChooseRoot(6);  // E♭
+        Click(*window->cbScale(0));
+        ListBox& list = *window->lbContaining();
+        ClickRow(list, 0);
+        window->ShowDetails(list);
+        ASSERT_NE(tools->Details(), nullptr);
+    }
+};
+
+TEST_F(RelationsDetails, TheRelationsShowAndEveryScaleThereOpensItsOwnDetails) {
+    wdwDetails& details = *tools->Details();
+    ASSERT_EQ(details.NotesText(), "E\u266D F G A\u266D B\u266D C D");
+    EXPECT_FALSE(details.Relations().isVisible());
+    QTest::mouseClick(&details.RelationsButton(), Qt::LeftButton);
+    ASSERT_TRUE(details.Relations().isVisible());
+    QTableView& modes = details.Relations().Modes();
+    ASSERT_EQ(modes.model()->rowCount(), 7);
+    EXPECT_EQ(modes.model()->index(1, 0).data().toString(), "F");
+    EXPECT_EQ(modes.model()->index(1, 1).data().toString(), "Dorian");
+    EXPECT_EQ(modes.model()->index(3, 3).data().toString(), "1 (brightest)") << "A♭ Lydian";
+    EXPECT_TRUE(details.Relations().SetClassText().text().startsWith("Forte 7-35"));
+    QTableView& neighbours = details.Relations().Neighbours();
+    ASSERT_GE(neighbours.model()->rowCount(), 2);
+    EXPECT_EQ(neighbours.model()->index(0, 0).data().toString(), "D \u2192 D\u266D");
+    EXPECT_EQ(neighbours.model()->index(0, 1).data().toString(), "E\u266D Mixolydian");
+    EXPECT_EQ(neighbours.model()->index(1, 0).data().toString(), "A\u266D \u2192 A") << "E♭ Lydian";
+
+    // A mode opens in the same window, from its own root.
+    details.Relations().setCurrentWidget(&modes);
+    const QPoint dorian = modes.visualRect(modes.model()->index(1, 1)).center();
+    QTest::mouseClick(modes.viewport(), Qt::LeftButton, {}, dorian);
+    QTest::mouseDClick(modes.viewport(), Qt::LeftButton, {}, dorian);
+    EXPECT_EQ(details.NotesText(), "F G A\u266D B\u266D C D E\u266D");
+    EXPECT_TRUE(details.Relations().isVisible()) << "the relations stay open";
+
+    // A chord sounds on a click.
+    QTableView& chords = details.Relations().Chords();
+    details.Relations().setCurrentWidget(&chords);
+    EXPECT_EQ(chords.model()->index(3, 2).data().toString(), "B\u266D7") << "IV7 of F Dorian";
+    QTest::mouseClick(chords.viewport(), Qt::LeftButton, {},
+                      chords.visualRect(chords.model()->index(3, 2)).center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return details.Keyboard().IsLit(5); }, 2000))
+        << "B♭, a fourth above F";
+}
+
+}  // namespace
+}  // namespace orvel
