@@ -27,8 +27,6 @@ constexpr double kBeatsPerSecond = 2;
 // the second, strikes it again.
 constexpr double kDip = 0.35;
 constexpr double kRise = 0.7;
-// Not within a note's first moments, where the note before still rings.
-constexpr double kSettled = 0.1;
 
 struct Deleter {
     void operator()(aubio_pitch_t* pitch) const { del_aubio_pitch(pitch); }
