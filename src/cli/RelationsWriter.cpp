@@ -62,9 +62,7 @@ void WriteRelationsTabSeparated(const ScaleRelations& relations, std::span<const
     }
     for (std::size_t degree = 0; degree < relations.chords.size(); ++degree) {
         const DegreeChord& chord = relations.chords[degree];
-        const std::string numeral = chord.seventh ? chord.seventh->numeral
-                                    : chord.triad ? chord.triad->numeral
-                                                  : std::string();
+        const std::string numeral = chord.Numeral();
         out << "chord\t" << relations.modes[degree].root.Ascii() << '\t' << Symbol(chord.triad)
             << '\t' << Symbol(chord.seventh) << '\t' << (numeral.empty() ? "-" : numeral) << '\n';
     }
@@ -115,9 +113,7 @@ Json RelationsJson(const ScaleRelations& relations, std::span<const TScale> cata
     json["chords"] = Json::array();
     for (std::size_t degree = 0; degree < relations.chords.size(); ++degree) {
         const DegreeChord& chord = relations.chords[degree];
-        const std::string numeral = chord.seventh ? chord.seventh->numeral
-                                    : chord.triad ? chord.triad->numeral
-                                                  : std::string();
+        const std::string numeral = chord.Numeral();
         json["chords"].push_back(
             {{"root", relations.modes[degree].root.Ascii()},
              {"triad", chord.triad ? Json(chord.triad->symbol) : Json(nullptr)},

@@ -28,6 +28,11 @@ class PitchClass {
 
     // The pitch class `semitones` higher (lower when negative).
     constexpr PitchClass Up(int semitones) const { return PitchClass(semitones_ + semitones); }
+    // Whether a piano plays it on a black key (C♯, E♭, F♯, A♭, B♭).
+    constexpr bool IsBlackKey() const {
+        return semitones_ == 1 || semitones_ == 3 || semitones_ == 6 || semitones_ == 8 ||
+               semitones_ == 10;
+    }
     // How many semitones, 0 to 11, `higher` lies above this one.
     constexpr int SemitonesUpTo(PitchClass higher) const {
         return ((higher.semitones_ - semitones_) % 12 + 12) % 12;

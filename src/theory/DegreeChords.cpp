@@ -71,6 +71,10 @@ std::vector<PitchClass> StackedChord::Notes() const {
     return notes;
 }
 
+std::string DegreeChord::Numeral() const {
+    return seventh ? seventh->numeral : triad ? triad->numeral : std::string();
+}
+
 std::vector<DegreeChord> DegreeChords(const SpelledScale& scale) {
     if (scale.kind != SpellAs::Scale) {
         return {};

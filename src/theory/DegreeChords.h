@@ -34,6 +34,9 @@ struct StackedChord {
 struct DegreeChord {
     std::optional<StackedChord> triad;
     std::optional<StackedChord> seventh;
+
+    // The seventh chord's numeral, else the triad's; empty for none.
+    std::string Numeral() const;
 };
 
 // One entry per degree, in order; none for a chord.

@@ -7,23 +7,6 @@
 
 namespace orvel {
 
-namespace {
-
-bool IsBlackKey(PitchClass note) {
-    switch (note.SemitonesAboveC()) {
-        case 1:
-        case 3:
-        case 6:
-        case 8:
-        case 10:
-            return true;
-        default:
-            return false;
-    }
-}
-
-}  // namespace
-
 PianoKeyboard::PianoKeyboard(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
@@ -49,7 +32,7 @@ void PianoKeyboard::SetSounding(const QList<int>& midiKeys) {
 }
 
 int PianoKeyboard::Lead() const {
-    return IsBlackKey(root_) ? 1 : 0;
+    return root_.IsBlackKey() ? 1 : 0;
 }
 
 int PianoKeyboard::DrawnKeys() const {
@@ -58,7 +41,7 @@ int PianoKeyboard::DrawnKeys() const {
 }
 
 bool PianoKeyboard::IsBlack(int drawn) const {
-    return IsBlackKey(root_.Up(drawn - Lead()));
+    return root_.Up(drawn - Lead()).IsBlackKey();
 }
 
 QRect PianoKeyboard::DrawnKeyRect(int drawn) const {

@@ -11,10 +11,6 @@ namespace {
 constexpr int kMargin = 4;
 constexpr int kGap = 3;
 
-bool IsBlackKey(int c) {
-    return c == 1 || c == 3 || c == 6 || c == 8 || c == 10;
-}
-
 }  // namespace
 
 ProfileBars::ProfileBars(QWidget* parent) : QWidget(parent) {
@@ -80,7 +76,7 @@ void ProfileBars::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     for (int c = 0; c < 12; ++c) {
         const QRect key = KeyRect(c);
-        const bool black = IsBlackKey(c);
+        const bool black = PitchClass(c).IsBlackKey();
         painter.setPen(QPen(QColor(90, 90, 90), 1));
         painter.setBrush(black ? QColor(40, 40, 40) : QColor(250, 250, 250));
         painter.drawRect(key.adjusted(0, 0, -1, -1));

@@ -154,9 +154,7 @@ void RelationsPanel::Show(ScaleRelations relations) {
     std::vector<QStringList> chords;
     for (std::size_t degree = 0; degree < relations_.chords.size(); ++degree) {
         const DegreeChord& chord = relations_.chords[degree];
-        QString numeral = chord.seventh ? Text(chord.seventh->numeral)
-                          : chord.triad ? Text(chord.triad->numeral)
-                                        : "";
+        QString numeral = Text(chord.Numeral());
         if (degree < relations_.catalogueChords.size() &&
             !relations_.catalogueChords[degree].empty()) {
             QStringList held;

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/ToolWindow.h"
 
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QShortcut>
 
+#include "musicfiles/SaveFile.h"
 #include "platform/AccidentalsDelegate.h"
 
 namespace orvel {
@@ -55,6 +57,32 @@ AccidentalsLabel* MakeKeyLabel(QWidget* parent) {
     key->setFont(font);
     key->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return key;
+}
+
+std::optional<ExportFile> AskExportFile(QWidget* parent, const QString& title, const QString& name,
+                                        const QStringList& filters) {
+    QString chosen;
+    QString path = QFileDialog::getSaveFileName(parent, title, name, filters.join(";;"), &chosen);
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    const auto format = static_cast<std::size_t>(std::max<qsizetype>(0, filters.indexOf(chosen)));
+    // "MIDI file (*.mid)" asks for ".mid".
+    const QString filter = filters.value(static_cast<qsizetype>(format));
+    const QString suffix = filter.mid(filter.lastIndexOf("*.") + 1).chopped(1);
+    if (!path.endsWith(suffix)) {
+        path += suffix;
+    }
+    return ExportFile{path, format};
+}
+
+std::optional<QString> SaveExport(const QString& path, std::string_view bytes) {
+    try {
+        SaveFile(path.toStdString(), std::span<const char>(bytes.data(), bytes.size()));
+    } catch (const SaveFileError& error) {
+        return "Cannot write " + path + ": " + QString::fromStdString(error.what());
+    }
+    return std::nullopt;
 }
 
 void FillScaleTable(QTableView& table, QLabel& caption, const QString& title,

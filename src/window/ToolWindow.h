@@ -11,9 +11,12 @@
 
 #include <QLabel>
 #include <QString>
+#include <QStringList>
 #include <QTableView>
 #include <QWidget>
 #include <memory>
+#include <optional>
+#include <string_view>
 
 #include "platform/AccidentalsLabel.h"
 #include "platform/ListRows.h"
@@ -34,6 +37,19 @@ class ToolWindow : public QWidget {
 QTableView* MakeScaleTable(const QString& name, TableModel& model, QWidget* parent);
 // The bold line that names the key ("Key: A minor (or C major)").
 AccidentalsLabel* MakeKeyLabel(QWidget* parent);
+
+// The file an Export… button's dialog chose, its name ending as the format
+// chosen asks, and that format's place among `filters` ("MIDI file
+// (*.mid)"); nothing where the dialog was cancelled.
+struct ExportFile {
+    QString path;
+    std::size_t format = 0;
+};
+std::optional<ExportFile> AskExportFile(QWidget* parent, const QString& title, const QString& name,
+                                        const QStringList& filters);
+// Writes the bytes to `path` whole or not at all; what went wrong, as a
+// window says it, or nothing.
+std::optional<QString> SaveExport(const QString& path, std::string_view bytes);
 void FillScaleTable(QTableView& table, QLabel& caption, const QString& title,
                     std::shared_ptr<ListRows> rows);
 

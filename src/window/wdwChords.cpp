@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/wdwChords.h"
 
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -9,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "audio/Tempo.h"
-#include "musicfiles/SaveFile.h"
 #include "musicfiles/ScaleFiles.h"
 #include "platform/AccidentalsDelegate.h"
 #include "platform/AccidentalsLabel.h"
@@ -305,42 +303,20 @@ std::optional<QString> wdwChords::ExportTo(const QString& path, ExportFormat for
             bytes.assign(midi.begin(), midi.end());
         }
     }
-    try {
-        SaveFile(path.toStdString(), bytes);
-    } catch (const SaveFileError& error) {
-        return "Cannot write " + path + ": " + QString::fromStdString(error.what());
-    }
-    return std::nullopt;
+    return SaveExport(path, bytes);
 }
 
 void wdwChords::ChooseExport() {
-    struct Choice {
-        ExportFormat format;
-        QString filter;
-        QString suffix;
-    };
-    const Choice choices[] = {
-        {ExportFormat::ProgressionMidi, "Progression as MIDI (*.mid)", ".mid"},
-        {ExportFormat::BestFitMusicXml, "First best fit as MusicXML (*.musicxml)", ".musicxml"},
-        {ExportFormat::BestFitMidi, "First best fit as MIDI (*.mid)", ".mid"}};
-    QStringList filters;
-    for (const Choice& choice : choices) {
-        filters << choice.filter;
-    }
-    QString chosen;
-    QString path =
-        QFileDialog::getSaveFileName(this, "Export", "Progression", filters.join(";;"), &chosen);
-    if (path.isEmpty()) {
+    constexpr ExportFormat kFormats[] = {ExportFormat::ProgressionMidi,
+                                         ExportFormat::BestFitMusicXml, ExportFormat::BestFitMidi};
+    const auto file =
+        AskExportFile(this, "Export", "Progression",
+                      {"Progression as MIDI (*.mid)", "First best fit as MusicXML (*.musicxml)",
+                       "First best fit as MIDI (*.mid)"});
+    if (!file) {
         return;
     }
-    const Choice* choice = &choices[0];
-    for (const Choice& c : choices) {
-        choice = c.filter == chosen ? &c : choice;
-    }
-    if (!path.endsWith(choice->suffix)) {
-        path += choice->suffix;
-    }
-    if (const auto error = ExportTo(path, choice->format)) {
+    if (const auto error = ExportTo(file->path, kFormats[file->format])) {
         ShowMessageBox(this, *error);
     }
 }

@@ -2,7 +2,6 @@
 #include "window/wdwDetails.h"
 
 #include <QBuffer>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QPainter>
@@ -12,7 +11,6 @@
 
 #include "audio/Performance.h"
 #include "audio/Tempo.h"
-#include "musicfiles/SaveFile.h"
 #include "musicfiles/ScaleFiles.h"
 #include "platform/MessageBox.h"
 #include "theory/KeySignature.h"
@@ -36,15 +34,14 @@ constexpr Clef kClefs[] = {Clef::Treble, Clef::Bass, Clef::Alto, Clef::Tenor,
 struct ExportChoice {
     wdwDetails::ExportFormat format;
     const char* filter;
-    const char* suffix;
 };
 constexpr ExportChoice kExports[] = {
-    {wdwDetails::ExportFormat::MusicXml, "MusicXML score (*.musicxml)", "musicxml"},
-    {wdwDetails::ExportFormat::Midi, "MIDI file (*.mid)", "mid"},
-    {wdwDetails::ExportFormat::Svg, "SVG picture (*.svg)", "svg"},
-    {wdwDetails::ExportFormat::Png, "PNG picture (*.png)", "png"},
-    {wdwDetails::ExportFormat::Pdf, "PDF document (*.pdf)", "pdf"},
-    {wdwDetails::ExportFormat::Text, "Plain text (*.txt)", "txt"},
+    {wdwDetails::ExportFormat::MusicXml, "MusicXML score (*.musicxml)"},
+    {wdwDetails::ExportFormat::Midi, "MIDI file (*.mid)"},
+    {wdwDetails::ExportFormat::Svg, "SVG picture (*.svg)"},
+    {wdwDetails::ExportFormat::Png, "PNG picture (*.png)"},
+    {wdwDetails::ExportFormat::Pdf, "PDF document (*.pdf)"},
+    {wdwDetails::ExportFormat::Text, "Plain text (*.txt)"},
 };
 
 // A degree's name for screen readers: "root", "third", "octave".
@@ -326,12 +323,7 @@ std::optional<QString> wdwDetails::ExportTo(const QString& path, ExportFormat fo
             bytes = ScaleText(row_.entry.Scale, row_.entry.Bank, spelled_);
             break;
     }
-    try {
-        SaveFile(path.toStdString(), bytes);
-    } catch (const SaveFileError& error) {
-        return "Cannot write " + path + ": " + QString::fromStdString(error.what());
-    }
-    return std::nullopt;
+    return SaveExport(path, bytes);
 }
 
 void wdwDetails::ChooseExport() {
@@ -339,20 +331,13 @@ void wdwDetails::ChooseExport() {
     for (const ExportChoice& choice : kExports) {
         filters << choice.filter;
     }
-    QString chosen;
-    const QString name = QString::fromStdString(spelled_.root.Ascii() + " " + row_.entry.Scale);
-    QString path =
-        QFileDialog::getSaveFileName(this, "Export the Scale", name, filters.join(";;"), &chosen);
-    if (path.isEmpty()) {
+    const auto file = AskExportFile(
+        this, "Export the Scale",
+        QString::fromStdString(spelled_.root.Ascii() + " " + row_.entry.Scale), filters);
+    if (!file) {
         return;
     }
-    const auto choice = std::find_if(std::begin(kExports), std::end(kExports),
-                                     [&](const ExportChoice& c) { return chosen == c.filter; });
-    const ExportChoice& format = choice == std::end(kExports) ? kExports[0] : *choice;
-    if (!path.endsWith(QString(".") + format.suffix)) {
-        path += QString(".") + format.suffix;
-    }
-    if (const auto error = ExportTo(path, format.format)) {
+    if (const auto error = ExportTo(file->path, kExports[file->format].format)) {
         ShowMessageBox(this, *error);
     }
 }
