@@ -11,13 +11,13 @@
 #include <vector>
 
 #include "musicfiles/MusicFileError.h"
+#include "musicfiles/TempoMap.h"
 
 namespace orvel {
 
 namespace {
 
-constexpr int kDrumChannel = 9;  // channel 10 as players count
-constexpr std::uint32_t kDefaultMicrosecondsPerBeat = 500'000;
+constexpr int kDrumChannel = 9;             // channel 10 as players count
 constexpr std::size_t kMostMarks = 10'000;  // tempo, meter and key changes each
 
 // The bytes of one chunk, read from the front; running out is an error that
@@ -228,48 +228,6 @@ class TrackReader {
     std::vector<int> channels_;  // in order of appearance
 };
 
-// Ticks to seconds through the tempo changes.
-class TempoMap {
-  public:
-    TempoMap(std::vector<TempoMark> tempi, double ticksPerBeat) : ticksPerBeat_(ticksPerBeat) {
-        std::stable_sort(tempi.begin(), tempi.end(),
-                         [](const TempoMark& a, const TempoMark& b) { return a.tick < b.tick; });
-        double seconds = 0;
-        std::uint64_t tick = 0;
-        std::uint32_t tempo = kDefaultMicrosecondsPerBeat;
-        for (const TempoMark& mark : tempi) {
-            seconds += SecondsOver(mark.tick - tick, tempo);
-            tick = mark.tick;
-            tempo = mark.microsecondsPerBeat;
-            marks_.push_back({tick, tempo, seconds});
-        }
-    }
-
-    double Seconds(std::uint64_t tick) const {
-        const auto after =
-            std::upper_bound(marks_.begin(), marks_.end(), tick,
-                             [](std::uint64_t t, const Mark& m) { return t < m.tick; });
-        if (after == marks_.begin()) {
-            return SecondsOver(tick, kDefaultMicrosecondsPerBeat);
-        }
-        const Mark& mark = *(after - 1);
-        return mark.seconds + SecondsOver(tick - mark.tick, mark.tempo);
-    }
-
-  private:
-    struct Mark {
-        std::uint64_t tick;
-        std::uint32_t tempo;
-        double seconds;  // at `tick`
-    };
-    double SecondsOver(std::uint64_t ticks, std::uint32_t tempo) const {
-        return static_cast<double>(ticks) / ticksPerBeat_ * tempo / 1e6;
-    }
-
-    double ticksPerBeat_;
-    std::vector<Mark> marks_;
-};
-
 std::vector<MeterChange> Meter(std::vector<MeterMark> marks, double ticksPerBeat) {
     std::stable_sort(marks.begin(), marks.end(),
                      [](const MeterMark& a, const MeterMark& b) { return a.tick < b.tick; });
@@ -353,7 +311,12 @@ Melody ReadMidiFile(std::span<const std::uint8_t> bytes) {
     melody.parts = std::move(events.parts);
     melody.truncated = events.truncated;
     melody.meter = Meter(std::move(events.meters), ticksPerBeat);
-    const TempoMap tempo(std::move(events.tempi), ticksPerBeat);
+    std::vector<TempoMap::Change> changes;
+    for (const TempoMark& mark : events.tempi) {
+        changes.push_back(
+            {static_cast<double>(mark.tick) / ticksPerBeat, 60e6 / mark.microsecondsPerBeat});
+    }
+    const TempoMap tempo(std::move(changes));
     std::stable_sort(events.notes.begin(), events.notes.end(),
                      [](const RawNote& a, const RawNote& b) { return a.on < b.on; });
     melody.notes.reserve(events.notes.size());
@@ -362,8 +325,8 @@ Melody ReadMidiFile(std::span<const std::uint8_t> bytes) {
         note.midiKey = raw.key;
         note.start = static_cast<double>(raw.on) / ticksPerBeat;
         note.length = static_cast<double>(raw.off - raw.on) / ticksPerBeat;
-        note.startSeconds = tempo.Seconds(raw.on);
-        note.lengthSeconds = tempo.Seconds(raw.off) - note.startSeconds;
+        note.startSeconds = tempo.Seconds(note.start);
+        note.lengthSeconds = tempo.Seconds(note.start + note.length) - note.startSeconds;
         note.part = raw.part;
         melody.notes.push_back(note);
     }

@@ -13,12 +13,12 @@
 #include <vector>
 
 #include "musicfiles/MusicFileError.h"
+#include "musicfiles/TempoMap.h"
 
 namespace orvel {
 
 namespace {
 
-constexpr double kDefaultTempo = 120;  // beats a minute
 constexpr std::size_t kMostTempi = 1000;
 
 std::optional<KeyMode> ModeNamed(const QString& mode) {
@@ -30,11 +30,6 @@ std::optional<KeyMode> ModeNamed(const QString& mode) {
     const auto found = kModes.find(mode.trimmed().toLower());
     return found == kModes.end() ? std::nullopt : std::optional(found->second);
 }
-
-struct TempoMark {
-    double beat;
-    double beatsPerMinute;
-};
 
 // Reads one partwise score; its state is where the reading stands.
 class ScoreReader {
@@ -398,28 +393,12 @@ class ScoreReader {
         std::stable_sort(
             melody_.keys.begin(), melody_.keys.end(),
             [](const WrittenKey& a, const WrittenKey& b) { return a.start < b.start; });
-        std::stable_sort(tempi_.begin(), tempi_.end(),
-                         [](const TempoMark& a, const TempoMark& b) { return a.beat < b.beat; });
+        const TempoMap tempo(std::move(tempi_));
         for (MelodyNote& note : melody_.notes) {
-            note.startSeconds = Seconds(note.start);
-            note.lengthSeconds = Seconds(note.start + note.length) - note.startSeconds;
+            note.startSeconds = tempo.Seconds(note.start);
+            note.lengthSeconds = tempo.Seconds(note.start + note.length) - note.startSeconds;
         }
         return std::move(melody_);
-    }
-
-    double Seconds(double beat) const {
-        double seconds = 0;
-        double at = 0;
-        double tempo = kDefaultTempo;
-        for (const TempoMark& mark : tempi_) {
-            if (mark.beat >= beat) {
-                break;
-            }
-            seconds += (mark.beat - at) * 60 / tempo;
-            at = mark.beat;
-            tempo = mark.beatsPerMinute;
-        }
-        return seconds + (beat - at) * 60 / tempo;
     }
 
     struct Transpose {
@@ -441,7 +420,7 @@ class ScoreReader {
     double timeSignatureBeats_ = 4;
     Transpose transpose_;
     std::map<int, std::size_t> tied_;  // an open tie's first note, by key
-    std::vector<TempoMark> tempi_;
+    std::vector<TempoMap::Change> tempi_;
 };
 
 }  // namespace
