@@ -70,6 +70,8 @@ struct RawArguments {
     std::optional<std::string> chords;
     std::optional<std::string> find;
     std::optional<std::string> melody;
+    std::optional<std::string> listen;
+    std::string listenAs;
     std::vector<std::string> tracks;
     std::string bars;
     std::string threshold;
@@ -128,18 +130,30 @@ void Describe(CLI::App& app, RawArguments& raw) {
                    "the key, best fits and sections of a melody in a MIDI or MusicXML file (.mid, "
                    ".musicxml, .xml, .mxl) instead")
         ->type_name("FILE");
+    app.add_option("--listen", raw.listen,
+                   "the key, best fits and sections of a recording (WAV, FLAC, Ogg, MP3) instead, "
+                   "its notes heard as --as says")
+        ->type_name("FILE");
+    app.add_option("--as", raw.listenAs,
+                   "with --listen: hear a melody (one voice; the default) or chords")
+        ->type_name("melody|chords");
     app.add_option("--track", raw.tracks,
                    "with --melody: only this track or part, counted from 1 (again for more)")
         ->type_name("N");
-    app.add_option("--bars", raw.bars, "with --melody: only bars A to B (\"9-16\")")
+    app.add_option("--bars", raw.bars,
+                   "with --melody or --listen: only bars A to B (\"9-16\"; a recording has a bar "
+                   "every 2 s)")
         ->type_name("A-B");
     app.add_option("--threshold", raw.threshold,
-                   "with --melody: leave out notes with less than P % of the weight (default: " +
+                   "with --melody or --listen: leave out notes with less than P % of the weight "
+                   "(default: " +
                        std::to_string(static_cast<int>(MelodyQuery::kDefaultThreshold * 100)) + ")")
         ->type_name("P");
-    app.add_option("--export", raw.exportFormat,
-                   "write the first row's scale (the first best fit for --chords and --melody) to "
-                   "--output instead: musicxml, midi or text")
+    app.add_option(
+           "--export", raw.exportFormat,
+           "write the first row's scale (the first best fit for --chords, --melody and --listen) "
+           "to "
+           "--output instead: musicxml, midi or text")
         ->type_name("FORMAT");
     app.add_option("--output", raw.output, "with --export: the file to write")->type_name("FILE");
     app.add_option("--clef", raw.clef,
@@ -217,7 +231,18 @@ std::variant<ExportRequest, UsageError> CheckExport(const RawArguments& raw) {
 
 std::variant<MelodyRequest, UsageError> CheckMelody(const RawArguments& raw) {
     MelodyRequest melody;
-    melody.file = *raw.melody;
+    if (raw.listen) {
+        melody.file = *raw.listen;
+        if (raw.listenAs.empty() || raw.listenAs == "melody") {
+            melody.heardAs = ListenMode::Melody;
+        } else if (raw.listenAs == "chords") {
+            melody.heardAs = ListenMode::Chords;
+        } else {
+            return UsageError{"--as hears melody or chords, not: " + raw.listenAs};
+        }
+    } else {
+        melody.file = *raw.melody;
+    }
     for (const std::string& track : raw.tracks) {
         const auto number = ParseWhole(track, 1, 9999);
         if (!number) {
@@ -279,9 +304,10 @@ Command Check(const RawArguments& raw, const std::vector<std::string>& unknown, 
     if (raw.sharps && raw.flats) {
         return UsageError{"give --sharps or --flats, not both"};
     }
-    if ((raw.sharps || raw.flats) && !raw.spell && !raw.chords && !raw.melody) {
+    if ((raw.sharps || raw.flats) && !raw.spell && !raw.chords && !raw.melody && !raw.listen) {
         return UsageError{
-            "--sharps and --flats name the notes of --spell, --chords or --melody: give one"};
+            "--sharps and --flats name the notes of --spell, --chords, --melody or "
+            "--listen: give one"};
     }
     const RootSpelling roots = raw.sharps  ? RootSpelling::Sharps
                                : raw.flats ? RootSpelling::Flats
@@ -348,18 +374,23 @@ Command Check(const RawArguments& raw, const std::vector<std::string>& unknown, 
         request.querySet |= PositionBit(request.root.SemitonesUpTo(*pitchClass));
     }
     const int questions = (!raw.notes.empty() || setGiven) + raw.chords.has_value() +
-                          raw.find.has_value() + raw.melody.has_value();
+                          raw.find.has_value() + raw.melody.has_value() + raw.listen.has_value();
     if (questions > 1) {
-        return UsageError{"give notes, --set, --chords, --find or --melody, one of them"};
+        return UsageError{"give notes, --set, --chords, --find, --melody or --listen, one of them"};
     }
-    if ((!raw.tracks.empty() || !raw.bars.empty() || !raw.threshold.empty()) && !raw.melody) {
+    if ((!raw.tracks.empty() || !raw.bars.empty() || !raw.threshold.empty()) && !raw.melody &&
+        !raw.listen) {
         return UsageError{
-            "--track, --bars and --threshold choose what of --melody to hear: give it too"};
+            "--track, --bars and --threshold choose what of --melody or --listen to "
+            "hear: give one"};
+    }
+    if (!raw.listenAs.empty() && !raw.listen) {
+        return UsageError{"--as says how to hear --listen: give it too"};
     }
     if ((!raw.output.empty() || !raw.clef.empty() || raw.descending) && !raw.exportFormat) {
         return UsageError{"--output, --clef and --descending shape --export: give it too"};
     }
-    if (raw.relations && (raw.chords || raw.melody || raw.find)) {
+    if (raw.relations && (raw.chords || raw.melody || raw.listen || raw.find)) {
         return UsageError{"--relations follows the first row of notes or --set"};
     }
     request.relations = raw.relations;
@@ -373,7 +404,7 @@ Command Check(const RawArguments& raw, const std::vector<std::string>& unknown, 
         }
         request.exported = std::get<ExportRequest>(std::move(exported));
     }
-    if (raw.melody) {
+    if (raw.melody || raw.listen) {
         auto melody = CheckMelody(raw);
         if (const auto* error = std::get_if<UsageError>(&melody)) {
             return *error;

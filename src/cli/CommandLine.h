@@ -9,7 +9,8 @@
 //               [--relations] [--fretboard TUNING [--frets N] [--left-handed]]
 //               [--export FORMAT --output FILE [--clef CLEF] [--descending]]
 //               (NOTE... | --set N | --chords "CHORD..." | --find TEXT |
-//                --melody FILE [--track N]... [--bars A-B] [--threshold P])
+//                (--melody FILE | --listen FILE [--as melody|chords])
+//                [--track N]... [--bars A-B] [--threshold P])
 //
 // A NOTE is a note name as ParseNoteName reads it (C#, Db, F♯, B♭, Bbb,
 // C##), or one of the window's twelve note names as they stand ("C# / Db").
@@ -27,6 +28,7 @@
 #include "audio/Tempo.h"
 #include "cli/NeckWriter.h"
 #include "cli/RowSpelling.h"
+#include "listening/Heard.h"
 #include "matching/NoteNameTable.h"
 #include "matching/RankMelody.h"
 #include "scales/PitchClassSet.h"
@@ -36,10 +38,11 @@
 
 namespace orvel::cli {
 
-// A melody file to answer for, and which of it.
+// A melody file to answer for, or a recording to hear, and which of it.
 struct MelodyRequest {
     std::filesystem::path file;
-    std::vector<std::size_t> tracks;  // counted from 1; every track when empty
+    std::optional<ListenMode> heardAs;  // a recording heard so (--listen); a score when absent
+    std::vector<std::size_t> tracks;    // counted from 1; every track when empty
     int firstBar = 1;
     int lastBar = INT_MAX;
     double threshold = MelodyQuery::kDefaultThreshold;  // a share, 0 to 1
@@ -65,7 +68,8 @@ struct MatchRequest {
     std::optional<RowSpelling> spell;
     // The first row's modes, neighbours, chords and set-class facts too.
     bool relations = false;
-    // Roots on black keys in the answers for --chords and --melody (--sharps, --flats).
+    // Roots on black keys in the answers for --chords, --melody and --listen (--sharps,
+    // --flats).
     RootSpelling chordRoots = RootSpelling::Automatic;
     bool play = false;                         // play the first row's scale
     std::optional<std::filesystem::path> wav;  // or write it to this file
@@ -73,8 +77,8 @@ struct MatchRequest {
     std::optional<Progression> progression;    // rank the scales for these chords
     std::optional<Neck> neck;                  // show the first row's scale on it
     std::optional<std::string> find;           // list the scales found by these words instead
-    std::optional<MelodyRequest> melody;       // rank the scales for this melody instead
-    std::optional<ExportRequest> exported;     // write the first row's scale to a file
+    std::optional<MelodyRequest> melody;    // rank the scales for this melody or recording instead
+    std::optional<ExportRequest> exported;  // write the first row's scale to a file
 };
 
 struct ShowHelp {

@@ -44,6 +44,16 @@ std::string Bars(const MelodySection& section) {
 }  // namespace
 
 void WriteMelodyTabSeparated(const MelodyAnswers& answers, std::ostream& out) {
+    if (const Heard* heard = answers.heard) {
+        out << "tuning\t" << WeightText(heard->tuningCents) << '\t' << WeightText(heard->clearShare)
+            << '\n';
+        if (heard->mode == ListenMode::Melody) {
+            for (const HeardNote& note : heard->notes) {
+                out << "note\t" << WeightText(note.start) << '\t' << WeightText(note.length) << '\t'
+                    << note.midiKey << '\n';
+            }
+        }
+    }
     for (std::size_t p = 0; p < answers.melody.parts.size(); ++p) {
         const MelodyPart& part = answers.melody.parts[p];
         out << "part\t" << p + 1 << '\t' << part.name << '\t' << part.noteCount << '\n';
@@ -100,6 +110,19 @@ void WriteMelodyJson(const MelodyAnswers& answers, std::ostream& out,
                    {"also", also}};
         }
         json["sections"].push_back({{"bars", {section.firstBar, section.lastBar}}, {"key", key}});
+    }
+    if (const Heard* heard = answers.heard) {
+        json["tuning_cents"] = Rounded(heard->tuningCents);
+        json["clear"] = heard->Clear();
+        json["clear_share"] = Rounded(heard->clearShare);
+        if (heard->mode == ListenMode::Melody) {
+            json["notes"] = Json::array();
+            for (const HeardNote& note : heard->notes) {
+                json["notes"].push_back({{"onset", Rounded(note.start)},
+                                         {"length", Rounded(note.length)},
+                                         {"pitch", note.midiKey}});
+            }
+        }
     }
     out << json.dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
 }

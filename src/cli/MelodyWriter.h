@@ -7,6 +7,9 @@
 // then its sections.
 //
 // Tab-separated, in this order:
+//   tuning<TAB>cents<TAB>clear share                 for a recording (--listen)
+//   note<TAB>onset<TAB>length<TAB>pitch              each note of a melody heard:
+//                                                    seconds, seconds, MIDI key
 //   part<TAB>number<TAB>name<TAB>notes              each track or part, from 1
 //   profile<TAB>C<TAB>C#<TAB>...<TAB>B               the twelve weights, C first
 //   kept<TAB>notes                                   the notes above the threshold
@@ -15,13 +18,17 @@
 // JSON: {"parts": [{"name", "notes"}], "profile": [twelve weights],
 // "kept": notes, "key", "best", "fits", "nearly" as for --chords,
 // "sections": [{"bars": [first, last], "key": {"tonic", "mode", "also"}
-// or null}]}. Notes are spelled in the key (RootName.h).
+// or null}]}; for a recording also "tuning_cents", "clear" (whether a
+// clear pitch was heard at all), "clear_share" (of the frames with sound)
+// and, for a melody, "notes": [{"onset", "length", "pitch"}]. Notes are
+// spelled in the key (RootName.h).
 
 #include <optional>
 #include <ostream>
 #include <span>
 
 #include "cli/NeckWriter.h"
+#include "listening/Heard.h"
 #include "matching/RankMelody.h"
 #include "scales/TScale.h"
 #include "theory/Melody.h"
@@ -34,6 +41,7 @@ struct MelodyAnswers {
     std::span<const TScale> catalogue;
     const MelodyAnswer& answer;
     RootSpelling roots = RootSpelling::Automatic;
+    const Heard* heard = nullptr;  // the recording the melody was heard in, if it was
 };
 
 void WriteMelodyTabSeparated(const MelodyAnswers& answers, std::ostream& out);

@@ -19,6 +19,7 @@
 #include "cli/MelodyWriter.h"
 #include "cli/RelationsWriter.h"
 #include "cli/ResultWriter.h"
+#include "listening/Listening.h"
 #include "matching/FindScales.h"
 #include "matching/MatchScales.h"
 #include "matching/NoteNameTable.h"
@@ -228,16 +229,30 @@ int RankChords(const orvel::Progression& progression, const std::vector<orvel::T
     return PlayFirstBestFit(ranked, catalogue, request);
 }
 
-// The answers for a melody file, and with --play or --wav the first best
-// fit; a file that cannot be read is said with what is wrong with it.
+// The answers for a melody file or a recording, and with --play or --wav
+// the first best fit; a file that cannot be read is said with what is wrong
+// with it, and a recording with no clear pitch is said too.
 int RankMelodyFile(const orvel::cli::MelodyRequest& asked,
                    const std::vector<orvel::TScale>& catalogue,
                    const orvel::cli::MatchRequest& request) {
     orvel::Melody melody;
+    std::optional<orvel::Heard> heard;
     try {
-        melody = orvel::ReadMusicFile(asked.file);
+        if (asked.heardAs) {
+            heard = orvel::LoadListening().HearRecording(asked.file, *asked.heardAs, {});
+            melody = heard->AsMelody();
+            if (!heard->Clear()) {
+                std::cerr << "orvel-match: no clear pitch in " << asked.file.string() << "\n";
+            }
+        } else {
+            melody = orvel::ReadMusicFile(asked.file);
+        }
     } catch (const orvel::MusicFileError& error) {
         std::cerr << "orvel-match: cannot read " << asked.file.string() << ": " << error.what()
+                  << "\n";
+        return kUsageError;
+    } catch (const orvel::ListenError& error) {
+        std::cerr << "orvel-match: cannot hear " << asked.file.string() << ": " << error.what()
                   << "\n";
         return kUsageError;
     }
@@ -258,7 +273,8 @@ int RankMelodyFile(const orvel::cli::MelodyRequest& asked,
     query.span.lastBar = asked.lastBar;
     query.threshold = asked.threshold;
     const orvel::MelodyAnswer answer = orvel::RankMelody(catalogue, melody, query);
-    const orvel::cli::MelodyAnswers answers{melody, catalogue, answer, request.chordRoots};
+    const orvel::cli::MelodyAnswers answers{melody, catalogue, answer, request.chordRoots,
+                                            heard ? &*heard : nullptr};
     if (request.exported) {
         return ExportScale(request,
                            FirstBestFitToExport(answer.scales, catalogue,

@@ -10,17 +10,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <span>
-#include <stdexcept>
 #include <vector>
+
+#include "listening/ListenError.h"
 
 struct sf_private_tag;
 
 namespace orvel {
-
-class ListenError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
 
 class AudioFile {
   public:

@@ -13,9 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "audio/WavFile.h"
 #include "musicfiles/MidiFile.h"
 #include "musicfiles/MusicXml.h"
 #include "support/MidiFileWriter.h"
+#include "support/Recordings.h"
 #include "support/StalledSoundServer.h"
 #include "support/TempFolder.h"
 #include "support/Tunes.h"
@@ -23,6 +25,7 @@
 namespace orvel {
 namespace {
 
+using testing_support::Rendered;
 using testing_support::TempFolder;
 
 struct Outcome {
@@ -110,7 +113,7 @@ TEST_F(OrvelMatch, UsageErrorsNameTheBadArgument) {
         {{"--fretboard", "bass", "--frets", "11", "C"}, "from 12 to 24, not: 11"},
         {{"--frets", "12", "C"}, "shape the neck of --fretboard: give it too"},
         {{"--chords", "C", "--set", "3"},
-         "give notes, --set, --chords, --find or --melody, one of them"},
+         "give notes, --set, --chords, --find, --melody or --listen, one of them"},
         {{"--melody", "a.mid", "--chords", "C"}, "one of them"},
         {{"--output", "x.mid", "C"},
          "--output, --clef and --descending shape --export: give it too"},
@@ -120,7 +123,9 @@ TEST_F(OrvelMatch, UsageErrorsNameTheBadArgument) {
         {{"--export", "midi", "--output", "x", "--clef", "soprano", "C"}, "not: soprano"},
         {{"--export", "midi", "--output", "x", "--find", "blues"}, "no first row to export"},
         {{"--relations", "--chords", "C"}, "--relations follows the first row of notes or --set"},
-        {{"--track", "1", "C"}, "choose what of --melody to hear: give it too"},
+        {{"--track", "1", "C"}, "choose what of --melody or --listen to hear: give one"},
+        {{"--as", "chords", "C"}, "--as says how to hear --listen: give it too"},
+        {{"--listen", "a.wav", "--as", "banjo"}, "--as hears melody or chords, not: banjo"},
         {{"--melody", "a.mid", "--track", "0"}, "--track needs a track number from 1, not: 0"},
         {{"--melody", "a.mid", "--bars", "9-5"},
          "--bars needs the first and last bar, such as 9-16, not: 9-5"},
@@ -405,6 +410,50 @@ TEST_F(OrvelMatch, AMelodyFileThatCannotBeReadIsNamedWithWhatIsWrong) {
         EXPECT_NE(run.err.find("cannot read " + path + ": "), std::string::npos) << run.err;
         EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
     }
+}
+
+TEST_F(OrvelMatch, RecordingsAreHeardAsAMelodyOrAsChords) {
+    const std::vector<testing_support::Played> tune =
+        testing_support::TuneOf(0.4, testing_support::kDorianTune);
+    const std::string melody = Rendered(folder.Path() / "tune.wav", tune).string();
+    Outcome run = Match({"--listen", melody, "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    auto json = nlohmann::json::parse(run.out);
+    EXPECT_EQ(json["key"]["tonic"], "D");
+    EXPECT_EQ(json["key"]["mode"], "Dorian");
+    EXPECT_NEAR(json["tuning_cents"].get<double>(), 0, 10);
+    EXPECT_EQ(json["clear"], true);
+    ASSERT_GE(json["notes"].size(), tune.size());
+    std::size_t found = 0;
+    for (const testing_support::Played& played : tune) {
+        for (const auto& note : json["notes"]) {
+            found += std::abs(note["onset"].get<double>() - played.start) <= 0.05 &&
+                     note["pitch"] == played.key && note["length"].get<double>() > 0.2;
+        }
+    }
+    EXPECT_GE(found, tune.size() * 95 / 100);
+
+    const std::string chords =
+        Rendered(folder.Path() / "chords.wav", testing_support::TwoFiveOnes(1.0)).string();
+    run = Match({"--listen", chords, "--as", "chords", "--flats"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("key\tBb\tmajor\n"), std::string::npos) << run.out.substr(0, 300);
+    EXPECT_NE(run.out.find("kept\tC D Eb F G A Bb\n"), std::string::npos) << run.out.substr(0, 300);
+    EXPECT_EQ(run.out.find("note\t"), std::string::npos) << "chords have no notes of their own";
+
+    const std::string silence = folder.Write("silence.wav", std::string(4000, '\0')).string();
+    const std::vector<float> quiet(44100, 0.0F);
+    WriteWavFile(silence, quiet, 44100);
+    run = Match({"--listen", silence, "--json"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.err.find("no clear pitch in " + silence), std::string::npos) << run.err;
+    EXPECT_EQ(nlohmann::json::parse(run.out)["clear"], false);
+
+    const std::string text = folder.Write("notes.wav", "C D E F G").string();
+    run = Match({"--listen", text});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("cannot hear " + text + ": it is not a recording"), std::string::npos)
+        << run.err;
 }
 
 TEST_F(OrvelMatch, ExportWritesTheFirstRowsScaleWholeOrNotAtAll) {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Arbitrary bytes as a recording, through libsndfile and the pitch tracker.
-// Checks what must hold whatever the file says: it is heard or refused with
-// a reason; a recording heard gives notes in time order, each within the
-// recording and of a key a voice can sing or play, and a tuning within half
-// a semitone.
+// Arbitrary bytes as a recording, through libsndfile and both ears (the
+// pitch tracker and the chroma). Checks what must hold whatever the file
+// says: it is heard or refused with a reason; a recording heard gives notes
+// in time order, each within the recording and of a key a voice or an
+// instrument can sound, and a tuning within half a semitone.
 
 #include <unistd.h>
 
@@ -13,8 +13,7 @@
 #include <string>
 
 #include "Require.h"
-#include "listening/AudioFile.h"
-#include "listening/HearMelody.h"
+#include "listening/HearRecording.h"
 
 namespace {
 
@@ -35,15 +34,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
     try {
-        orvel::AudioFile audio(Scratch());
-        const orvel::HeardMelody heard = orvel::HearMelody(audio);
-        Require(heard.tuningCents >= -50.0001 && heard.tuningCents <= 50.0001);
-        double previous = 0;
-        for (const orvel::HeardNote& note : heard.notes) {
-            Require(note.start >= previous && note.length > 0);
-            Require(note.start + note.length <= heard.seconds + 0.5);
-            Require(note.midiKey >= 20 && note.midiKey <= 110);
-            previous = note.start;
+        for (const auto mode : {orvel::ListenMode::Melody, orvel::ListenMode::Chords}) {
+            const orvel::Heard heard = orvel::HearRecording(Scratch(), mode);
+            Require(heard.tuningCents >= -50.0001 && heard.tuningCents <= 50.0001);
+            Require(heard.clearShare >= 0 && heard.clearShare <= 1);
+            double previous = 0;
+            for (const orvel::HeardNote& note : heard.notes) {
+                Require(note.start >= previous && note.length > 0);
+                Require(note.start + note.length <= heard.seconds + 0.5);
+                Require(note.midiKey >= 20 && note.midiKey <= 110);
+                previous = note.start;
+            }
         }
     } catch (const orvel::ListenError& error) {
         Require(error.what()[0] != '\0');

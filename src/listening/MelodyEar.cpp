@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "listening/HearMelody.h"
+#include "listening/MelodyEar.h"
 
 #include <aubio/aubio.h>
 
@@ -8,6 +8,11 @@
 #include <memory>
 #include <numbers>
 #include <optional>
+#include <string>
+#include <vector>
+
+#include "listening/Hops.h"
+#include "listening/ListenError.h"
 
 namespace orvel {
 
@@ -22,7 +27,6 @@ constexpr double kLongestGap = 0.03;    // seconds of no pitch that end a note
 constexpr double kHeldWithin = 0.7;     // semitones from the note's pitch
 constexpr int kFramesToChange = 3;      // frames off the note that make a new one
 constexpr double kOnsetReach = 0.1;     // seconds an onset may lead a note's start
-constexpr double kBeatsPerSecond = 2;
 // A note's sound falling below this share of its peak, then rising past
 // the second, strikes it again.
 constexpr double kDip = 0.35;
@@ -171,75 +175,90 @@ double TuningOf(const std::vector<RawNote>& notes) {
 
 }  // namespace
 
-Melody HeardMelody::AsMelody() const {
-    Melody melody;
-    melody.parts.push_back({"Heard", notes.size()});
-    for (const HeardNote& heard : notes) {
-        MelodyNote note;
-        note.midiKey = heard.midiKey;
-        note.start = heard.start * kBeatsPerSecond;
-        note.length = heard.length * kBeatsPerSecond;
-        note.startSeconds = heard.start;
-        note.lengthSeconds = heard.length;
-        melody.notes.push_back(note);
-    }
-    return melody;
-}
+struct MelodyEar::Workings {
+    std::unique_ptr<aubio_pitch_t, Deleter> pitch;
+    std::unique_ptr<aubio_onset_t, Deleter> onset;
+    std::unique_ptr<fvec_t, Deleter> input;
+    std::unique_ptr<fvec_t, Deleter> pitchOut;
+    std::unique_ptr<fvec_t, Deleter> onsetOut;
+    int rate;
+    double hopSeconds;
+    double delay;  // the detectors answer for a window that ends now: its middle is when
+    Hops hops;
+    std::size_t frames = 0;
+    int sounding = 0;  // frames with sound
+    HeardNow now;
+    Hearer hearer;
 
-HeardMelody HearMelody(AudioFile& audio) {
-    const int rate = audio.SampleRate();
-    const uint_t hop = HopFor(rate);
-    const uint_t window = hop * 8;
-    const std::unique_ptr<aubio_pitch_t, Deleter> pitch(
-        new_aubio_pitch("yinfast", window, hop, static_cast<uint_t>(rate)));
-    const std::unique_ptr<aubio_onset_t, Deleter> onset(
-        new_aubio_onset("specflux", window, hop, static_cast<uint_t>(rate)));
-    const std::unique_ptr<fvec_t, Deleter> input(new_fvec(hop));
-    const std::unique_ptr<fvec_t, Deleter> pitchOut(new_fvec(1));
-    const std::unique_ptr<fvec_t, Deleter> onsetOut(new_fvec(1));
-    if (!pitch || !onset || !input || !pitchOut || !onsetOut) {
-        throw ListenError("the pitch detector could not be made at " + std::to_string(rate) +
-                          " Hz");
-    }
-    aubio_pitch_set_unit(pitch.get(), "Hz");
-    aubio_pitch_set_silence(pitch.get(), static_cast<smpl_t>(kSilenceDb));
-    aubio_onset_set_silence(onset.get(), static_cast<smpl_t>(kSilenceDb));
+    Workings(int sampleRate, uint_t hop)
+        : pitch(new_aubio_pitch("yinfast", hop * 8, hop, static_cast<uint_t>(sampleRate))),
+          onset(new_aubio_onset("specflux", hop * 8, hop, static_cast<uint_t>(sampleRate))),
+          input(new_fvec(hop)),
+          pitchOut(new_fvec(1)),
+          onsetOut(new_fvec(1)),
+          rate(sampleRate),
+          hopSeconds(static_cast<double>(hop) / sampleRate),
+          delay(hop * 7 / 2.0 / sampleRate),
+          hops(hop),
+          hearer(hopSeconds) {}
 
-    const double hopSeconds = static_cast<double>(hop) / rate;
-    // The detectors answer for a window that ends now: its middle is when.
-    const double delay = (window - hop) / 2.0 / rate;
-    Hearer hearer(hopSeconds);
-    std::vector<float> block(hop);
-    std::size_t frame = 0;
-    int sounding = 0;
-    for (;;) {
-        const std::size_t read = audio.Read(block);
-        if (read == 0) {
-            break;
-        }
-        std::fill(block.begin() + static_cast<std::ptrdiff_t>(read), block.end(), 0.0F);
-        std::copy(block.begin(), block.end(), input->data);
+    void Frame() {
         aubio_pitch_do(pitch.get(), input.get(), pitchOut.get());
         aubio_onset_do(onset.get(), input.get(), onsetOut.get());
-        const double time = std::max(0.0, static_cast<double>(frame) * hopSeconds - delay);
+        const double time = std::max(0.0, static_cast<double>(frames) * hopSeconds - delay);
         const double hz = pitchOut->data[0];
         const bool loud =
             aubio_silence_detection(input.get(), static_cast<smpl_t>(kSilenceDb)) == 0;
         sounding += loud ? 1 : 0;
-        const double level = aubio_level_lin(input.get());
-        std::optional<double> key;
+        now.level = aubio_level_lin(input.get());
+        now.pitch.reset();
         if (loud && hz >= kLowestHz && hz <= kHighestHz &&
             aubio_pitch_get_confidence(pitch.get()) >= kConfidence) {
-            key = 69 + 12 * std::log2(hz / 440);
+            now.pitch = 69 + 12 * std::log2(hz / 440);
         }
-        hearer.Frame(time, key, onsetOut->data[0] > 0, level);
-        ++frame;
+        hearer.Frame(time, now.pitch, onsetOut->data[0] > 0, now.level);
+        ++frames;
+        now.seconds = static_cast<double>(frames) * hopSeconds;
     }
-    hearer.Finish(static_cast<double>(frame) * hopSeconds);
+};
 
-    HeardMelody heard;
-    heard.seconds = static_cast<double>(frame) * hopSeconds;
-    heard.voicedShare = sounding == 0 ? 0 : static_cast<double>(hearer.Voiced()) / sounding;
+MelodyEar::MelodyEar(int sampleRate) {
+    const uint_t hop = HopFor(sampleRate);
+    workings_ = std::make_unique<Workings>(sampleRate, hop);
+    Workings& w = *workings_;
+    if (!w.pitch || !w.onset || !w.input || !w.pitchOut || !w.onsetOut) {
+        throw ListenError("the pitch detector could not be made at " + std::to_string(sampleRate) +
+                          " Hz");
+    }
+    aubio_pitch_set_unit(w.pitch.get(), "Hz");
+    aubio_pitch_set_silence(w.pitch.get(), static_cast<smpl_t>(kSilenceDb));
+    aubio_onset_set_silence(w.onset.get(), static_cast<smpl_t>(kSilenceDb));
+}
+
+MelodyEar::~MelodyEar() = default;
+
+void MelodyEar::Hear(std::span<const float> mono) {
+    Workings& w = *workings_;
+    w.hops.Cut(mono, [&](std::span<const float> hop) {
+        std::copy(hop.begin(), hop.end(), w.input->data);
+        w.Frame();
+    });
+}
+
+HeardNow MelodyEar::Now() const {
+    return workings_->now;
+}
+
+Heard MelodyEar::SoFar() const {
+    const Workings& w = *workings_;
+    Hearer hearer = w.hearer;
+    const double seconds = static_cast<double>(w.frames) * w.hopSeconds;
+    hearer.Finish(seconds);
+
+    Heard heard;
+    heard.mode = ListenMode::Melody;
+    heard.seconds = seconds;
+    heard.clearShare = w.sounding == 0 ? 0 : static_cast<double>(hearer.Voiced()) / w.sounding;
     const double tuning = TuningOf(hearer.Notes());
     heard.tuningCents = tuning * 100;
     for (const RawNote& raw : hearer.Notes()) {
