@@ -10,7 +10,7 @@ packages=(
     qt6-base-dev libgl-dev libcli11-dev nlohmann-json3-dev adwaita-qt6
     libfluidsynth-dev libasound2-dev timgm6mb-soundfont pulseaudio pulseaudio-utils
     librtmidi-dev libjack-jackd2-dev jackd2
-    libzip-dev qt6-svg-dev fonts-noto-core libsndfile1-dev libaubio-dev
+    libzip-dev qt6-svg-dev fonts-noto-core libsndfile1-dev libaubio-dev libpulse-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick
     desktop-file-utils appstream dpkg-dev

@@ -5,18 +5,12 @@
 // microphone, mixed to mono), and tells at any moment what it hears now
 // and what it has heard so far. Its makers are in Listening.h.
 
-#include <optional>
 #include <span>
 
 #include "listening/Heard.h"
+#include "listening/HeardNow.h"
 
 namespace orvel {
-
-struct HeardNow {
-    double level = 0;             // of the latest few milliseconds, 0 to 1 (full scale)
-    std::optional<double> pitch;  // a MIDI key with cents as its fraction, where clear
-    double seconds = 0;           // of sound heard so far
-};
 
 class Ear {
   public:

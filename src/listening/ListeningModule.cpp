@@ -3,6 +3,7 @@
 // (LoadListening).
 
 #include "listening/HearRecording.h"
+#include "listening/PulseMicrophone.h"
 
 namespace {
 
@@ -14,6 +15,11 @@ class ModuleListening final : public orvel::Listening {
     }
     std::unique_ptr<orvel::Ear> MakeEar(orvel::ListenMode mode, int sampleRate) override {
         return orvel::MakeEar(mode, sampleRate);
+    }
+    std::vector<orvel::AudioInput> Inputs() override { return orvel::PulseInputs(); }
+    std::unique_ptr<orvel::Microphone> Listen(const std::string& input,
+                                              orvel::ListenMode mode) override {
+        return std::make_unique<orvel::PulseMicrophone>(input, mode);
     }
 };
 

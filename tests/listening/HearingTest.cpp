@@ -9,10 +9,13 @@
 #include <fstream>
 #include <numbers>
 #include <random>
+#include <thread>
 
 #include "audio/WavFile.h"
 #include "listening/HearRecording.h"
+#include "listening/PulseMicrophone.h"
 #include "matching/RankMelody.h"
+#include "support/NullSinkServer.h"
 #include "support/Recordings.h"
 #include "support/ShippedCatalogue.h"
 #include "support/TempFolder.h"
@@ -168,6 +171,42 @@ TEST(Hearing, SilenceNoiseAClippedSquareAndBadFilesSayWhatWasHeard) {
     std::string noRate = whole;
     std::fill(noRate.begin() + 24, noRate.begin() + 28, '\0');
     refused("rate.wav", noRate, "not a recording");
+}
+
+// The microphone's whole path: a rendered melody played into a PulseAudio
+// null sink and heard at its monitor, the default input.
+TEST(HearTheMicrophone, AMelodyPlayedIntoTheSoundServerIsHeardAtItsMonitor) {
+    const testing_support::NullSinkServer server;
+    ASSERT_TRUE(server.Ready()) << "see " << server.Log();
+    const std::vector<AudioInput> inputs = PulseInputs();
+    ASSERT_FALSE(inputs.empty());
+    EXPECT_EQ(inputs.front().name, "orvel.monitor") << "the default input comes first";
+
+    const testing_support::TempFolder folder;
+    const std::vector<Played> tune = testing_support::TuneOf(0.4, testing_support::kDorianTune);
+    const auto recording = Rendered(folder.Path() / "tune.wav", tune);
+    const PulseMicrophone microphone("", ListenMode::Melody);
+    ASSERT_TRUE(server.Play(recording));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_EQ(microphone.Failure(), std::nullopt);
+    const Heard heard = microphone.SoFar();
+    EXPECT_EQ(KeyOf(heard), "D Dorian");
+    ASSERT_FALSE(heard.notes.empty());
+    // The microphone heard from before the sound began: times from its first note.
+    const double lead = heard.notes.front().start;
+    std::vector<Played> shifted = tune;
+    for (Played& note : shifted) {
+        note.start += lead;
+    }
+    EXPECT_GE(Found(heard, shifted), 0.95) << heard.notes.size() << " notes heard";
+
+    ::setenv("PULSE_SERVER", "unix:/nonexistent/orvel-test", 1);
+    const PulseMicrophone nowhere("", ListenMode::Chords);
+    for (int tries = 0; tries < 100 && !nowhere.Failure(); ++tries) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    EXPECT_NE(nowhere.Failure().value_or("").find("no audio input"), std::string::npos);
+    EXPECT_TRUE(PulseInputs().empty());
 }
 
 }  // namespace
