@@ -3,17 +3,11 @@
 
 // The melody window (Tools > Scales for a Melody…): a tune from a MIDI or
 // MusicXML file (opened, or dropped on the window) or played in on the MIDI
-// keyboard (Record, then Stop), and the answers of RankMelody: the profile
-// as bars over a keyboard, the key, the "Best Fits" and the scales that
-// hold every kept note. The tracks or parts to hear are ticked; a
-// threshold leaves out passing notes; the sections, a few bars each with
-// their key, are a strip to click: a section's answer replaces the whole
-// piece's until "Whole Piece" is clicked again.
+// keyboard (Record, then Stop), and its answers (MelodyAnswerView). The
+// tracks or parts to hear are ticked.
 //
 // A file is read, and answered for the whole piece, on another thread, a
-// busy bar showing, so that the window answers while a long file reads. Double-click or Enter on a
-// scale asks for the details window; "Show in Main Window" asks for the kept notes with the key's
-// tonic as root (detailsRequested, notesRequested).
+// busy bar showing, so that the window answers while a long file reads.
 
 #include <QElapsedTimer>
 #include <QFutureWatcher>
@@ -21,8 +15,6 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSpinBox>
-#include <QTableView>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,13 +23,11 @@
 #include "matching/RankMelody.h"
 #include "midi/MidiEvent.h"
 #include "platform/AccidentalsLabel.h"
-#include "platform/TableModel.h"
 #include "scales/ScaleRow.h"
 #include "scales/TScale.h"
 #include "theory/Melody.h"
 #include "theory/PlayedPhrase.h"
-#include "theory/Progression.h"
-#include "window/ProfileBars.h"
+#include "window/MelodyAnswerView.h"
 #include "window/ToolWindow.h"
 
 namespace orvel {
@@ -61,21 +51,20 @@ class wdwMelody : public ToolWindow {
     // Shows a melody, named by where it came from.
     void ShowMelody(Melody melody, const QString& source);
 
-    const MelodyAnswer& Answer() const { return answer_; }
+    const MelodyAnswer& Answer() const { return answers_->Answer(); }
+    MelodyAnswerView& Answers() const { return *answers_; }
     QPushButton& OpenButton() const { return *open_; }
     QPushButton& RecordButton() const { return *record_; }
-    QPushButton& ShowInMainButton() const { return *showInMain_; }
+    QPushButton& ShowInMainButton() const { return answers_->ShowInMainButton(); }
     QLabel& Source() const { return *source_; }
     QLabel& Status() const { return *status_; }
     QProgressBar& Busy() const { return *busy_; }
     QListWidget& Parts() const { return *parts_; }
-    QSpinBox& Threshold() const { return *threshold_; }
-    QSpinBox& BarsPerSection() const { return *barsPerSection_; }
-    ProfileBars& Profile() const { return *profile_; }
-    AccidentalsLabel& KeyLabel() const { return *key_; }
-    QListWidget& Sections() const { return *sections_; }
-    QTableView& BestFits() const { return *best_; }
-    QTableView& Fits() const { return *fits_; }
+    QSpinBox& Threshold() const { return answers_->Threshold(); }
+    ProfileBars& Profile() const { return answers_->Profile(); }
+    AccidentalsLabel& KeyLabel() const { return answers_->KeyLabel(); }
+    QListWidget& Sections() const { return answers_->Sections(); }
+    QTableView& BestFits() const { return answers_->BestFits(); }
     QWidget& FocusTarget() const override { return *open_; }
 
   signals:
@@ -103,23 +92,11 @@ class wdwMelody : public ToolWindow {
                  std::optional<std::pair<MelodyQuery, MelodyAnswer>> whole = std::nullopt);
     void ToggleRecording(bool on);
     void TakeMidi(const std::vector<MidiEvent>& events);
-    // The parts, threshold and section as chosen, and the answers again.
-    MelodyQuery Query(bool wholePiece) const;
-    void Rank();
-    // The sections of whole_, and the answer for the one chosen.
-    void ShowRanked();
-    void ShowAnswer();
-    void OpenDetails(QTableView& table);
-    std::optional<ScaleRow> SelectedRow(QTableView& table) const;
-    // The kept notes as a line of notes, spelled in the keys.
-    Progression KeptLine() const;
+    // The parts ticked: every part when all are.
+    std::vector<std::size_t> TickedParts() const;
 
     const std::vector<TScale>& catalogue_;
     std::shared_ptr<const Melody> melody_;
-    MelodyAnswer whole_;   // the chosen parts, the whole piece: the sections
-    MelodyAnswer answer_;  // what is shown: the whole piece or a section
-    Progression kept_;
-    std::optional<std::size_t> section_;
     PlayedPhrase phrase_;
     QElapsedTimer clock_;
     QString pendingSource_;
@@ -132,19 +109,7 @@ class wdwMelody : public ToolWindow {
     QProgressBar* busy_;
     QLabel* status_;
     QListWidget* parts_;
-    QSpinBox* threshold_;
-    QSpinBox* barsPerSection_;
-    ProfileBars* profile_;
-    AccidentalsLabel* key_;
-    QListWidget* sections_;
-    TableModel bestModel_;
-    TableModel fitsModel_;
-    QLabel* bestCaption_;
-    QTableView* best_;
-    QLabel* fitsCaption_;
-    QTableView* fits_;
-    QPushButton* showInMain_;
-    QTableView* lastTable_ = nullptr;
+    MelodyAnswerView* answers_;
 };
 
 }  // namespace orvel
