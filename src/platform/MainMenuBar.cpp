@@ -118,6 +118,8 @@ MainMenuBar::ToolsEntries MainMenuBar::ToolsMenu() {
     chords->SetKeyboardShortcut("Ctrl+K");
     MenuItem* melody = MakeCommand("ToolsMelody", "Scales for a &Melody\u2026", QAction::NoRole);
     melody->SetKeyboardShortcut("Ctrl+M");
+    MenuItem* listen = MakeCommand("ToolsListen", "Lis&ten\u2026", QAction::NoRole);
+    listen->SetKeyboardShortcut("Ctrl+L");
     MenuItem* find = MakeCommand("ToolsFindScale", "&Find Scale\u2026", QAction::NoRole);
     find->SetKeyboardShortcut("Ctrl+F");
     MenuItem* fretboard = MakeCommand("ToolsFretboard", "Fret&board", QAction::NoRole);
@@ -132,15 +134,16 @@ MainMenuBar::ToolsEntries MainMenuBar::ToolsMenu() {
         MakeCommand("ToolsLowestNoteRoot", "&Lowest Note Sets the Root", QAction::NoRole);
     lowest->setCheckable(true);
     // Their shortcuts work from the tool windows too, which have no menu bar.
-    for (MenuItem* entry : {chords, melody, find, fretboard}) {
+    for (MenuItem* entry : {chords, melody, listen, find, fretboard}) {
         entry->setShortcutContext(Qt::ApplicationShortcut);
     }
     MenuItem* tools = AppendMenu("ToolsMenu", "&Tools");
-    for (MenuItem* entry : {chords, melody, find, fretboard, separator, midi, lowest}) {
+    for (MenuItem* entry : {chords, melody, listen, find, fretboard, separator, midi, lowest}) {
         tools->Append(entry);
     }
     return {.chords = chords,
             .melody = melody,
+            .listen = listen,
             .findScale = find,
             .fretboard = fretboard,
             .midiInput = midi,

@@ -28,6 +28,7 @@ class MainMenuBar : public QMenuBar {
     struct ToolsEntries {
         MenuItem* chords;
         MenuItem* melody;
+        MenuItem* listen;
         MenuItem* findScale;
         MenuItem* fretboard;
         MenuItem* midiInput;  // a submenu, filled by whoever listens to MIDI

@@ -73,7 +73,7 @@ MelodyAnswerView::MelodyAnswerView(const std::vector<TScale>& catalogue, QWidget
 
     auto* thresholdCaption = new QLabel("Leave out &under:", this);
     thresholdCaption->setBuddy(threshold_);
-    auto* barsCaption = new QLabel("Sections &of:", this);
+    auto* barsCaption = new QLabel("Sections o&f:", this);
     barsCaption->setBuddy(barsPerSection_);
     choices_->addStretch();
     choices_->addWidget(thresholdCaption);

@@ -3,7 +3,9 @@
 
 // What every window beside the main one shares: it is a window of its own
 // (not modal), named for tests and screen readers, and Escape or Ctrl+W
-// closes it. ToolWindows opens it with the focus on FocusTarget.
+// closes it. ToolWindows opens it with the focus on FocusTarget. A window
+// that opens files takes one dropped on it: it accepts drops
+// (setAcceptDrops) and opens the file in OpenDropped.
 //
 // MakeScaleTable gives the tables of scales these windows list: read-only,
 // a row at a time, over a TableModel, with readable accidentals; Enter or
@@ -30,6 +32,11 @@ class ToolWindow : public QWidget {
 
     // The control that takes the keyboard when the window is opened.
     virtual QWidget& FocusTarget() const = 0;
+
+  protected:
+    virtual void OpenDropped(const QString& /*path*/) {}
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 };
 
 // A table of scales over `model`, which the table's parent keeps; named

@@ -9,16 +9,18 @@
 namespace orvel {
 
 ToolWindows::ToolWindows(wdwMain& main, Playback& playback, ShowMessage showMessage,
-                         MidiKeyboard* midi)
+                         MidiKeyboard* midi, ListeningService listening)
     : QObject(&main),
       main_(main),
       playback_(playback),
       showMessage_(std::move(showMessage)),
       midi_(midi),
+      listening_(std::move(listening)),
       ticks_(main.CurrentTicks()) {
     const MainMenuBar::ToolsEntries& tools = MainMenuBar::Instance().tools;
     connect(tools.chords, &QAction::triggered, this, &ToolWindows::OpenChords);
     connect(tools.melody, &QAction::triggered, this, &ToolWindows::OpenMelody);
+    connect(tools.listen, &QAction::triggered, this, &ToolWindows::OpenListen);
     connect(tools.findScale, &QAction::triggered, this, &ToolWindows::OpenFindScale);
     connect(tools.fretboard, &QAction::triggered, this, &ToolWindows::OpenFretboard);
     connect(&main_, &wdwMain::ticksChanged, this, [this](const Ticks& ticks) {
@@ -63,9 +65,10 @@ void ToolWindows::Place(QWidget& window) const {
                      .main = main_.frameGeometry(),
                      .lists = main_.ListsArea(),
                      .open = {}};
-    for (const QWidget* other : {static_cast<QWidget*>(details_), static_cast<QWidget*>(chords_),
-                                 static_cast<QWidget*>(melody_), static_cast<QWidget*>(findScale_),
-                                 static_cast<QWidget*>(fretboard_)}) {
+    for (const QWidget* other :
+         {static_cast<QWidget*>(details_), static_cast<QWidget*>(chords_),
+          static_cast<QWidget*>(melody_), static_cast<QWidget*>(listen_),
+          static_cast<QWidget*>(findScale_), static_cast<QWidget*>(fretboard_)}) {
         if (other != nullptr && other != &window && other->isVisible()) {
             around.open << other->frameGeometry();
         }
@@ -104,6 +107,16 @@ void ToolWindows::OpenMelody() {
         connect(melody, &wdwMelody::notesRequested, this,
                 [this](PitchClassesAboveC notes, PitchClass root) { TickInMain(notes, root); });
         return melody;
+    });
+}
+
+void ToolWindows::OpenListen() {
+    Open(listen_, [this] {
+        auto* listen = new wdwListen(main_.Scale, listening_, &main_);
+        connect(listen, &wdwListen::detailsRequested, this, &ToolWindows::ShowDetails);
+        connect(listen, &wdwListen::notesRequested, this,
+                [this](PitchClassesAboveC notes, PitchClass root) { TickInMain(notes, root); });
+        return listen;
     });
 }
 

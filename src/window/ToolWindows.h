@@ -11,7 +11,7 @@
 //                rowSelected    -> fretboard
 //                detailsAsked   -> details
 //   chords, melody,     detailsRequested -> details, with the main
-//   Find Scale
+//   listen, Find Scale
 //                                           window's ticks if it brings none
 //                       notesRequested   -> main window (TickNotes), raised
 //   fretboard    notesRequested -> main window (TickNotes)
@@ -33,6 +33,7 @@
 #include "window/wdwDetails.h"
 #include "window/wdwFindScale.h"
 #include "window/wdwFretboard.h"
+#include "window/wdwListen.h"
 #include "window/wdwMain.h"
 #include "window/wdwMelody.h"
 
@@ -44,19 +45,21 @@ class ToolWindows : public QObject {
     using ShowMessage = decltype(wdwMain::Services::showMessage);
 
     // `main`, `playback` and `midi` (nullptr where there is none) outlive
-    // this object, which `main` owns.
+    // this object, which `main` owns; `listening` is the listen window's.
     ToolWindows(wdwMain& main, Playback& playback, ShowMessage showMessage,
-                MidiKeyboard* midi = nullptr);
+                MidiKeyboard* midi = nullptr, ListeningService listening = LoadListening);
 
     // Each window, once made; else nullptr.
     wdwDetails* Details() const { return details_; }
     wdwChords* Chords() const { return chords_; }
     wdwMelody* MelodyWindow() const { return melody_; }
+    wdwListen* Listen() const { return listen_; }
     wdwFindScale* FindScale() const { return findScale_; }
     wdwFretboard* Fretboard() const { return fretboard_; }
 
     void OpenChords();
     void OpenMelody();
+    void OpenListen();
     void OpenFindScale();
     void OpenFretboard();
     void ShowDetails(ScaleRow row);
@@ -73,11 +76,13 @@ class ToolWindows : public QObject {
     Playback& playback_;
     ShowMessage showMessage_;
     MidiKeyboard* midi_;
+    ListeningService listening_;
     Ticks ticks_;  // the main window's, as last announced
     std::optional<ScaleRow> selected_;
     wdwDetails* details_ = nullptr;  // each owned by the main window, as a child
     wdwChords* chords_ = nullptr;
     wdwMelody* melody_ = nullptr;
+    wdwListen* listen_ = nullptr;
     wdwFindScale* findScale_ = nullptr;
     wdwFretboard* fretboard_ = nullptr;
 };

@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/wdwMelody.h"
 
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QMimeData>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -199,21 +196,6 @@ std::vector<std::size_t> wdwMelody::TickedParts() const {
         parts.push_back(melody_ ? melody_->parts.size() : 0);  // none: nothing to hear
     }
     return parts;
-}
-
-void wdwMelody::dragEnterEvent(QDragEnterEvent* event) {
-    const QMimeData* data = event->mimeData();
-    if (data->hasUrls() && !data->urls().isEmpty() && data->urls().front().isLocalFile()) {
-        event->acceptProposedAction();
-    }
-}
-
-void wdwMelody::dropEvent(QDropEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (!urls.isEmpty() && urls.front().isLocalFile()) {
-        event->acceptProposedAction();
-        Open(urls.front().toLocalFile());
-    }
 }
 
 }  // namespace orvel

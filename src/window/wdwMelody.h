@@ -73,8 +73,7 @@ class wdwMelody : public ToolWindow {
     void notesRequested(orvel::PitchClassesAboveC notes, orvel::PitchClass root);
 
   protected:
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
+    void OpenDropped(const QString& path) override { Open(path); }
 
   private:
     // A file read, and answered for the whole piece, away from the window.

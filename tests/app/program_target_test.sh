@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds only the target orvel-modalune, as tools/run.sh does, in a fresh
 # build folder, and passes when the modules the program loads at run time
-# (sound and MIDI) lie beside it.
+# (sound, MIDI and listening) lie beside it.
 # Usage: program_target_test.sh SOURCE_FOLDER
 set -euo pipefail
 source_folder=$1
@@ -13,7 +13,7 @@ cmake -S "$source_folder" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DORVEL_BUILD_TES
     -DORVEL_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target orvel-modalune >/dev/null
 status=0
-for module in orvel-modalune liborvel-player.so liborvel-midi.so; do
+for module in orvel-modalune liborvel-player.so liborvel-midi.so liborvel-listening.so; do
     if [ -e "$build/bin/$module" ]; then
         echo "built: $module"
     else

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowFixture.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QTest>
+#include <QUrl>
 #include <iostream>
 #include <sstream>
 
@@ -61,6 +65,17 @@ void MainWindowFixture::ClickRow(ListBox& list, int row) {
     list.scrollTo(list.model()->index(row, 0));
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
                       list.visualRect(list.model()->index(row, 0)).center());
+}
+
+bool MainWindowFixture::DropOn(QWidget& target, const std::filesystem::path& file) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(file.string()))});
+    const QPoint at = target.rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&target, &enter);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&target, &drop);
+    return enter.isAccepted() && drop.isAccepted();
 }
 
 void MainWindowFixture::ChooseRoot(int index) {

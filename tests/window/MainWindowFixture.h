@@ -38,6 +38,8 @@ class MainWindowFixture : public testing::Test {
     void Click(CheckBox& box);
     void ClickRow(ListBox& list, int row);
     void ChooseRoot(int index);
+    // Drops the file on a window as a file manager does; whether it took it.
+    static bool DropOn(QWidget& target, const std::filesystem::path& file);
 
     // Indexes of the visible stars.
     std::vector<int> Stars() const;

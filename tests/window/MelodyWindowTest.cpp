@@ -5,9 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QMimeData>
 #include <QTest>
-#include <QUrl>
 
 #include "MainWindowFixture.h"
 #include "support/EventLoopGaps.h"
@@ -54,14 +52,7 @@ class MelodyWindow : public testing_support::MainWindowFixture {
     }
 
     void Drop(const std::filesystem::path& file) {
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(file.string()))});
-        const QPoint at = melody->rect().center();
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(melody, &enter);
-        ASSERT_TRUE(enter.isAccepted());
-        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(melody, &drop);
+        ASSERT_TRUE(DropOn(*melody, file));
         ASSERT_TRUE(QTest::qWaitFor([&] { return !melody->Reading(); }, 5000));
     }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -19,6 +20,7 @@
 #include <QTimer>
 #include <QToolTip>
 #include <iostream>
+#include <map>
 #include <optional>
 
 #include "MainWindowFixture.h"
@@ -232,6 +234,43 @@ TEST_F(OpenedWindow, ScreenReadersNameEveryControl) {
     Click(*window->cbScale(4));
     EXPECT_EQ(description(window->cbScale(10)), window->cbScale(10)->HelpTag().toStdString())
         << "the stars are gone: back to the help tag";
+}
+
+// Alt and a letter reaches one control in each window: a letter shared by
+// two only moves the focus between them, and the button is never pressed.
+TEST_F(OpenedWindow, EveryToolWindowsMnemonicsAreItsOwn) {
+    ::setenv("PULSE_SERVER", "unix:/nonexistent/orvel-test", 1);
+    const MainMenuBar::ToolsEntries& entries = MainMenuBar::Instance().tools;
+    entries.chords->trigger();
+    entries.melody->trigger();
+    entries.listen->trigger();
+    entries.findScale->trigger();
+    entries.fretboard->trigger();
+    for (QWidget* tool :
+         std::initializer_list<QWidget*>{tools->Chords(), tools->MelodyWindow(), tools->Listen(),
+                                         tools->FindScale(), tools->Fretboard()}) {
+        ASSERT_NE(tool, nullptr);
+        std::map<QChar, QString> taken;
+        const auto take = [&](const QString& text) {
+            const qsizetype at = text.indexOf(QRegularExpression("&[^&]"));
+            if (at < 0) {
+                return;
+            }
+            const QChar letter = text[at + 1].toLower();
+            EXPECT_EQ(taken.count(letter), 0u)
+                << tool->objectName().toStdString() << ": " << text.toStdString() << " and "
+                << taken[letter].toStdString();
+            taken[letter] = text;
+        };
+        for (const QAbstractButton* button : tool->findChildren<QAbstractButton*>()) {
+            take(button->text());
+        }
+        for (const QLabel* label : tool->findChildren<QLabel*>()) {
+            if (label->buddy() != nullptr) {
+                take(label->text());
+            }
+        }
+    }
 }
 
 TEST_F(OpenedWindow, RowsOpenTheirDetailsSpelledFromTheirOwnRoot) {
