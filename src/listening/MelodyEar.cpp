@@ -25,7 +25,7 @@ constexpr double kSilenceDb = -50;
 constexpr double kShortestNote = 0.06;  // seconds
 constexpr double kLongestGap = 0.03;    // seconds of no pitch that end a note
 constexpr double kHeldWithin = 0.7;     // semitones from the note's pitch
-constexpr int kFramesToChange = 3;      // frames off the note that make a new one
+constexpr int kFramesToChange = 2;      // frames off the note that make a new one
 constexpr double kOnsetReach = 0.1;     // seconds an onset may lead a note's start
 // A note's sound falling below this share of its peak, then rising past
 // the second, strikes it again.
@@ -38,10 +38,10 @@ struct Deleter {
     void operator()(fvec_t* vector) const { del_fvec(vector); }
 };
 
-// A hop of about 6 ms at any rate, a power of two, and a window eight hops long.
+// A hop of about 12 ms at any rate, a power of two, and a window four hops long.
 uint_t HopFor(int rate) {
     uint_t hop = 32;
-    while (hop * 2 <= static_cast<uint_t>(rate * 0.006 * 1.41)) {
+    while (hop * 2 <= static_cast<uint_t>(rate * 0.012 * 1.41)) {
         hop *= 2;
     }
     return hop;
@@ -99,12 +99,7 @@ class Hearer {
             note_->peak = level;
             return;
         }
-        // An octave slip of the detector is the same note heard.
         const double off = *pitch - note_->Pitch();
-        if (std::abs(std::abs(off) - 12) <= kHeldWithin) {
-            note_->last = time;
-            return;
-        }
         if (std::abs(off) <= kHeldWithin) {
             note_->pitchSum += *pitch;
             ++note_->frames;
@@ -191,14 +186,14 @@ struct MelodyEar::Workings {
     Hearer hearer;
 
     Workings(int sampleRate, uint_t hop)
-        : pitch(new_aubio_pitch("yinfast", hop * 8, hop, static_cast<uint_t>(sampleRate))),
-          onset(new_aubio_onset("specflux", hop * 8, hop, static_cast<uint_t>(sampleRate))),
+        : pitch(new_aubio_pitch("yinfast", hop * 4, hop, static_cast<uint_t>(sampleRate))),
+          onset(new_aubio_onset("specflux", hop * 4, hop, static_cast<uint_t>(sampleRate))),
           input(new_fvec(hop)),
           pitchOut(new_fvec(1)),
           onsetOut(new_fvec(1)),
           rate(sampleRate),
           hopSeconds(static_cast<double>(hop) / sampleRate),
-          delay(hop * 7 / 2.0 / sampleRate),
+          delay(hop * 3 / 2.0 / sampleRate),
           hops(hop),
           hearer(hopSeconds) {}
 

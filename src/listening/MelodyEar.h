@@ -2,13 +2,12 @@
 #pragma once
 
 // The notes of one voice (singing, humming, a horn, a single guitar line)
-// as they come, through aubio: the pitch of each short frame (about 6 ms)
+// as they come, through aubio: the pitch of each short frame (about 12 ms)
 // by its YIN detector computed by FFT ("yinfast": its "yinfft" gives no
 // confidence, and is a few cents off), kept where it is confident; its
 // onsets place where notes start. A note lasts while its pitch holds within
-// about half a semitone (an octave slip of the detector aside) and its
-// sound goes on; a dip in its sound and a rise again strike it anew. Notes
-// shorter than 60 ms are passed over.
+// about half a semitone and its sound goes on; a dip in its sound and a rise again strike it anew.
+// Notes shorter than 60 ms are passed over.
 //
 // The tuning is estimated from the notes heard (how far their pitches sit,
 // on the whole, between the equal-tempered ones, weighted by length), and
