@@ -23,6 +23,7 @@ for expected in "./usr/bin/orvel-modalune -> ../lib/orvel-modalune/orvel-modalun
                 "./usr/lib/orvel-modalune/orvel-modalune" "./usr/lib/orvel-modalune/orvel-match" \
                 "./usr/lib/orvel-modalune/liborvel-player.so" \
                 "./usr/lib/orvel-modalune/liborvel-midi.so" \
+                "./usr/lib/orvel-modalune/liborvel-listening.so" \
                 "./usr/lib/orvel-modalune/Orvel Scales.csv" \
                 "./usr/share/applications/org.orvel.Modalune.desktop" \
                 "./usr/share/metainfo/org.orvel.Modalune.metainfo.xml" \
@@ -35,11 +36,17 @@ if grep -qE '(test|bench|fuzz)' <<<"$listing"; then
 fi
 dpkg-deb -f "$package" Depends | grep -q libqt6widgets6 || { echo "no Qt dependency recorded"; exit 1; }
 dpkg-deb -f "$package" Depends | grep -q librtmidi || { echo "no RtMidi dependency recorded"; exit 1; }
+dpkg-deb -f "$package" Depends | grep -q libaubio || { echo "no aubio dependency recorded"; exit 1; }
 
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "./$package" >/dev/null
 trap '"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq orvel-modalune >/dev/null' EXIT
 grep -qxF "License: GPL-3.0-or-later" /usr/share/doc/orvel-modalune/copyright ||
     { echo "the installed copyright file names no GPL-3.0-or-later licence"; exit 1; }
 (cd / && /usr/bin/orvel-match C E G | grep -q "^exact	Chords	Major Triad	C$")
+# The installed listening module hears what the installed synthesiser plays.
+heard=$(mktemp --suffix=.wav)
+/usr/bin/orvel-match --wav "$heard" --root D D E F G A B C >/dev/null
+/usr/bin/orvel-match --listen "$heard" | grep -q "^key	" || { echo "the installed orvel-match --listen heard no key"; exit 1; }
+rm -f "$heard"
 tests/app/real_window_test.sh /usr/bin/orvel-modalune
 echo "package installed, both programs ran from /usr/bin"
