@@ -29,13 +29,14 @@ using testing_support::Tones;
 using testing_support::ToneShape;
 using testing_support::TwoFiveOnes;
 
-// The share of the played notes heard with the right pitch class and an
-// onset within 50 ms.
-double Found(const Heard& heard, const std::vector<Played>& played) {
+// The share of the played notes heard with the right pitch class, an
+// onset within 50 ms and, where asked, a length within `lengthWithin`.
+double Found(const Heard& heard, const std::vector<Played>& played, double lengthWithin = 1e9) {
     int found = 0;
     for (const Played& note : played) {
         for (const HeardNote& h : heard.notes) {
-            if (std::abs(h.start - note.start) <= 0.05 && (h.midiKey - note.key) % 12 == 0) {
+            if (std::abs(h.start - note.start) <= 0.05 && (h.midiKey - note.key) % 12 == 0 &&
+                std::abs(h.length - note.length) <= lengthWithin) {
                 ++found;
                 break;
             }
@@ -79,6 +80,12 @@ TEST(HearMelody, TonesWithVibratoAndNoiseDetunedAndAtAnyRate) {
         EXPECT_NEAR(heard.tuningCents, shape.cents, 8);
         EXPECT_EQ(KeyOf(heard), "D Dorian");
     }
+    // Staccato: each note ends where its sound does, not at the next.
+    const std::vector<Played> staccato =
+        testing_support::TuneOf(0.4, testing_support::kDorianTune, 0.5);
+    const Heard heard =
+        HearRecording(Tones(folder.Path() / "staccato.wav", staccato, {}), ListenMode::Melody);
+    EXPECT_GE(Found(heard, staccato, 0.05), 0.95) << heard.notes.size() << " notes heard";
 }
 
 TEST(HearChords, ChordsRenderedOrAsTonesGiveTheirKeyAndNoOtherNotes) {

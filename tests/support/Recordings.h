@@ -24,11 +24,12 @@ struct Played {
     double length;  // seconds
 };
 
-// One note a beat, each held 90 % of it.
-inline std::vector<Played> TuneOf(double secondsPerBeat, const std::vector<int>& keys) {
+// One note a beat, each held `held` of it.
+inline std::vector<Played> TuneOf(double secondsPerBeat, const std::vector<int>& keys,
+                                  double held = 0.9) {
     std::vector<Played> notes;
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        notes.push_back({keys[i], static_cast<double>(i) * secondsPerBeat, secondsPerBeat * 0.9});
+        notes.push_back({keys[i], static_cast<double>(i) * secondsPerBeat, secondsPerBeat * held});
     }
     return notes;
 }
