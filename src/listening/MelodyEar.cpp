@@ -89,6 +89,11 @@ class Hearer {
         }
         if (!pitch) {
             if (note_ && time - note_->last > kLongestGap) {
+                // An onset while the note still sounded was its release (a
+                // lossy codec's smear fires one), not the next note's start.
+                if (lastOnset_ && *lastOnset_ <= note_->last) {
+                    lastOnset_.reset();
+                }
                 Close(note_->last + hopSeconds_);
             }
             return;

@@ -3,6 +3,7 @@
 // program's own synthesiser or as tones, written to files and heard back.
 
 #include <gtest/gtest.h>
+#include <sndfile.h>
 
 #include <algorithm>
 #include <cmath>
@@ -86,6 +87,57 @@ TEST(HearMelody, TonesWithVibratoAndNoiseDetunedAndAtAnyRate) {
     const Heard heard =
         HearRecording(Tones(folder.Path() / "staccato.wav", staccato, {}), ListenMode::Melody);
     EXPECT_GE(Found(heard, staccato, 0.05), 0.95) << heard.notes.size() << " notes heard";
+}
+
+// The sound of `wav` written again as `format`, in mono or, with two
+// `channels`, panned hard left.
+std::filesystem::path Converted(const std::filesystem::path& wav, const std::filesystem::path& to,
+                                int format, int channels) {
+    SF_INFO in{};
+    SNDFILE* from = sf_open(wav.c_str(), SFM_READ, &in);
+    SF_INFO out{0, in.samplerate, channels, format, 0, 0};
+    SNDFILE* into = sf_open(to.c_str(), SFM_WRITE, &out);
+    EXPECT_NE(into, nullptr) << sf_strerror(nullptr);
+    std::vector<float> frames(static_cast<std::size_t>(in.frames * in.channels));
+    sf_readf_float(from, frames.data(), in.frames);
+    std::vector<float> written;
+    for (std::size_t i = 0; i < frames.size(); i += static_cast<std::size_t>(in.channels)) {
+        written.push_back(frames[i]);
+        if (channels == 2) {
+            written.push_back(0);
+        }
+    }
+    sf_writef_float(into, written.data(), in.frames);
+    sf_close(into);
+    sf_close(from);
+    return to;
+}
+
+TEST(HearMelody, FlacOggAndMp3InMonoOrStereoFrom8To192kHz) {
+    const testing_support::TempFolder folder;
+    const std::vector<Played> tune = testing_support::TuneOf(0.4, testing_support::kDorianTune);
+    struct Case {
+        const char* name;
+        int rate;
+        int format;
+        int channels;
+    };
+    for (const Case& form : {Case{"tune.flac", 48000, SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 1},
+                             Case{"tune.ogg", 44100, SF_FORMAT_OGG | SF_FORMAT_VORBIS, 2},
+                             Case{"tune.mp3", 44100, SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III, 2},
+                             Case{"high.wav", 192000, SF_FORMAT_WAV | SF_FORMAT_FLOAT, 1}}) {
+        SCOPED_TRACE(form.name);
+        const auto wav = Tones(folder.Path() / "tones.wav", tune, {.rate = form.rate});
+        const Heard heard =
+            HearRecording(Converted(wav, folder.Path() / form.name, form.format, form.channels),
+                          ListenMode::Melody);
+        EXPECT_GE(Found(heard, tune), 0.95) << heard.notes.size() << " notes heard";
+        EXPECT_EQ(KeyOf(heard), "D Dorian");
+    }
+    for (const int rate : {4000, 384000}) {
+        const auto wav = Tones(folder.Path() / "tones.wav", tune, {.rate = rate});
+        EXPECT_THROW(HearRecording(wav, ListenMode::Chords), ListenError) << rate;
+    }
 }
 
 TEST(HearChords, ChordsRenderedOrAsTonesGiveTheirKeyAndNoOtherNotes) {
