@@ -30,7 +30,7 @@ PulseMicrophone::~PulseMicrophone() {
 }
 
 void PulseMicrophone::Run(const std::shared_ptr<Shared>& shared, const std::string& input) {
-    const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, kSampleRate, 1};
+    const pa_sample_spec monoFloats{PA_SAMPLE_FLOAT32NE, kSampleRate, 1};
     const auto blockBytes =
         static_cast<std::uint32_t>(kSampleRate * kBlockMs / 1000 * sizeof(float));
     pa_buffer_attr buffering{};
@@ -38,8 +38,8 @@ void PulseMicrophone::Run(const std::shared_ptr<Shared>& shared, const std::stri
     buffering.fragsize = blockBytes;
     int error = 0;
     pa_simple* stream = pa_simple_new(nullptr, kClientName, PA_STREAM_RECORD,
-                                      input.empty() ? nullptr : input.c_str(), "Listen", &spec,
-                                      nullptr, &buffering, &error);
+                                      input.empty() ? nullptr : input.c_str(), "Listen",
+                                      &monoFloats, nullptr, &buffering, &error);
     if (stream == nullptr) {
         const std::lock_guard guard(shared->lock);
         shared->failure = std::string("no audio input (") + pa_strerror(error) + ")";
