@@ -89,28 +89,23 @@ TEST(HearMelody, TonesWithVibratoAndNoiseDetunedAndAtAnyRate) {
     EXPECT_GE(Found(heard, staccato, 0.05), 0.95) << heard.notes.size() << " notes heard";
 }
 
-// The sound of `wav` written again as `format`, in mono or, with two
+// Tones' stereo `sound` written as `format`, in mono or, with two
 // `channels`, panned hard left.
-std::filesystem::path Converted(const std::filesystem::path& wav, const std::filesystem::path& to,
-                                int format, int channels) {
-    SF_INFO in{};
-    SNDFILE* from = sf_open(wav.c_str(), SFM_READ, &in);
-    SF_INFO out{0, in.samplerate, channels, format, 0, 0};
-    SNDFILE* into = sf_open(to.c_str(), SFM_WRITE, &out);
+std::filesystem::path Written(const std::filesystem::path& file, const std::vector<float>& sound,
+                              int rate, int format, int channels) {
+    SF_INFO info{0, rate, channels, format, 0, 0};
+    SNDFILE* into = sf_open(file.c_str(), SFM_WRITE, &info);
     EXPECT_NE(into, nullptr) << sf_strerror(nullptr);
-    std::vector<float> frames(static_cast<std::size_t>(in.frames * in.channels));
-    sf_readf_float(from, frames.data(), in.frames);
-    std::vector<float> written;
-    for (std::size_t i = 0; i < frames.size(); i += static_cast<std::size_t>(in.channels)) {
-        written.push_back(frames[i]);
+    std::vector<float> frames;
+    for (std::size_t i = 0; i < sound.size(); i += 2) {
+        frames.push_back(sound[i]);
         if (channels == 2) {
-            written.push_back(0);
+            frames.push_back(0);
         }
     }
-    sf_writef_float(into, written.data(), in.frames);
+    sf_writef_float(into, frames.data(), static_cast<sf_count_t>(sound.size() / 2));
     sf_close(into);
-    sf_close(from);
-    return to;
+    return file;
 }
 
 TEST(HearMelody, FlacOggAndMp3InMonoOrStereoFrom8To192kHz) {
@@ -127,9 +122,10 @@ TEST(HearMelody, FlacOggAndMp3InMonoOrStereoFrom8To192kHz) {
                              Case{"tune.mp3", 44100, SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III, 2},
                              Case{"high.wav", 192000, SF_FORMAT_WAV | SF_FORMAT_FLOAT, 1}}) {
         SCOPED_TRACE(form.name);
-        const auto wav = Tones(folder.Path() / "tones.wav", tune, {.rate = form.rate});
         const Heard heard =
-            HearRecording(Converted(wav, folder.Path() / form.name, form.format, form.channels),
+            HearRecording(Written(folder.Path() / form.name,
+                                  testing_support::ToneSound(tune, {.rate = form.rate}), form.rate,
+                                  form.format, form.channels),
                           ListenMode::Melody);
         EXPECT_GE(Found(heard, tune), 0.95) << heard.notes.size() << " notes heard";
         EXPECT_EQ(KeyOf(heard), "D Dorian");

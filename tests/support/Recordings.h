@@ -79,8 +79,8 @@ struct ToneShape {
     double scatter = 0;
 };
 
-inline std::filesystem::path Tones(const std::filesystem::path& file,
-                                   const std::vector<Played>& notes, const ToneShape& shape) {
+// The notes as tones, interleaved stereo at `shape.rate`.
+inline std::vector<float> ToneSound(const std::vector<Played>& notes, const ToneShape& shape) {
     double end = 0;
     for (const Played& note : notes) {
         end = std::max(end, note.start + note.length + 0.3);
@@ -112,7 +112,12 @@ inline std::filesystem::path Tones(const std::filesystem::path& file,
     for (float& sample : stereo) {
         sample += shape.noise > 0 ? static_cast<float>(hiss(random)) : 0.0F;
     }
-    WriteWavFile(file, stereo, rate);
+    return stereo;
+}
+
+inline std::filesystem::path Tones(const std::filesystem::path& file,
+                                   const std::vector<Played>& notes, const ToneShape& shape) {
+    WriteWavFile(file, ToneSound(notes, shape), shape.rate);
     return file;
 }
 
